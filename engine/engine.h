@@ -1,0 +1,47 @@
+// The expression engine: linear text of a written line, the evaluator, the
+// check of one step against the root, and the final-form test.
+//
+// Texts are std::string holding single Windows-1250 bytes (at most 255 of
+// them where the program builds them); positions in comments count from 1.
+// Operations report failures only through errorCode: an operation that finds
+// it above 0 returns at once, and the first code set stays.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "markers.h"
+
+// Program-wide status word; 0 when all is well.
+extern int32_t errorCode;
+
+// Codes that other parts of the program put into errorCode.
+constexpr int32_t EXERCISE_WRITE_FAILED = 13;
+constexpr int32_t ALL_SOLVED = 14;
+constexpr int32_t BACK_TO_START = 99;
+constexpr int32_t SETTINGS_WRITE_FAILED = 1000;
+
+// Bubble texts for the codes 1..15 (row code-1), Windows-1250, each line at
+// most 20 characters; an empty text is an empty bubble line.
+struct MessageLines {
+    std::string line1, line2, line3;
+};
+const MessageLines& messageTable(int code);
+
+// Linear text
+std::string normalise(const std::string& writtenLine);
+char findUnknown(const std::string& text);
+std::string numberText(double value);
+std::string removeSpaces(const std::string& text);
+
+// Evaluator
+double evaluate(const std::string& expression);
+
+// Step check
+std::string substitute(const std::string& numberText, const std::string& side, char unknown);
+int32_t checkEquation(const std::string& text, double root);
+
+// Final form
+bool isFinalForm(const std::string& text);
+int fractionTest(const std::string& rightSide);
+bool isReducible(int64_t a, int64_t b);
