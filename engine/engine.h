@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "markers.h"
+#include "engine/markers.h"
 
 // Program-wide status word; 0 when all is well.
 extern int32_t errorCode;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 TEST(Cp1250, CzechLettersRoundTrip) {
     const std::string utf8 = "Příliš žluťoučký kůň úpěl ďábelské ódy ŘŠČŽÝÁÍÉŮÚĚŤĎŇ";
