@@ -1,0 +1,285 @@
+#include "feedback/animation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/cp1250.h"
+
+namespace {
+
+struct RecordingSink : AnimationSink {
+    std::vector<std::string> warnings;
+    std::vector<int> frames;
+    std::vector<std::string> sounds;
+    std::vector<int> timerStarts;
+    int timerStops = 0;
+    void showWarning(const std::string& text) override { warnings.push_back(text); }
+    void startAnimationTimer(int ms) override { timerStarts.push_back(ms); }
+    void stopAnimationTimer() override { ++timerStops; }
+    void drawMascotFrame(int picture) override { frames.push_back(picture); }
+    void playSoundFile(const std::string& name) override { sounds.push_back(name); }
+};
+
+AnimationRecord record(std::vector<std::string> phases, int32_t intervalMs, int32_t duration,
+                       int32_t playOnce = 0, std::string sound = "") {
+    AnimationRecord r;
+    for (size_t k = 0; k < phases.size() && k < 5; ++k) r.phase[k] = phases[k];
+    r.intervalMs = intervalMs;
+    r.duration = duration;
+    r.playOnce = playOnce;
+    r.soundName = sound;
+    return r;
+}
+
+struct Fixture : ::testing::Test {
+    RecordingSink sink;
+    std::map<int, AnimationRecord> script;
+    std::vector<int> reads;
+    int seconds = 0;
+    Animation animation{sink,
+                        [this](int n, AnimationRecord& out) {
+                            reads.push_back(n);
+                            auto it = script.find(n);
+                            if (it == script.end()) return false;
+                            out = it->second;
+                            return true;
+                        },
+                        [this] { return seconds; }};
+
+    void SetUp() override {
+        script[2] = record({"0", "1"}, -1, 0);  // the resting mascot
+    }
+    std::vector<int> steps(int count) {
+        std::vector<int> shown;
+        for (int i = 0; i < count; ++i) {
+            AnimationStepResult r = animation.animationStep();
+            shown.push_back(r.kind == AnimationStepResult::Draw ? r.picture
+                            : r.kind == AnimationStepResult::Hold ? -1 : -2);
+        }
+        return shown;
+    }
+};
+
+TEST_F(Fixture, PhasesShowOnceThenCycleFromTheSecond) {
+    script[3] = record({"3", "4", "5"}, 200, 1000);
+    animation.startAnimation(3);
+    EXPECT_EQ(animation.phaseCount(), 3);
+    EXPECT_EQ(animation.timerInterval(), 200);
+    EXPECT_TRUE(animation.timerRunning());
+    EXPECT_EQ(steps(9), (std::vector<int>{3, 4, 5, 4, 5, 3, 4, 5, 3}));
+    EXPECT_EQ(sink.frames, (std::vector<int>{3, 4, 5, 4, 5, 3, 4, 5, 3}));
+}
+
+TEST_F(Fixture, PlayOnceHoldsTheLastPictureUntilTheDurationThenRests) {
+    // 10 tenths = 1000 ms at 200 ms a picture: five ticks, the sixth ends it.
+    script[3] = record({"3", "4", "5"}, 200, 10, 1);
+    animation.startAnimation(3);
+    EXPECT_EQ(steps(6), (std::vector<int>{3, 4, 5, -1, -1, -2}));
+    EXPECT_EQ(sink.frames, (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(reads.back(), ANIMATION_RESTING);
+    EXPECT_TRUE(animation.timerRunning());
+    EXPECT_EQ(animation.timerInterval(), 250);
+    EXPECT_EQ(animation.frameCounter(), 0);
+}
+
+TEST_F(Fixture, EndlessAnimationIgnoresDurationAndPlayOnce) {
+    script[4] = record({"7", "8"}, -1, 1, 1);
+    animation.startAnimation(4);
+    EXPECT_EQ(animation.timerInterval(), 250);
+    std::vector<int> shown = steps(1000);
+    for (int s : shown) ASSERT_GE(s, 7);
+    EXPECT_EQ(shown[0], 7);
+    EXPECT_EQ(shown[1], 8);
+    EXPECT_EQ(shown[2], 8);  // (3 mod 2) + 1
+    EXPECT_EQ(shown[3], 7);
+    EXPECT_EQ(reads, (std::vector<int>{4}));
+}
+
+TEST_F(Fixture, TimedRestingRunsAt250WithItsDuration) {
+    script[6] = record({"1"}, -10, 5);
+    animation.startAnimation(6);
+    EXPECT_EQ(animation.timerInterval(), 250);
+    // 2 x 250 = 500 is not beyond 500 ms; the third tick is.
+    EXPECT_EQ(steps(3), (std::vector<int>{1, 1, -2}));
+}
+
+TEST_F(Fixture, DurationArgumentReplacesTheRecords) {
+    script[7] = record({"1", "2"}, 100, 100);
+    animation.startAnimation(7, "", 2);
+    EXPECT_EQ(animation.animationRecord().duration, 2);
+    EXPECT_EQ(steps(3), (std::vector<int>{1, 2, -2}));
+}
+
+TEST_F(Fixture, FiveIsAlwaysPlayedAsEight) {
+    script[5] = record({"9"}, 100, 10);
+    script[8] = record({"12"}, 100, 10);
+    animation.startAnimation(5);
+    EXPECT_EQ(reads, (std::vector<int>{8}));
+    EXPECT_EQ(steps(1), (std::vector<int>{12}));
+}
+
+TEST_F(Fixture, MissingOrShortScriptWarnsOnceThenStaysStill) {
+    animation.startAnimation(0);  // record 0 absent: a missing or too short file
+    ASSERT_EQ(sink.warnings.size(), 1u);
+    EXPECT_EQ(sink.warnings[0], cp1250::w1250("Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."));
+    EXPECT_FALSE(animation.animationsEnabled());
+    EXPECT_FALSE(animation.timerRunning());
+
+    script[3] = record({"3"}, 100, 10, 0, "hura");
+    animation.startAnimation(3);
+    animation.startAnimation(1);
+    animation.timer1Tick();
+    animation.animtimTick(false);
+    EXPECT_EQ(sink.warnings.size(), 1u);
+    EXPECT_TRUE(sink.frames.empty());
+    EXPECT_TRUE(sink.sounds.empty());
+    EXPECT_EQ(reads.size(), 1u);
+}
+
+TEST_F(Fixture, ScriptFailingWhenTheRunningAnimationEndsStopsEverything) {
+    script[3] = record({"3"}, 100, 1);
+    script.erase(2);
+    animation.startAnimation(3);
+    steps(2);  // the second tick ends it and asks for the resting record
+    EXPECT_EQ(sink.warnings.size(), 1u);
+    EXPECT_FALSE(animation.timerRunning());
+    EXPECT_GE(sink.timerStops, 1);
+}
+
+TEST_F(Fixture, FiveEmptyPhasesWarnAndKeepThePreviousCount) {
+    script[3] = record({"3", "4", "5"}, 100, 10);
+    script[1] = record({}, 100, 10);
+    animation.startAnimation(3);
+    animation.startAnimation(1);
+    ASSERT_EQ(sink.warnings.size(), 1u);
+    EXPECT_EQ(sink.warnings[0], cp1250::w1250("Chybně zapsaná animace."));
+    EXPECT_EQ(animation.phaseCount(), 3);
+    EXPECT_TRUE(animation.timerRunning());
+    // Empty phases name no picture: nothing is drawn, and nothing divides by zero.
+    EXPECT_EQ(steps(5), (std::vector<int>{-1, -1, -1, -1, -1}));
+    EXPECT_TRUE(animation.animationsEnabled());
+}
+
+TEST_F(Fixture, GapsAndDamagedPhasesDrawNothing) {
+    script[3] = record({"2", "", "x1", " 4 "}, 100, 100);
+    animation.startAnimation(3);
+    EXPECT_EQ(animation.phaseCount(), 4);
+    EXPECT_EQ(steps(4), (std::vector<int>{2, -1, -1, 4}));
+}
+
+TEST_F(Fixture, DamagedIntervalDoesNotMakeTheTimerSpin) {
+    script[3] = record({"1"}, 0, 10);
+    animation.startAnimation(3);
+    EXPECT_EQ(animation.timerInterval(), 250);
+    script[4] = record({"1"}, -7, 10);
+    animation.startAnimation(4);
+    EXPECT_EQ(animation.timerInterval(), 250);
+}
+
+TEST_F(Fixture, TimersStepOnlyARunningAnimation) {
+    animation.timer1Tick();
+    animation.animtimTick(false);
+    EXPECT_TRUE(sink.frames.empty());
+
+    script[3] = record({"3", "4"}, 100, 100);
+    animation.startAnimation(3);
+    animation.animtimTick(true);  // the caret timer paces the pictures
+    EXPECT_TRUE(sink.frames.empty());
+    animation.timer1Tick();
+    animation.animtimTick(false);
+    EXPECT_EQ(sink.frames, (std::vector<int>{3, 4}));
+    animation.stop();
+    animation.timer1Tick();
+    EXPECT_EQ(sink.frames.size(), 2u);
+}
+
+TEST_F(Fixture, SoundsAndTheirReplay) {
+    // Nothing has sounded yet: a click on the mascot does nothing.
+    animation.replayLastAnimation();
+    EXPECT_TRUE(reads.empty());
+    EXPECT_EQ(animation.lastAnimation().number, -10);
+
+    // An empty sound name and no argument: silence, nothing remembered.
+    script[7] = record({"1"}, 100, 10);
+    animation.startAnimation(7);
+    EXPECT_TRUE(sink.sounds.empty());
+    EXPECT_EQ(animation.lastAnimation().number, -10);
+
+    // The record's own sound, remembered with its number and the duration given.
+    script[3] = record({"1"}, 100, 10, 0, "hura");
+    animation.startAnimation(3, "", 4);
+    EXPECT_EQ(sink.sounds, (std::vector<std::string>{"hura"}));
+    EXPECT_EQ(animation.lastAnimation().number, 3);
+    EXPECT_EQ(animation.lastAnimation().sound, "hura");
+    EXPECT_EQ(animation.lastAnimation().duration, 4);
+
+    // An argument overrides the record; the resting mascot is never remembered.
+    script[2] = record({"0"}, -1, 0, 0, "chrap");
+    animation.startAnimation(7, "jej");
+    animation.startAnimation(2);
+    EXPECT_EQ(sink.sounds, (std::vector<std::string>{"hura", "jej", "chrap"}));
+    EXPECT_EQ(animation.lastAnimation().number, 7);
+
+    // A click on the mascot plays the remembered animation again.
+    reads.clear();
+    animation.replayLastAnimation();
+    EXPECT_EQ(reads, (std::vector<int>{7}));
+    EXPECT_EQ(sink.sounds.back(), "jej");
+}
+
+TEST_F(Fixture, MaleokTakesTheUnitsDigitOfTheSeconds) {
+    script[0] = record({"1"}, 100, 10, 0, "maleok");
+    seconds = 7;  // 12:00:07
+    animation.startAnimation(0);
+    seconds = 40;
+    animation.startAnimation(0);
+    EXPECT_EQ(sink.sounds, (std::vector<std::string>{"maleok7", "maleok0"}));
+    // The replay draws a new digit, so the plain name is what is remembered.
+    EXPECT_EQ(animation.lastAnimation().sound, "maleok");
+    animation.playAnimationSound("maleoky", 1, 0);
+    EXPECT_EQ(sink.sounds.back(), "maleoky");
+}
+
+TEST_F(Fixture, ReadsTheRealFileFormat) {
+    const std::string path = ::testing::TempDir() + "feedback_an.dax";
+    std::vector<AnimationRecord> records(4, record({"1"}, 100, 10));
+    records[3] = record({"3", "4", "5"}, 200, 30, 1, "maleok");
+    ASSERT_TRUE(writeAnimationFile(path, records));
+    RecordingSink fileSink;
+    Animation fromFile(
+        fileSink, [&](int n, AnimationRecord& out) { return readAnimationFileRecord(path, n, out); },
+        [] { return 3; });
+    fromFile.startAnimation(3);
+    EXPECT_EQ(fromFile.phaseCount(), 3);
+    EXPECT_EQ(fileSink.sounds, (std::vector<std::string>{"maleok3"}));
+    fromFile.startAnimation(8);  // beyond the end of a four-record file
+    EXPECT_EQ(fileSink.warnings.size(), 1u);
+    EXPECT_FALSE(fromFile.animationsEnabled());
+    std::remove(path.c_str());
+}
+
+TEST(MascotGeometry, PositionsRoundHalvesToEven) {
+    PixelPoint p = mascotPosition(1.0, 1.0);  // 25.5 and 14
+    EXPECT_EQ(p.x, 26);
+    EXPECT_EQ(p.y, 14);
+    p = mascotPosition(1.28, 1.28);
+    EXPECT_EQ(p.x, 39);
+    EXPECT_EQ(p.y, 28);
+    EXPECT_EQ(roundEven(2.5), 2);
+    EXPECT_EQ(roundEven(3.5), 4);
+    EXPECT_EQ(roundEven(-2.5), -2);
+    PixelPoint b = bubblePosition(1.0, 1.0);
+    EXPECT_EQ(b.x, 81);
+    EXPECT_EQ(b.y, 5);
+    b = bubblePosition(1.28, 1.28);
+    EXPECT_EQ(b.x, 104);
+    EXPECT_EQ(b.y, 6);
+    // On the large picture the bubble starts right of the mascot.
+    EXPECT_GT(b.x, mascotPosition(1.28, 1.28).x + MASCOT_WIDTH);
+}
+
+}  // namespace
