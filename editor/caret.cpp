@@ -1,0 +1,102 @@
+#include "editor/caret.h"
+
+#include "editor/layout.h"
+
+CaretSize caretSize(int level) {
+    switch (level) {
+    case DENOMINATOR_LEVEL: return {13, 4};
+    case NUMERATOR_LEVEL: return {13, 2};
+    case DENOMINATOR_EXPONENT:
+    case NUMERATOR_EXPONENT: return {8, 2};
+    case MAIN_EXPONENT: return {18, 2};
+    default: return {30, 4};
+    }
+}
+
+Caret initialCaret(const ScreenGeometry& g) {
+    Caret c;
+    c.x = g.writingLeft;
+    c.y = g.writingTop + 10;
+    c.height = 30;
+    c.shown = false;
+    c.active = false;
+    return c;
+}
+
+namespace {
+
+// The caret of an empty line stands a little left of the area's middle.
+void atLineMiddle(const PageLayout& page, PictureOffset pic, Caret& c) {
+    c.x = page.areaLeft + pic.left + page.areaWidth / 2 - 20;
+    c.y = bandTop(page, page.currentLine) + pic.top + 8;
+    c.height = 30;
+}
+
+const LayoutCell* cellAt(const LineCells& cells, int i) {
+    if (i < 1 || i > MAX_CELLS || cells[static_cast<size_t>(i)].code == CELL_END) return nullptr;
+    return &cells[static_cast<size_t>(i)];
+}
+
+}  // namespace
+
+int32_t placeCaret(EditorState& ed, PictureOffset pic) {
+    Caret& c = ed.caret;
+    const PageLayout& page = ed.pageLayout;
+    c.shown = false;
+    const int n = usedCells(ed.lineCells);
+    if (ed.caretPos <= 1 || n == 0) {
+        const LayoutCell* first = cellAt(ed.lineCells, 1);
+        if (ed.checkPhase) {
+            c.x = page.areaLeft + pic.left + 10;
+            c.y = bandTop(page, page.currentLine) + pic.top + 8;
+            c.height = 30;
+        } else if (!first) {
+            atLineMiddle(page, pic, c);
+        } else {
+            const CaretSize s = caretSize(first->level);
+            c.x = first->x + pic.left;
+            c.y = first->y + pic.top + s.dy;
+            c.height = s.height;
+        }
+    } else {
+        // A byte before the caret without a cell (dropped trailing spaces, or
+        // past the laid-out cells) puts the caret after the last cell rather
+        // than at the picture's corner.
+        const LayoutCell* p = cellAt(ed.lineCells, ed.caretPos - 1);
+        if (!p) p = cellAt(ed.lineCells, n);
+        const CaretSize s = caretSize(p->level);
+        c.x = p->x + p->width + pic.left;
+        c.y = p->y + pic.top + s.dy;
+        c.height = s.height;
+        if (p->isMarker && p->code == FRACTION_END) {
+            // After a fraction the caret rises from the band's bottom.
+            c.x = p->x + pic.left;
+            c.y = page.areaTop + page.currentLine * page.lineHeight + pic.top - p->height;
+        }
+    }
+    return c.y + page.lineHeight + 5;
+}
+
+void placeCaretAtStart(EditorState& ed, PictureOffset pic) {
+    Caret& c = ed.caret;
+    c.shown = false;
+    const LayoutCell* next = cellAt(ed.lineCells, ed.caretPos);
+    if (!next || next->x == 0) {
+        atLineMiddle(ed.pageLayout, pic, c);
+        return;
+    }
+    c.x = next->x + pic.left;
+    c.y = next->y + pic.top + 4;
+    c.height = 30;
+}
+
+void hideCaret(Caret& caret) {
+    caret.shown = false;
+    caret.active = false;
+}
+
+bool blinkCaret(Caret& caret) {
+    if (!caret.active) return false;
+    caret.shown = !caret.shown;
+    return true;
+}

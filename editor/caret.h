@@ -1,0 +1,39 @@
+// Where the blinking caret stands.  Plain geometry over the laid-out cells;
+// the Qt side only paints the line at the place computed here.
+#pragma once
+
+#include <cstdint>
+
+#include "editor/writtenline.h"
+#include "mainwindow/sessionstate.h"
+
+// Position of the main picture in the window: the caret is kept in window
+// coordinates, the cells in picture coordinates.
+struct PictureOffset {
+    int32_t left = 0, top = 0;
+};
+
+// Caret length and its drop below a cell's top, by the cell's level.
+struct CaretSize {
+    int32_t height, dy;
+};
+CaretSize caretSize(int level);
+
+// The caret at start-up: at the writing area's left edge, not shown.
+Caret initialCaret(const ScreenGeometry& g);
+
+// Moves the caret to ed.caretPos after a layout and drawing.  The caret is
+// taken off the screen first (shown becomes false; the blink brings it back).
+// Returns the top the keypad takes when it is visible: it follows the caret.
+int32_t placeCaret(EditorState& ed, PictureOffset pic);
+
+// The caret at the first free position of the line, after a key or a
+// deletion brought it back there.
+void placeCaretAtStart(EditorState& ed, PictureOffset pic);
+
+// Stops the blinking and takes the caret off the screen.
+void hideCaret(Caret& caret);
+
+// The caret part of the 300 ms timer: an active caret toggles.  Returns
+// whether its pixels changed.
+bool blinkCaret(Caret& caret);

@@ -1,0 +1,106 @@
+#include "editor/ui/linepainter.h"
+
+#include <algorithm>
+
+#include <QPainter>
+
+#include "engine/cp1250.h"
+
+QFont QtTextMetrics::font(int fontSize, bool bold) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    // Points at 96 dpi, rounded as the original surface did.
+    f.setPixelSize(std::max(1, (fontSize * 96 + 36) / 72));
+    f.setBold(bold);
+    return f;
+}
+
+const QFontMetrics& QtTextMetrics::fm(int fontSize, bool bold) {
+    const int key = fontSize * 2 + (bold ? 1 : 0);
+    auto it = cache_.find(key);
+    if (it == cache_.end()) it = cache_.emplace(key, QFontMetrics(font(fontSize, bold))).first;
+    return it->second;
+}
+
+int QtTextMetrics::width(unsigned char c, int fontSize, bool bold) {
+    return fm(fontSize, bold).horizontalAdvance(glyphOf(c));
+}
+
+int QtTextMetrics::height(unsigned char, int fontSize, bool bold) {
+    return fm(fontSize, bold).height();
+}
+
+int QtTextMetrics::ascent(int fontSize, bool bold) { return fm(fontSize, bold).ascent(); }
+
+QString glyphOf(unsigned char c) {
+    const int cp = cp1250::toUnicode(c);
+    return QString(QChar(cp < 0 ? 0xFFFD : cp));
+}
+
+QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics) {
+    QPainter p(&picture);
+    QRect touched;
+    for (const DrawOp& op : ops) {
+        const QColor colour = QColor::fromRgba(op.colour);
+        switch (op.kind) {
+        case DrawOp::FILL: {
+            const QRect r(QPoint(op.x, op.y), QPoint(op.x2 - 1, op.y2 - 1));
+            if (r.isValid()) {
+                p.fillRect(r, colour);
+                touched |= r;
+            }
+            break;
+        }
+        case DrawOp::HLINE: {
+            const int from = std::min(op.x, op.x2), to = std::max(op.x, op.x2);
+            const QRect r(from, op.y, to - from, 1);
+            if (r.isValid()) {
+                p.fillRect(r, colour);
+                touched |= r;
+            }
+            break;
+        }
+        case DrawOp::TEXT: {
+            const QString g = glyphOf(op.ch);
+            p.setFont(QtTextMetrics::font(op.fontSize, op.bold));
+            p.setPen(colour);
+            p.drawText(QPoint(op.x, op.y + metrics.ascent(op.fontSize, op.bold)), g);
+            touched |= QRect(op.x, op.y, metrics.width(op.ch, op.fontSize, op.bold) + 2,
+                             metrics.height(op.ch, op.fontSize, op.bold));
+            break;
+        }
+        }
+    }
+    return touched;
+}
+
+QRect LinePainter::layoutAndDraw(EditorState& ed, const std::string& line) {
+    laidOut_ = layoutLine(line, ed.lineCells, ed.pageLayout, ed.caretPos, metrics_);
+    return paintOps(picture_, drawLine(ed), metrics_);
+}
+
+QRect LinePainter::clearLineBand(const PageLayout& page) {
+    return paintOps(picture_, {::clearLineBand(page)}, metrics_);
+}
+
+QRect LinePainter::clearEquationBand(const ScreenGeometry& g) {
+    return paintOps(picture_, {::clearEquationBand(g)}, metrics_);
+}
+
+QRect LinePainter::clearWritingArea(const ScreenGeometry& g, const PageLayout& page) {
+    return paintOps(picture_, {::clearWritingArea(g, page)}, metrics_);
+}
+
+QRect LinePainter::drawRuledLines(const PageLayout& page) {
+    return paintOps(picture_, ::drawRuledLines(page), metrics_);
+}
+
+QRect caretRect(const Caret& caret) { return QRect(caret.x, caret.y, 1, caret.height + 1); }
+
+void paintCaret(QPainter& windowPainter, const Caret& caret) {
+    if (!caret.shown) return;
+    windowPainter.save();
+    windowPainter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    windowPainter.fillRect(caretRect(caret), Qt::black);
+    windowPainter.restore();
+}
