@@ -1,0 +1,189 @@
+#include "teacher/settingsfile.h"
+
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+#include "engine/cp1250.h"
+#include "engine/engine.h"
+
+namespace {
+
+const std::string& openFailedMessage() {
+    static const std::string text = cp1250::w1250(" Soubor POM.CFG se nepodařilo otevřít!");
+    return text;
+}
+const std::string& changedMessage() {
+    static const std::string text = cp1250::w1250(" Soubor POM.CFG byl nepovoleně změněn!");
+    return text;
+}
+const std::string& readFailedMessage() {
+    static const std::string text = cp1250::w1250(" Nelze číst ze souboru POM.CFG!");
+    return text;
+}
+const std::string& writeFailedMessage() {
+    static const std::string text = cp1250::w1250(" Nelze zapsat do souboru POM.CFG!");
+    return text;
+}
+const std::string& storeFailedMessage() {
+    static const std::string text = cp1250::w1250("Nepodařilo se zapsat do souboru POM.CFG!");
+    return text;
+}
+
+void tell(const SettingsWarning& warn, const std::string& message) {
+    if (warn) warn(message);
+}
+
+// Reads the next record; false at the end of the file or on a read error.
+bool readRecord(std::FILE* file, double& value) {
+    unsigned char bytes[SETTINGS_RECORD_SIZE];
+    if (std::fread(bytes, 1, SETTINGS_RECORD_SIZE, file) != SETTINGS_RECORD_SIZE) return false;
+    value = decodeSettingsValue(bytes);
+    return true;
+}
+
+// The next 20 records as 20 single-byte characters (low 8 bits of each code).
+bool readSettingsText(std::FILE* file, std::string& text) {
+    text.clear();
+    for (int k = 0; k < SETTINGS_PASSWORD_LENGTH; ++k) {
+        double value;
+        if (!readRecord(file, value)) return false;
+        text += static_cast<char>(static_cast<unsigned char>(roundSettingsValue(value) & 0xFF));
+    }
+    return true;
+}
+
+int32_t boundaryOf(double value) {
+    const int64_t whole = roundSettingsValue(value);
+    if (whole > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    if (whole < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(whole);
+}
+
+std::string readAll(std::FILE* file, ProgramSettings& settings) {
+    std::string text;
+    if (!readSettingsText(file, text)) return readFailedMessage();
+    const size_t end = text.find(static_cast<char>(SETTINGS_TEXT_END));
+    settings.password = upperCasePassword(end == std::string::npos ? text : text.substr(0, end));
+
+    std::string ignored;
+    if (!readSettingsText(file, ignored) || !readSettingsText(file, ignored)) return readFailedMessage();
+
+    double value;
+    for (int k = 0; k < 4; ++k) {
+        if (!readRecord(file, value)) return readFailedMessage();
+        settings.gradeBoundaries[k] = boundaryOf(value);
+    }
+    if (!readRecord(file, value)) return readFailedMessage();  // unused number
+    if (!readRecord(file, value)) return readFailedMessage();
+    settings.checksEnabled = value > 0.0;
+    if (!readRecord(file, value)) return readFailedMessage();
+    settings.showSolutionEnabled = value > 0.0;
+    return {};
+}
+
+}  // namespace
+
+std::string loadSettings(ProgramSettings& settings, const std::string& path) {
+    // A folder of that name would open on some systems and then fail oddly;
+    // for the teacher it is simply a settings file that is not there.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return openFailedMessage();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return openFailedMessage();
+
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) {
+        std::fclose(file);
+        return readFailedMessage();
+    }
+    // The record count is the file's only integrity check; a few stray bytes
+    // after the last whole record do not count.
+    if (size / SETTINGS_RECORD_SIZE != static_cast<uintmax_t>(SETTINGS_RECORD_COUNT)) {
+        std::fclose(file);
+        return changedMessage();
+    }
+
+    ProgramSettings loaded;
+    const std::string message = readAll(file, loaded);
+    std::fclose(file);
+    if (message.empty()) settings = loaded;
+    return message;
+}
+
+std::FILE* openSettingsForWriting(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return nullptr;
+    return std::fopen(path.c_str(), "r+b");
+}
+
+bool writeSettingsRecord(std::FILE* file, double value, const SettingsWarning& warn) {
+    bool ok = file != nullptr;
+    long position = -1;
+    if (ok) {
+        position = std::ftell(file);
+        // Writing past the end would make the file longer; it is refused like
+        // any other failed write, so the file keeps its length whatever happens.
+        ok = position >= 0 && std::fseek(file, 0, SEEK_END) == 0;
+        const long size = ok ? std::ftell(file) : -1;
+        ok = ok && size >= position + SETTINGS_RECORD_SIZE && std::fseek(file, position, SEEK_SET) == 0;
+    }
+    if (ok) {
+        unsigned char bytes[SETTINGS_RECORD_SIZE];
+        encodeSettingsValue(value, bytes);
+        // Flushed at once: a full disk must be noticed here, not when the file
+        // is closed and nobody reports it any more.
+        ok = std::fwrite(bytes, 1, SETTINGS_RECORD_SIZE, file) == SETTINGS_RECORD_SIZE && std::fflush(file) == 0;
+    }
+    if (!ok) {
+        if (file && position >= 0) std::fseek(file, position, SEEK_SET);
+        tell(warn, writeFailedMessage());
+        errorCode = SETTINGS_WRITE_FAILED;
+    }
+    return ok;
+}
+
+bool storeSettingsRecord(int index, double value, const SettingsWarning& warn, const std::string& path) {
+    // An index outside the file would only lengthen it; it is never written.
+    if (index < 0 || index >= SETTINGS_RECORD_COUNT) {
+        tell(warn, storeFailedMessage());
+        return false;
+    }
+    std::FILE* file = openSettingsForWriting(path);
+    if (!file) {
+        tell(warn, storeFailedMessage());
+        return false;
+    }
+    errorCode = 0;
+    bool ok = std::fseek(file, static_cast<long>(index) * SETTINGS_RECORD_SIZE, SEEK_SET) == 0 &&
+              writeSettingsRecord(file, value, warn);
+    if (!ok && errorCode != SETTINGS_WRITE_FAILED) {
+        tell(warn, writeFailedMessage());
+        errorCode = SETTINGS_WRITE_FAILED;
+    }
+    if (errorCode == SETTINGS_WRITE_FAILED) tell(warn, storeFailedMessage());
+    errorCode = 0;
+    ok = (std::fclose(file) == 0) && ok;
+    return ok;
+}
+
+SettingsWrite writeSettingsGroup(int firstIndex, const std::vector<double>& values, const SettingsWarning& warn,
+                                 const std::string& path) {
+    errorCode = 0;
+    std::FILE* file = openSettingsForWriting(path);
+    if (!file) return SettingsWrite::OpenFailed;
+    bool ok = firstIndex >= 0 &&
+              std::fseek(file, static_cast<long>(firstIndex) * SETTINGS_RECORD_SIZE, SEEK_SET) == 0;
+    if (!ok) {
+        tell(warn, writeFailedMessage());
+        errorCode = SETTINGS_WRITE_FAILED;
+    }
+    for (double value : values) {
+        if (errorCode == SETTINGS_WRITE_FAILED) break;
+        writeSettingsRecord(file, value, warn);
+    }
+    const bool failed = errorCode == SETTINGS_WRITE_FAILED;
+    errorCode = 0;
+    std::fclose(file);
+    return failed ? SettingsWrite::WriteFailed : SettingsWrite::Written;
+}
