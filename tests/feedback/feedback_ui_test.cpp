@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "engine/cp1250.h"
+#include "feedback/ui/feedback.h"
+
+namespace {
+
+// A picture with a different colour in every pixel, so that any pixel left
+// wrong after a restore shows.
+QImage patternedPicture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x & 255, y & 255, (x * 7 + y * 3) & 255));
+    return image;
+}
+
+// Runs `answer` on the dialog as soon as the modal loop is running.
+void answerDialogSoon(std::function<void(TFchyba*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        TFchyba* dialog = warningDialog();
+        ASSERT_TRUE(dialog && dialog->isVisible());
+        answer(dialog);
+    });
+}
+
+TEST(WarningDialog, WidthFollowsTheTextWithOkCentred) {
+    TFchyba* dialog = warningDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("Upozornění"));
+
+    dialog->prepare(QString::fromUtf8("Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."));
+    const int longWidth = dialog->width();
+    EXPECT_EQ(longWidth, dialog->Label1->width() + 32);
+    EXPECT_EQ(dialog->Bevel1->width(), longWidth - 16);
+    EXPECT_EQ(dialog->Button1->x(), (longWidth - 89) / 2);
+    EXPECT_EQ(dialog->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(dialog->Label1->font().bold());
+
+    dialog->prepare(QString::fromUtf8("Chybně zapsaná animace."));
+    EXPECT_LT(dialog->width(), longWidth);
+    EXPECT_EQ(dialog->Button1->x(), (dialog->width() - 89) / 2);
+    EXPECT_TRUE(dialog->Button2->isHidden());
+
+    // A tiny text still leaves the whole button inside the window.
+    dialog->prepare(QStringLiteral("!"));
+    EXPECT_GE(dialog->Button1->x(), 0);
+    EXPECT_LE(dialog->Button1->x() + dialog->Button1->width(), dialog->width());
+}
+
+TEST(WarningDialog, ClosesOnKeysAndOnMousePress) {
+    const std::string text = cp1250::w1250("Chybně zapsaná animace.");
+    QString shownText;
+    for (int key : {int(Qt::Key_A), int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_Space)}) {
+        answerDialogSoon([key, &shownText](TFchyba* dialog) {
+            shownText = dialog->Label1->text();
+            QTest::keyClick(dialog->Button1, Qt::Key(key));
+        });
+        showWarning(text);  // returns only once the key closed it
+        EXPECT_FALSE(warningVisible()) << key;
+    }
+    EXPECT_EQ(shownText, QString::fromUtf8("Chybně zapsaná animace."));
+
+    bool closedBeforeRelease = false;
+    answerDialogSoon([&closedBeforeRelease](TFchyba* dialog) {
+        QTest::mousePress(dialog->Button1, Qt::LeftButton);
+        closedBeforeRelease = !dialog->isVisible();
+        QTest::mouseRelease(dialog->Button1, Qt::LeftButton);
+    });
+    showWarning(text);
+    EXPECT_TRUE(closedBeforeRelease);
+
+    // Shift alone is no character and leaves the dialog open.
+    bool stayedOpen = false;
+    answerDialogSoon([&stayedOpen](TFchyba* dialog) {
+        QTest::keyClick(dialog->Button1, Qt::Key_Shift);
+        stayedOpen = dialog->isVisible();
+        QTest::keyClick(dialog->Button1, Qt::Key_X);
+    });
+    showWarning(text);
+    EXPECT_TRUE(stayedOpen);
+}
+
+TEST(WarningDialog, HookAnswersWithoutOpening) {
+    std::vector<std::string> seen;
+    setWarningHook([&seen](const std::string& t) { seen.push_back(t); });
+    showWarning("abc");
+    setWarningHook(nullptr);
+    EXPECT_EQ(seen, std::vector<std::string>{"abc"});
+    EXPECT_FALSE(warningVisible());
+}
+
+struct BubbleTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString root() const { return dir.path() + QLatin1Char('/'); }
+    QImage picture = patternedPicture(400, 300);
+    std::vector<QRect> repaints;
+    SpeechBubble::Repaint repaint = [this](const QRect& r) { repaints.push_back(r); };
+
+    void writeBubblePicture() {
+        QDir(dir.path()).mkpath(QStringLiteral("system"));
+        QImage bmp = SpeechBubble::drawnBubble();
+        // A marker inside the outline proves the file was used.
+        bmp.setPixel(100, 70, qRgb(0, 0, 255));
+        ASSERT_TRUE(bmp.save(root() + QStringLiteral("system/bublina.bmp"), "BMP"));
+    }
+};
+
+TEST_F(BubbleTest, SaveDrawEraseRestoresThePicturePixelForPixel) {
+    for (bool withFile : {true, false}) {
+        if (withFile) writeBubblePicture();
+        else QFile::remove(root() + QStringLiteral("system/bublina.bmp"));
+        QImage original = picture;
+        SpeechBubble bubble(&picture, QPoint(104, 6), repaint, root());
+        bubble.saveBubbleBackground();
+        bubble.showBubble(cp1250::w1250("Pro další příklad"), cp1250::w1250("klikni nebo ťukni."), "");
+        EXPECT_TRUE(bubble.bubbleShown());
+        EXPECT_NE(picture, original);
+        // Outside the bubble's place nothing changed; white corners let the picture through.
+        EXPECT_EQ(picture.copy(0, 0, 104, 300), original.copy(0, 0, 104, 300));
+        EXPECT_EQ(picture.pixel(104, 6), original.pixel(104, 6));
+        EXPECT_EQ(picture.pixel(104 + 100, 6 + 70) == qRgb(0, 0, 255), withFile);
+        // A second bubble draws over the first.
+        bubble.showBubble("a", "b", "c");
+        bubble.eraseBubble();
+        EXPECT_FALSE(bubble.bubbleShown());
+        EXPECT_EQ(picture, original) << "with bublina.bmp: " << withFile;
+        EXPECT_EQ(repaints.back(), QRect(104, 6, 189, 83));
+    }
+}
+
+TEST_F(BubbleTest, EmptyLinesDrawNothing) {
+    SpeechBubble bubble(&picture, QPoint(81, 5), repaint, root());
+    bubble.saveBubbleBackground();
+    bubble.showBubble("", "", "");
+    const QImage empty = picture.copy(bubble.rect());
+    bubble.eraseBubble();
+    bubble.showBubble("Rovnice", "", "");
+    const QImage oneLine = picture.copy(bubble.rect());
+    // Line 1 sits at y 17; the rows of lines 2 and 3 are as in an empty bubble.
+    EXPECT_NE(oneLine.copy(0, 17, 189, 14), empty.copy(0, 17, 189, 14));
+    EXPECT_EQ(oneLine.copy(0, 33, 189, 50), empty.copy(0, 33, 189, 50));
+    // Erasing with no bubble shown still restores the saved background.
+    bubble.eraseBubble();
+    const QImage restored = picture;
+    bubble.eraseBubble();
+    EXPECT_EQ(picture, restored);
+}
+
+TEST_F(BubbleTest, PaletteAndTooSmallPicturesAreHandled) {
+    QImage indexed = patternedPicture(300, 100).convertToFormat(QImage::Format_Indexed8);
+    const QImage asRgb = indexed.convertToFormat(QImage::Format_RGB32);
+    SpeechBubble bubble(&indexed, QPoint(81, 5), repaint, root());
+    bubble.saveBubbleBackground();
+    bubble.showBubble("x", "", "");
+    bubble.eraseBubble();
+    EXPECT_EQ(indexed.convertToFormat(QImage::Format_RGB32), asRgb);
+
+    QImage none;
+    SpeechBubble nothing(&none, QPoint(81, 5), repaint, root());
+    nothing.saveBubbleBackground();
+    nothing.showBubble("x", "y", "z");
+    nothing.eraseBubble();
+    EXPECT_TRUE(none.isNull());
+}
+
+TEST_F(BubbleTest, WaitBlocksUntilTheBubbleIsErased) {
+    SpeechBubble bubble(&picture, QPoint(81, 5), repaint, root());
+    bubble.saveBubbleBackground();
+    bubble.waitForBubble();  // nothing shown: returns at once
+
+    bubble.showBubble("Pro", "", "");
+    int ticksWhileWaiting = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticksWhileWaiting; });
+    ticker.start(5);
+    QTimer::singleShot(60, [&] { bubble.eraseBubble(); });
+    QElapsedTimer clock;
+    clock.start();
+    bubble.waitForBubble();
+    EXPECT_GE(clock.elapsed(), 50);
+    EXPECT_FALSE(bubble.bubbleShown());
+    EXPECT_GT(ticksWhileWaiting, 0);  // timers keep running during the wait
+}
+
+TEST(Mascot, FramesCopyOnlyOpaquePixelsOverTheSavedBackground) {
+    QImage picture = patternedPicture(200, 150);
+    const QImage original = picture;
+    int repaints = 0;
+    MascotPainter mascot(&picture, QPoint(26, 14), [&](const QRect&) { ++repaints; });
+    QImage frameA(47, 70, QImage::Format_RGB32), frameB(47, 70, QImage::Format_RGB32);
+    frameA.fill(qRgb(0, 255, 0));  // pixel (1,1) green: transparent
+    frameB.fill(qRgb(255, 0, 255));
+    for (int i = 10; i < 20; ++i) frameA.setPixel(i, 30, qRgb(1, 2, 3));
+    frameB.setPixel(5, 5, qRgb(9, 9, 9));
+    mascot.setImage(3, frameA);
+    mascot.setImage(4, frameB);
+    mascot.captureBackground();
+
+    mascot.drawMascotFrame(3);
+    QImage expected = original;
+    for (int i = 10; i < 20; ++i) expected.setPixel(26 + i, 14 + 30, qRgb(1, 2, 3));
+    EXPECT_EQ(picture, expected);
+
+    // The next frame starts from the background: the first one's line is gone.
+    mascot.drawMascotFrame(4);
+    expected = original;
+    expected.setPixel(26 + 5, 14 + 5, qRgb(9, 9, 9));
+    EXPECT_EQ(picture, expected);
+
+    // A picture that does not exist shows the bare background.
+    mascot.drawMascotFrame(16);
+    mascot.drawMascotFrame(99);
+    EXPECT_EQ(picture, original);
+    EXPECT_EQ(repaints, 4);
+}
+
+TEST(Sound, MissingDeviceOrFileIsSilentAndQuick) {
+    QTemporaryDir dir;
+    SoundPlayer player(dir.path() + QLatin1Char('/'));
+    EXPECT_EQ(player.soundPath("cink"), dir.path() + QStringLiteral("/zvuky/cink.wav"));
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 10; ++i) player.play("cink");
+    player.play("");
+    player.stop();
+    playSound("cink");
+    EXPECT_FALSE(player.lastRequestPlayed());
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+struct FeedbackTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString root() const { return dir.path() + QLatin1Char('/'); }
+    QImage picture = patternedPicture(1024, 768);
+    std::vector<std::string> warnings;
+    void SetUp() override {
+        setWarningHook([this](const std::string& t) { warnings.push_back(t); });
+    }
+    void TearDown() override { setWarningHook(nullptr); }
+};
+
+TEST_F(FeedbackTest, MissingScriptWarnsOnceAndTheMascotStaysStill) {
+    const QImage original = picture;
+    Feedback feedback(&picture, 1.28, 1.28, nullptr, root());
+    EXPECT_EQ(Feedback::instance(), &feedback);
+    feedback.captureMascotBackground();
+    feedback.startAnimation(ANIMATION_GREETING);
+    feedback.startAnimation(ANIMATION_SOLVED);
+    feedback.Timer1Timer();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], cp1250::w1250("Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."));
+    EXPECT_FALSE(feedback.animtim()->isActive());
+    EXPECT_EQ(picture, original);
+}
+
+TEST_F(FeedbackTest, AnimationRunsOnItsTimerAndClearsTheBusyFlag) {
+    AnimationRecord greeting;
+    greeting.phase = {"1", "1", "", "", ""};
+    greeting.intervalMs = 20;
+    greeting.duration = 100;
+    std::vector<AnimationRecord> records(9, greeting);
+    ASSERT_TRUE(writeAnimationFile((root() + QStringLiteral("AN.DAX")).toStdString(), records));
+    QDir(dir.path()).mkpath(QStringLiteral("system"));
+    QImage frame(47, 70, QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    frame.setPixel(20, 20, qRgb(200, 0, 0));
+    ASSERT_TRUE(frame.save(root() + QStringLiteral("system/velmir01.bmp"), "BMP"));
+
+    int busyCleared = 0;
+    Feedback feedback(&picture, 1.28, 1.28, nullptr, root());
+    feedback.setAnimationTickHook([&] { ++busyCleared; });
+    QTimer caret;  // stopped: animtim paces the pictures itself
+    feedback.setCaretTimer(&caret);
+    feedback.captureMascotBackground();
+    feedback.startAnimation(ANIMATION_GREETING);
+    EXPECT_TRUE(feedback.animtim()->isActive());
+    EXPECT_EQ(feedback.animtim()->interval(), 20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return busyCleared >= 2; }, 3000));
+    // The mascot of the 1024 x 768 picture stands at 39, 28.
+    EXPECT_EQ(picture.pixel(39 + 20, 28 + 20), qRgb(200, 0, 0));
+    feedback.stopAnimation();
+    EXPECT_FALSE(feedback.animtim()->isActive());
+    EXPECT_TRUE(warnings.empty());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Test discovery runs the program without the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
