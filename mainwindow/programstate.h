@@ -17,3 +17,8 @@ struct ProgramState {
 };
 
 ProgramState& state();
+
+// Puts every part of the program state back to its start-of-run defaults and
+// clears errorCode.  Runs once before the main window exists; the windows add
+// their own off-screen pictures afterwards.
+void initSessionState();

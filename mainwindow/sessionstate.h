@@ -35,3 +35,18 @@ struct SessionState {
     std::array<uint8_t, AREA_COUNT + 1> areaCounts{};              // by area index 1..22
     ScreenGeometry geometry;
 };
+
+// Area codes: tens digit the group, units digit the area (0 a group heading).
+// Index 1..22 by the fixed table; 0 for anything else.
+int32_t areaIndexOf(int32_t code);
+int32_t areaCodeOf(int32_t index);
+inline bool isGroupHeading(int32_t code) { return code % 10 == 0 && areaIndexOf(code) != 0; }
+
+// The area's name as shown while working (Windows-1250).  For the exercise it
+// is built from the chosen file name; empty for codes outside the table.
+std::string areaName(int32_t code, const std::string& exerciseName);
+
+// The statistics row that a step in area `code` counts in.  Codes outside the
+// table get row 0, which nothing reads, so a stray code cannot write past the
+// table.  The counters are 16-bit and wrap to 0 after 65535.
+AreaStatistics& statisticsOf(SessionState& session, int32_t code);

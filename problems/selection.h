@@ -21,3 +21,67 @@ struct SelectionState {
     bool newTripletNeeded = true;
     std::array<bool, 31> entranceSolved{};   // entries 1..30; [0] unused
 };
+
+#include <functional>
+#include <string>
+
+#include "problems/equationfile.h"
+
+struct SessionState;
+struct EditorState;
+struct ProgramState;
+
+// The parts of the program state that choosing an equation reads and changes.
+struct SelectionScope {
+    SessionState& session;
+    SelectionState& selection;
+    EquationRecord& currentEquation;
+    EditorState& editor;
+};
+SelectionScope selectionScope(ProgramState& program);
+
+// What choosing an equation does outside the state: files, chance, sound and
+// the screen.  Empty entries are skipped, except `randomPick`, which falls
+// back to a built-in generator.  Texts are Windows-1250.
+struct SelectionHooks {
+    std::function<int()> randomPick;  // 1..3, each equally likely
+    std::function<void(const std::string&)> showWarning;
+    std::function<void()> stopSound;
+    std::function<FileResult(int code, int number, const std::string& exerciseName, EquationRecord& target)>
+        readEquation;
+    std::function<FileResult(int32_t number, const std::string& fileName, EquationRecord& target)>
+        readExerciseEquation;
+    // Screen steps, filled in by the main window.
+    std::function<void()> normalCursor;
+    std::function<void()> clearEquationBand;
+    std::function<void()> clearWritingArea;
+    std::function<void()> presentEquation;
+    std::function<void()> returnToStartScreen;
+};
+
+// Hooks that read the real equation and exercise files and pick at random;
+// the screen, sound and warning entries are left for the main window.
+SelectionHooks fileSelectionHooks();
+
+// Enters an area (or a group heading's first area, the entrance
+// examinations, or the chosen exercise) and presents its first equation, or
+// goes back to the start screen when there is nothing to hand out.
+void startArea(SelectionScope scope, int32_t code, const SelectionHooks& hooks);
+
+// Loads the next equation of area `code` into the current equation.  On
+// return errorCode is 0 (present it), ALL_SOLVED or BACK_TO_START (go back to
+// the start screen).
+void selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks& hooks);
+
+// After a finished equation: chooses the next one for the current area and
+// presents it, or returns to the start screen.
+void continueWithNextEquation(SelectionScope scope, const SelectionHooks& hooks);
+
+// When an equation is finished: at most one wrong step leads to a harder type.
+void finishEquation(SelectionState& selection);
+
+// One more wrong step on the equation being solved; stops at 255 so that a
+// long struggle never wraps round to "no errors".
+void countPickError(SelectionState& selection);
+
+bool isEmptyTriplet(const Triplet& triplet);

@@ -1,0 +1,96 @@
+#include "mainwindow/geometry.h"
+
+#include <cmath>
+
+int32_t roundHalfEven(double value) {
+    // The default rounding mode is to nearest, ties to even.
+    return static_cast<int32_t>(std::nearbyint(value));
+}
+
+std::string startPicturePath(int32_t screenWidth) {
+    return screenWidth == 800 ? "system/podklad800.bmp" : "system/podklad.bmp";
+}
+
+namespace {
+
+PageLayout pageLayout(int32_t left, int32_t top, int32_t width, int32_t pageLines,
+                      const std::array<int32_t, 6>& fontSizes) {
+    PageLayout layout;
+    for (int level = 1; level <= 6; ++level) layout.fontSize[level] = fontSizes[level - 1];
+    layout.lineHeight = 50;
+    layout.areaLeft = left;
+    layout.areaTop = top;
+    layout.areaWidth = width;
+    layout.pageLines = static_cast<uint8_t>(pageLines);
+    layout.currentLine = 1;
+    layout.editLevel = MAIN_LEVEL;
+    return layout;
+}
+
+}  // namespace
+
+MainWindowGeometry computeGeometry(int32_t screenWidth, int32_t screenHeight, int32_t pictureWidth,
+                                   int32_t pictureHeight) {
+    if (pictureWidth <= 0 || pictureHeight <= 0) {
+        pictureWidth = 800;
+        pictureHeight = 600;
+    }
+    MainWindowGeometry g;
+    ScreenGeometry& s = g.screen;
+    if (screenWidth == 800) {
+        g.windowWidth = 800;
+        g.windowHeight = 600;
+    } else if (screenWidth == 1024) {
+        g.windowWidth = 1024;
+        g.windowHeight = 768;
+    } else {
+        // Other screens show the large picture in the middle of a full-screen
+        // window (cut at the edges of a screen smaller than it).
+        g.windowWidth = screenWidth;
+        g.windowHeight = screenHeight;
+        s.pictureLeft = (screenWidth - 1024) / 2;
+        s.pictureTop = (screenHeight - 768) / 2;
+    }
+    s.scaleX = pictureWidth / 800.0;
+    s.scaleY = pictureHeight / 600.0;
+    const double sx = s.scaleX, sy = s.scaleY;
+    const int32_t pl = s.pictureLeft, pt = s.pictureTop;
+
+    s.writingLeft = roundHalfEven(32 * sx) + pl;
+    s.writingRight = roundHalfEven(779 * sx) + pl;
+    s.writingTop = roundHalfEven(100 * sy) + pt;
+    s.writingBottom = roundHalfEven(581 * sy) + pt;
+    const int32_t pageLines = (s.writingBottom - s.writingTop) / 50;
+
+    g.writingLayout = pageLayout(s.writingLeft - pl - 10, s.writingTop - pt, s.writingRight - s.writingLeft - 1,
+                                 pageLines, {24, 14, 14, 8, 8, 16});
+    const int32_t equationLeft = roundHalfEven(73 * sx) + s.writingLeft - pl;
+    g.equationLayout = pageLayout(equationLeft, roundHalfEven(15 * sy),
+                                  roundHalfEven(800 * sx - (2 * equationLeft + 2)), pageLines,
+                                  {28, 14, 14, 8, 8, 16});
+
+    g.caret.x = s.writingLeft;
+    g.caret.y = s.writingTop + 10;
+    g.caret.height = 30;
+
+    // The toolbar: one row at the height of BitBtn2; sizes stay as drawn.
+    const int32_t toolbarTop = roundHalfEven(72 * sy + pt);
+    g.bitBtn[2] = {roundHalfEven(112 * sx + pl), toolbarTop, 113, 25};
+    const int32_t buttonLefts[] = {432, 464, 496, 528, 568, 600, 632, 664};
+    for (int k = 3; k <= 10; ++k) g.bitBtn[k] = {roundHalfEven(buttonLefts[k - 3] * sx + pl), toolbarTop, 25, 25};
+    g.panel2 = {roundHalfEven(240 * sx + pl), toolbarTop, 169, 25};
+    g.imanim = {roundHalfEven(11 * sx + pl), roundHalfEven(10 * sy) + pt, 77, 78};
+
+    g.keypad = {pl + (pictureWidth - KEYPAD_WIDTH) / 2, s.writingTop + 92, KEYPAD_WIDTH, KEYPAD_HEIGHT};
+    g.panel1 = {(800 - 289) / 2, 176, 289, 329};
+
+    // The mascot is centred in a 78 x 78 scaled box; its horizontal offset of
+    // 10 follows scaleY, at capture and at drawing alike.
+    g.mascot = {roundHalfEven(10 * sy + (78 * sx - MASCOT_WIDTH) / 2),
+                roundHalfEven(10 * sy + (78 * sy - MASCOT_HEIGHT) / 2)};
+    // The bubble's corner is scaled like the mascot beside it; left where it
+    // is drawn for 800 x 600 it would cover the mascot on a large picture.
+    g.bubble = {roundHalfEven(81 * sx), roundHalfEven(5 * sy), BUBBLE_WIDTH, BUBBLE_HEIGHT};
+    g.dial = dialGeometry(sx, sy);
+    return g;
+}

@@ -1,0 +1,228 @@
+#include "problems/selection.h"
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+
+#include "editor/writtenline.h"
+#include "engine/cp1250.h"
+#include "engine/engine.h"
+#include "mainwindow/sessionstate.h"
+
+namespace {
+
+constexpr int ENTRANCE_FLAGS = 30;
+constexpr uint8_t PAST_END = 255;
+// Record numbers from here on are markers, never real records.
+constexpr int FIRST_MARKER_RECORD = 200;
+
+void call(const std::function<void()>& step) {
+    if (step) step();
+}
+
+void warn(const SelectionHooks& hooks, const char* utf8) {
+    if (hooks.showWarning) hooks.showWarning(cp1250::w1250(utf8));
+}
+
+void report(const SelectionHooks& hooks, const FileResult& result) {
+    if ((!result.ok || !result.message.empty()) && hooks.showWarning) hooks.showWarning(result.message);
+}
+
+int randomPosition(const SelectionHooks& hooks) {
+    int r = 0;
+    if (hooks.randomPick) {
+        r = hooks.randomPick();
+    } else {
+        static std::mt19937 generator(static_cast<std::mt19937::result_type>(
+            std::chrono::steady_clock::now().time_since_epoch().count() ^ std::random_device{}()));
+        r = std::uniform_int_distribution<int>(1, 3)(generator);
+    }
+    return std::clamp(r, 1, 3);
+}
+
+// A failed read leaves errorCode as it was, so the session goes on with the
+// equation that was already there.
+void readRecord(SelectionScope scope, const SelectionHooks& hooks, int code, int number) {
+    if (!hooks.readEquation) return;
+    report(hooks, hooks.readEquation(code, number, scope.session.exerciseName, scope.currentEquation));
+}
+
+Triplet fromStart(int32_t area) {
+    Triplet t{};
+    for (int k = 0; k < 3; ++k) t[k] = {static_cast<uint8_t>(area), static_cast<uint8_t>(k), 0, 0};
+    return t;
+}
+
+Triplet& tableRow(SelectionState& selection, int32_t area) {
+    return selection.tripletTable[static_cast<std::size_t>(areaIndexOf(area))];
+}
+
+void nextEntranceEquation(SelectionScope scope, const SelectionHooks& hooks) {
+    SelectionState& sel = scope.selection;
+    int p = 0;
+    for (int i = 1; i <= ENTRANCE_FLAGS; ++i) {
+        if (!sel.entranceSolved[i]) {
+            p = i;
+            break;
+        }
+    }
+    const int index = areaIndexOf(ENTRANCE_AREA);
+    if (scope.session.areaCounts[index] < p) {
+        std::fill(sel.entranceSolved.begin(), sel.entranceSolved.end(), false);
+        warn(hooks, "Všechny příklady již máš spočítány. Vyber si další činnost.");
+        sel.newTripletNeeded = true;
+        scope.session.currentArea = 0;
+        sel.currentTriplet = Triplet{};
+        sel.tripletTable[index] = sel.currentTriplet;
+        errorCode = BACK_TO_START;
+        return;
+    }
+    if (p == 0) {
+        // All thirty handed out and the file has more: start again at the top.
+        std::fill(sel.entranceSolved.begin(), sel.entranceSolved.end(), false);
+        p = 1;
+    }
+    readRecord(scope, hooks, ENTRANCE_AREA, p - 1);
+    if (errorCode == 0) sel.entranceSolved[p] = true;
+}
+
+void nextExerciseEquation(SelectionScope scope, const SelectionHooks& hooks) {
+    SessionState& session = scope.session;
+    if (session.exerciseIndex < INT32_MAX) ++session.exerciseIndex;
+    if (!hooks.readExerciseEquation) return;
+    report(hooks, hooks.readExerciseEquation(session.exerciseIndex, session.exerciseName, scope.currentEquation));
+}
+
+// The three records after the triplet's last real one; entries past the end
+// of the file are marked used.  Returns false when the file is used up.
+bool nextTriplet(Triplet& t, int32_t code, int n) {
+    const bool fresh = t[0].record == 0 && t[2].record == 0;
+    // A one-record file still hands out its only record the first time.
+    if (!(n - 1 > static_cast<int>(t[2].record) || (fresh && n > 0))) return false;
+    int last = 0;
+    for (const TripletEntry& e : t)
+        if (e.record < FIRST_MARKER_RECORD) last = e.record;
+    for (int k = 0; k < 3; ++k) {
+        if (!(k == 0 && fresh)) ++last;
+        if (last < n)
+            t[k] = {static_cast<uint8_t>(code), static_cast<uint8_t>(last), 0, 0};
+        else
+            t[k] = {PAST_END, PAST_END, 1, 0};
+    }
+    return true;
+}
+
+// The area's file is used up: it starts from the beginning next time, and
+// the pupil goes on in the next area (skipping a group heading).
+void moveToNextArea(SelectionScope scope, const SelectionHooks& hooks, int32_t idx) {
+    SelectionState& sel = scope.selection;
+    SessionState& session = scope.session;
+    warn(hooks, "Zvyšuji obtížnost všechny příklady jsou již spočítány.");
+    sel.currentTriplet = fromStart(session.currentArea);
+    tableRow(sel, session.currentArea) = sel.currentTriplet;
+    ++idx;
+    session.currentArea = areaCodeOf(idx);
+    if (session.currentArea % 10 == 0) session.currentArea = areaCodeOf(idx + 1);
+    sel.currentTriplet = fromStart(session.currentArea);
+}
+
+}  // namespace
+
+bool isEmptyTriplet(const Triplet& triplet) {
+    return triplet[0].code == 0 && triplet[2].code == 0;
+}
+
+void finishEquation(SelectionState& selection) {
+    selection.newTripletNeeded = selection.currentPick.errors < 2;
+}
+
+void countPickError(SelectionState& selection) {
+    if (selection.currentPick.errors < UINT8_MAX) ++selection.currentPick.errors;
+}
+
+void selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks& hooks) {
+    SelectionState& sel = scope.selection;
+    SessionState& session = scope.session;
+    scope.editor.fixedPrefix = 0;
+
+    int32_t idx = areaIndexOf(code);
+    if (idx == 0) {
+        // Not an area at all (a stray code): nothing to hand out.
+        errorCode = BACK_TO_START;
+        return;
+    }
+    if (isGroupHeading(code)) {
+        ++idx;
+        code = areaCodeOf(idx);
+        session.currentArea = code;
+    }
+    if (code == ENTRANCE_AREA) {
+        nextEntranceEquation(scope, hooks);
+        return;
+    }
+    if (code == EXERCISE_AREA) {
+        nextExerciseEquation(scope, hooks);
+        return;
+    }
+
+    Triplet& t = sel.currentTriplet;
+    if (!sel.newTripletNeeded && std::none_of(t.begin(), t.end(), [](const TripletEntry& e) { return e.used == 0; }))
+        sel.newTripletNeeded = true;
+
+    int position = 0;  // 1..3
+    if (sel.newTripletNeeded) {
+        // Records from 200 on are markers, so a larger file is handed out only that far.
+        const int n = std::min<int>(session.areaCounts[idx], FIRST_MARKER_RECORD);
+        if (!nextTriplet(t, code, n)) moveToNextArea(scope, hooks, idx);
+        position = randomPosition(hooks);
+        if (t[position - 1].used != 0) {
+            for (int k = 3; k >= 1; --k) {
+                if (t[k - 1].used == 0) {
+                    position = k;
+                    break;
+                }
+            }
+        }
+        sel.newTripletNeeded = false;
+    } else {
+        for (int k = 1; k <= 3; ++k) {
+            if (t[k - 1].used == 0) {
+                position = k;
+                break;
+            }
+        }
+    }
+    sel.currentPick = t[position - 1];
+    t[position - 1].used = 1;
+
+    readRecord(scope, hooks, sel.currentPick.code, sel.currentPick.record);
+    if (errorCode == 0) tableRow(sel, session.currentArea) = t;
+}
+
+void continueWithNextEquation(SelectionScope scope, const SelectionHooks& hooks) {
+    selectNextEquation(scope, scope.session.currentArea, hooks);
+    if (errorCode == ALL_SOLVED || errorCode == BACK_TO_START) {
+        errorCode = 0;
+        scope.session.currentArea = 0;
+        call(hooks.returnToStartScreen);
+    } else {
+        call(hooks.presentEquation);
+    }
+}
+
+void startArea(SelectionScope scope, int32_t code, const SelectionHooks& hooks) {
+    call(hooks.stopSound);
+    scope.editor.checkPhase = false;
+    call(hooks.normalCursor);
+    scope.session.currentArea = code;
+    call(hooks.clearEquationBand);
+    call(hooks.clearWritingArea);
+
+    // A code left over from the last checked line would make a good read look
+    // failed and keep the area's progress from being stored.
+    errorCode = 0;
+    SelectionState& sel = scope.selection;
+    sel.currentTriplet = sel.tripletTable[static_cast<std::size_t>(areaIndexOf(code))];
+    sel.newTripletNeeded = isEmptyTriplet(sel.currentTriplet);
+    continueWithNextEquation(scope, hooks);
+}

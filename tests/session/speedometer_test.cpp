@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "mainwindow/speedometer.h"
+
+namespace {
+
+const std::array<int32_t, 4> USUAL{80, 60, 40, 20};
+
+NeedleEnd at(int good, int wrong, const std::array<int32_t, 4>& b = USUAL) {
+    AreaStatistics row;
+    row.goodSteps = static_cast<uint16_t>(good);
+    row.wrongSteps = static_cast<uint16_t>(wrong);
+    return needleEnd(row, b);
+}
+
+void expectEnd(const NeedleEnd& e, int band, int x, int y) {
+    EXPECT_EQ(e.band, band);
+    EXPECT_EQ(e.x, x);
+    EXPECT_EQ(e.y, y);
+}
+
+TEST(Speedometer, NeedleFollowsTheShareOfGoodSteps) {
+    expectEnd(at(0, 0), 0, 11, 32);  // rest position
+    expectEnd(at(10, 0), 1, 11, 32);
+    expectEnd(at(9, 1), 1, 18, 31);
+    expectEnd(at(3, 1), 2, 28, 29);
+    expectEnd(at(1, 1), 3, 46, 32);
+    expectEnd(at(0, 5), 5, 67, 32);
+    expectEnd(at(4, 1), 2, 25, 29);  // exactly on a boundary: the lower band
+    expectEnd(at(1, 3), 4, 53 + 10, 32 + 2);  // 25 %: u = 4.75
+
+    const NeedleEnd half = at(5, 3);  // 62.5 % rounds to 62
+    EXPECT_EQ(half.percent, 62);
+    EXPECT_EQ(half.band, 2);
+}
+
+TEST(Speedometer, OddBoundariesNeverLeaveTheDial) {
+    const std::array<std::array<int32_t, 4>, 7> odd{{
+        {0, 0, 0, 0},
+        {60, 60, 60, 60},
+        {20, 40, 60, 80},
+        {100, 100, 100, 100},
+        {99, 50, 50, 0},
+        {INT_MAX, INT_MIN, INT_MAX, INT_MIN},
+        {-5, -10, 150, 0},
+    }};
+    for (const auto& b : odd) {
+        for (int good = 0; good <= 12; ++good) {
+            for (int wrong = 0; wrong <= 12; ++wrong) {
+                const NeedleEnd e = at(good, wrong, b);
+                EXPECT_GE(e.x, 11);
+                EXPECT_LE(e.x, 67);
+                EXPECT_GE(e.y, 28);
+                EXPECT_LE(e.y, 35);
+            }
+        }
+    }
+    expectEnd(at(0, 3, {80, 60, 40, 0}), 5, 67, 32);  // 0 % with a last boundary of 0
+    expectEnd(at(65535, 65535), 3, 46, 32);            // the largest counters
+}
+
+TEST(Speedometer, DialSitsInTheMiddleOfItsBox) {
+    const DialGeometry small = dialGeometry(1.0, 1.0);
+    EXPECT_EQ(small.dialLeft, 708);
+    EXPECT_EQ(small.dialTop, 10);
+    const DialGeometry wide = dialGeometry(2.4, 1.8);  // 1920 x 1080 picture
+    EXPECT_EQ(wide.dialLeft, (1699 + 1886 - 78) / 2);
+    EXPECT_EQ(wide.dialTop, (18 + 157 - 77) / 2);
+    EXPECT_EQ(wide.pivotY, wide.dialTop + 72);
+}
+
+}  // namespace
