@@ -1,0 +1,192 @@
+#include "problems/equationfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
+
+#include "engine/cp1250.h"
+#include "engine/engine.h"
+#include "engine/markers.h"
+
+namespace {
+
+bool canBeginLine(unsigned char c) {
+    return (c >= '0' && c <= '9') || c == 'x' || c == '(' || c == '+' || c == '-' ||
+           c == FRACTION_START;
+}
+
+std::string cannotOpen(const std::string& name) {
+    return cp1250::w1250("Nepodařilo se otevřít soubor ") + name;
+}
+
+// Closes on every path, so that no operation leaves a file open.
+struct File {
+    std::FILE* f = nullptr;
+    File(const std::string& name, const char* mode) : f(std::fopen(name.c_str(), mode)) {}
+    ~File() {
+        if (f) std::fclose(f);
+    }
+    // Returns false when the buffered data could not be written out.
+    bool close() {
+        if (!f) return true;
+        const int r = std::fclose(f);
+        f = nullptr;
+        return r == 0;
+    }
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+};
+
+// Number of whole records, or -1 when the size cannot be found.
+long wholeRecords(std::FILE* f) {
+    if (std::fseek(f, 0, SEEK_END) != 0) return -1;
+    const long size = std::ftell(f);
+    if (size < 0) return -1;
+    return size / EquationRecord::RECORD_SIZE;
+}
+
+bool readRecord(std::FILE* f, long number, EquationRecord& target) {
+    unsigned char buf[EquationRecord::RECORD_SIZE];
+    if (std::fseek(f, number * EquationRecord::RECORD_SIZE, SEEK_SET) != 0) return false;
+    if (std::fread(buf, 1, sizeof buf, f) != sizeof buf) return false;
+    target = EquationRecord::fromBytes(buf);
+    return true;
+}
+
+FileResult failure(std::string message) {
+    FileResult r;
+    r.ok = false;
+    r.message = std::move(message);
+    return r;
+}
+
+}  // namespace
+
+std::string EquationRecord::slot(int k) const {
+    if (k < 0 || k >= SLOTS) return std::string();
+    return std::string(reinterpret_cast<const char*>(&slots[k][1]), slots[k][0]);
+}
+
+void EquationRecord::setSlot(int k, const std::string& text) {
+    if (k < 0 || k >= SLOTS) return;
+    const size_t n = text.size() < 255 ? text.size() : 255;
+    std::memset(slots[k], 0, SLOT_SIZE);
+    slots[k][0] = static_cast<unsigned char>(n);
+    std::memcpy(&slots[k][1], text.data(), n);
+}
+
+int EquationRecord::solutionLines() const {
+    int k = 1;
+    // A slot with length 0 counts as the end even if its byte 1 holds
+    // leftovers: bytes past the length are not part of the text.
+    while (k <= MAX_SOLUTION_LINES && slots[k][0] > 0 && canBeginLine(slots[k][1])) ++k;
+    return k - 1;
+}
+
+void EquationRecord::toBytes(unsigned char out[RECORD_SIZE]) const {
+    std::memcpy(out, slots, sizeof slots);
+    uint64_t bits;
+    std::memcpy(&bits, &root, 8);
+    for (int i = 0; i < 8; ++i) out[ROOT_OFFSET + i] = static_cast<unsigned char>(bits >> (8 * i));
+}
+
+EquationRecord EquationRecord::fromBytes(const unsigned char in[RECORD_SIZE]) {
+    EquationRecord r;
+    std::memcpy(r.slots, in, sizeof r.slots);
+    uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(in[ROOT_OFFSET + i]) << (8 * i);
+    std::memcpy(&r.root, &bits, 8);
+    return r;
+}
+
+EquationRecord initialEquation() {
+    EquationRecord r;
+    r.setSlot(0, "2x-5=-14-2x");
+    r.root = -2.25;
+    return r;
+}
+
+std::string equationFileName(int code, const std::string& exerciseName) {
+    if (code == 71) return exerciseName;
+    return "r" + std::to_string(code) + ".dat";
+}
+
+FileResult countEquations(int code, uint8_t& count) {
+    const std::string name = equationFileName(code, std::string());
+    File file(name, "rb");
+    const long n = file.f ? wholeRecords(file.f) : -1;
+    if (n < 0) {
+        return failure(cp1250::w1250("Soubor  ") + name +
+                       cp1250::w1250("  se nepodařilo otevřít. Program bude ukončen."));
+    }
+    count = static_cast<uint8_t>(n & 0xFF);
+    return FileResult();
+}
+
+FileResult readEquation(int code, int number, const std::string& exerciseName,
+                        EquationRecord& target) {
+    const std::string name = equationFileName(code, exerciseName);
+    File file(name, "rb");
+    if (!file.f) return failure(cannotOpen(name));
+    const long n = wholeRecords(file.f);
+    if (number < 0 || number >= n) return failure(cannotOpen(name));
+    EquationRecord read;
+    if (!readRecord(file.f, number, read)) {
+        return failure(cp1250::w1250("Chyba při čtení ze souboru ") + name);
+    }
+    target = read;
+    return FileResult();
+}
+
+FileResult readExerciseEquation(int32_t number, const std::string& fileName,
+                                EquationRecord& target) {
+    File file(fileName, "rb");
+    if (!file.f) return failure(cannotOpen(fileName));
+    const long n = wholeRecords(file.f);
+    if (n < 0 || number < 0) return failure(cannotOpen(fileName));
+    if (number > n - 1) {
+        errorCode = ALL_SOLVED;
+        return failure(cp1250::w1250("Všechny příklady ze cvičení již jsou spočítány."));
+    }
+    EquationRecord read;
+    if (!readRecord(file.f, number, read)) {
+        return failure(cp1250::w1250("Chyba při čtení ze souboru ") + fileName);
+    }
+    target = read;
+    return FileResult();
+}
+
+FileResult appendExerciseEquation(const std::string& exerciseName, const EquationRecord& record) {
+    const std::string name = exerciseName + ".cvc";
+    // Create only a file that does not exist yet: an existing file that cannot
+    // be opened for update must not be truncated by the fallback.
+    File file(name, "r+b");
+    if (!file.f && errno == ENOENT) file.f = std::fopen(name.c_str(), "wbx");
+    if (!file.f) {
+        errorCode = EXERCISE_WRITE_FAILED;
+        return failure(cannotOpen(name));
+    }
+    const long n = wholeRecords(file.f);
+    unsigned char buf[EquationRecord::RECORD_SIZE];
+    record.toBytes(buf);
+    bool written = n >= 0 && std::fseek(file.f, n * EquationRecord::RECORD_SIZE, SEEK_SET) == 0 &&
+                   std::fwrite(buf, 1, sizeof buf, file.f) == sizeof buf &&
+                   std::fflush(file.f) == 0;
+    if (!written && n >= 0) {
+        // A full disk may have taken part of the record; cut it off so that
+        // what stays is the file as it was.
+        std::clearerr(file.f);
+        if (ftruncate(fileno(file.f), static_cast<off_t>(n) * EquationRecord::RECORD_SIZE) != 0) {
+            // Nothing more can be done; the short tail is ignored by readers.
+        }
+    }
+    if (!file.close()) written = false;
+    if (!written) {
+        errorCode = EXERCISE_WRITE_FAILED;
+        return failure(cp1250::w1250("Do souboru ") + name +
+                       cp1250::w1250(" se nepodařilo zapsat."));
+    }
+    return FileResult();
+}
