@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "engine/cp1250.h"
+#include "tests/engine/enginetestutil.h"
+
+using namespace enginetest;
+
+namespace {
+
+std::string norm(const std::string& line) {
+    errorCode = 0;
+    return normalise(line);
+}
+
+}  // namespace
+
+TEST(Normalise, ProductsMadeExplicit) {
+    EXPECT_EQ(norm("2x=6"), "2*x=6 ");
+    EXPECT_EQ(norm("x2"), "x*2 ");
+    EXPECT_EQ(norm("2(x+1)"), "2*(x+1) ");
+    EXPECT_EQ(norm("(x+1)(x-1)"), "(x+1)*(x-1) ");
+    EXPECT_EQ(norm("x(x+1)"), "x*(x+1) ");
+    EXPECT_EQ(norm("xx"), "xx ");               // never between two letters
+    EXPECT_EQ(norm("(2)3"), "(2)3 ");           // nor before a digit after ")"
+    EXPECT_EQ(norm("2 x = 6"), "2*x=6 ");       // spaces go before the pairs are judged
+    EXPECT_EQ(norm("2X"), "2*X ");              // uppercase letters are letters too
+    EXPECT_EQ(errorCode, 0);
+}
+
+TEST(Normalise, FractionsAndPowers) {
+    EXPECT_EQ(norm(frac("x+1", "3") + "=2"), "(x+1)/(3)=2 ");
+    EXPECT_EQ(norm(frac("x+1", "3") + "x"), "(x+1)/(3)*x ");
+    EXPECT_EQ(norm("2" + frac("x", "3")), "2*(x)/(3) ");
+    EXPECT_EQ(norm("x" + pw("2")), lin("x^(2) "));
+    EXPECT_EQ(norm("2" + pw("2") + "x"), lin("2^(2)*x "));
+    EXPECT_EQ(norm("2" + pw("2") + " x"), lin("2^(2)*x "));  // the space after a power
+    EXPECT_EQ(norm(frac("x" + pw("2"), "2") + "=" + frac("1", "4")),
+              lin("(x^(2))/(2)=(1)/(4) "));
+    EXPECT_EQ(norm(frac("", "") + "=1"), "()/()=1 ");  // an empty fraction
+    EXPECT_EQ(errorCode, 0);
+}
+
+TEST(Normalise, NoteIsCut) {
+    EXPECT_EQ(norm("2x=6/:2"), "2*x=6 ");
+    EXPECT_EQ(norm("2x=6/" + frac("1", "2")), "2*x=6 ");
+    EXPECT_EQ(norm(" =5"), "=5 ");
+    // Nothing left: a lone space, which every check then refuses.
+    EXPECT_EQ(norm("/poznámka"), " ");
+    EXPECT_EQ(norm(""), " ");
+    EXPECT_EQ(norm("   "), " ");
+    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(checkCode(" ", 1), 10);
+    errorCode = 0;
+    EXPECT_FALSE(isFinalForm(" "));
+}
+
+TEST(Normalise, BrokenFractionIsAnErrorNotACrash) {
+    // A note typed inside the numerator cuts the fraction in two.
+    const std::string full = frac("x+1", "3");
+    const std::string cut = full.substr(0, full.find(static_cast<char>(NUMERATOR_START)) + 3) + "/-1";
+    EXPECT_EQ(norm(cut + "=2"), "");
+    EXPECT_EQ(errorCode, 15);
+    // A note inside the denominator.
+    EXPECT_EQ(norm(full.substr(0, 3) + "/" + full.substr(3)), "");
+    EXPECT_EQ(errorCode, 15);
+    // Markers out of order: NUMERATOR_END before DENOMINATOR_END.
+    const std::string swapped = {char(FRACTION_START), char(DENOMINATOR_START), '3',
+                                 char(NUMERATOR_END),  char(NUMERATOR_START),   'x',
+                                 char(DENOMINATOR_END), char(FRACTION_END)};
+    EXPECT_EQ(norm(swapped), "");
+    EXPECT_EQ(errorCode, 15);
+    // A lone FRACTION_START at the very end.
+    EXPECT_EQ(norm("x=1" + std::string(1, char(FRACTION_START))), "");
+    EXPECT_EQ(errorCode, 15);
+    // Markers packed at the end of the text: nothing is read beyond it.
+    const std::string tail = {char(FRACTION_START), char(DENOMINATOR_END), char(NUMERATOR_END)};
+    EXPECT_EQ(norm("x=" + tail), "x=()/() ");
+    EXPECT_EQ(errorCode, 0);
+}
+
+TEST(Normalise, StrayMarkersReachTheEvaluatorAndFailThere) {
+    const std::string line = "x=" + std::string(1, char(NUMERATOR_END)) + "2";
+    const std::string n = norm(line);
+    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(checkCode(n, 2), 7);
+}
+
+TEST(Normalise, RespectsErrorCodeAndLength) {
+    errorCode = 12;
+    EXPECT_EQ(normalise("2x=6"), "");
+    EXPECT_EQ(errorCode, 12);
+    EXPECT_EQ(norm(std::string(255, '1')), std::string(255, '1') + " ");
+    EXPECT_EQ(norm(std::string(256, '1')), "");
+    EXPECT_EQ(errorCode, 8);
+}
+
+TEST(FindUnknown, LettersAndCodes) {
+    errorCode = 0;
+    EXPECT_EQ(findUnknown("2*x+3*x=4 "), 'x');
+    EXPECT_EQ(findUnknown("y=5"), 'y');
+    EXPECT_EQ(findUnknown("3*n=6"), 'n');
+    EXPECT_EQ(errorCode, 0);
+    findUnknown("2*x+y");
+    EXPECT_EQ(errorCode, 9);
+    for (const char* text : {"2+3=5", "3*e=6", "X=5", "m+o+p=1", ""}) {
+        errorCode = 0;
+        findUnknown(text);
+        EXPECT_EQ(errorCode, 10) << text;
+    }
+    // The first code stays; a later call does nothing.
+    errorCode = 9;
+    findUnknown("2+3");
+    EXPECT_EQ(errorCode, 9);
+}
+
+TEST(NumberText, SignificantDigits) {
+    EXPECT_EQ(numberText(5), "5.0000");
+    EXPECT_EQ(numberText(1), "1.00000");
+    EXPECT_EQ(numberText(10), "10.0000");
+    EXPECT_EQ(numberText(12.5), "12.500");
+    EXPECT_EQ(numberText(10000), "10000.0");
+    EXPECT_EQ(numberText(10000.4), "10000");  // k = 5: no decimals left
+    EXPECT_EQ(numberText(123456.5), "123456");  // a tie goes to the even neighbour
+    EXPECT_EQ(numberText(0.5), "0.500000");
+    EXPECT_EQ(numberText(0.05), "0.0500000");
+    EXPECT_EQ(numberText(1.0 / 3), "0.333333");
+    EXPECT_EQ(numberText(-3), "(-3.0000)");
+    EXPECT_EQ(numberText(-2.25), "(-2.2500)");
+    EXPECT_EQ(numberText(0.0000004), "0.0");
+    EXPECT_EQ(numberText(-0.0000004), "0.0");
+    EXPECT_EQ(numberText(0), "0.0");
+}
+
+TEST(NumberText, ExtremesStayUsable) {
+    // Huge values are long, and the step check refuses them as too long.
+    EXPECT_EQ(numberText(1e300).size(), 301u);
+    EXPECT_EQ(numberText(-1e300).substr(0, 3), "(-1");
+    // A non-finite root cannot be put into a line: the evaluator refuses it.
+    EXPECT_EQ(evalCode(numberText(std::numeric_limits<double>::infinity())), 7);
+    EXPECT_EQ(evalCode(numberText(std::nan(""))), 7);
+    EXPECT_EQ(checkCode("x=1 ", std::nan("")), 7);
+}
+
+TEST(RemoveSpaces, OnlySpaces) {
+    EXPECT_EQ(removeSpaces(" 2 * x\t= 6 "), "2*x\t=6");
+}
+
+TEST(MessageTable, CzechTexts) {
+    using cp1250::w1250;
+    EXPECT_EQ(messageTable(6).line1, w1250("Chyba v počítání."));
+    EXPECT_EQ(messageTable(6).line2, w1250("Pokus o dělení"));
+    EXPECT_EQ(messageTable(6).line3, w1250("nulou."));
+    EXPECT_EQ(messageTable(10).line2, w1250("Není nenznáma"));
+    EXPECT_EQ(messageTable(11).line3, w1250("rovná se."));
+    EXPECT_EQ(messageTable(15).line2, w1250("Zřejmě ve zlomku."));
+    EXPECT_EQ(messageTable(12).line2, "");
+    for (int code = 3; code <= 15; ++code) {
+        if (code == 13 || code == 14) continue;
+        EXPECT_EQ(messageTable(code).line1, w1250("Chyba v počítání.")) << code;
+        for (const std::string* s : {&messageTable(code).line1, &messageTable(code).line2,
+                                     &messageTable(code).line3})
+            EXPECT_LE(s->size(), 20u) << code;
+    }
+    for (int code : {-1, 0, 1, 2, 13, 14, 16, 99, 1000}) {
+        EXPECT_EQ(messageTable(code).line1, "") << code;
+        EXPECT_EQ(messageTable(code).line2, "") << code;
+        EXPECT_EQ(messageTable(code).line3, "") << code;
+    }
+}

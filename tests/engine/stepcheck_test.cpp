@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "tests/engine/enginetestutil.h"
+
+using namespace enginetest;
+
+TEST(Substitute, ReplacesEveryOccurrenceAndDropsSpaces) {
+    errorCode = 0;
+    EXPECT_EQ(substitute("(-3.0000)", "2*x+x ", 'x'), "2*(-3.0000)+(-3.0000)");
+    EXPECT_EQ(substitute("5.0000", "", 'x'), "");
+    EXPECT_EQ(errorCode, 0);
+}
+
+TEST(Substitute, LimitOf255Bytes) {
+    // Ordinary bytes may fill the text up to 255.
+    errorCode = 0;
+    EXPECT_EQ(substitute("5.0000", std::string(255, '1'), 'x').size(), 255u);
+    EXPECT_EQ(errorCode, 0);
+    const std::string over = substitute("5.0000", std::string(256, '1'), 'x');
+    EXPECT_EQ(errorCode, 8);
+    EXPECT_EQ(over.size(), 255u);
+
+    // The number text goes in only while the result stays below 255.
+    errorCode = 0;
+    EXPECT_EQ(substitute("5.0000", std::string(248, '1') + "x", 'x').size(), 254u);
+    EXPECT_EQ(errorCode, 0);
+    const std::string refused = substitute("5.0000", std::string(249, '1') + "x+", 'x');
+    EXPECT_EQ(errorCode, 8);
+    EXPECT_EQ(refused, std::string(249, '1') + "+");  // the scan goes on to the end
+
+    // Spaces do not count.
+    errorCode = 0;
+    EXPECT_EQ(substitute("5.0000", std::string(255, '1') + "   ", 'x').size(), 255u);
+    EXPECT_EQ(errorCode, 0);
+
+    errorCode = 3;
+    EXPECT_EQ(substitute("5.0000", "x", 'x'), "");
+    EXPECT_EQ(errorCode, 3);
+}
+
+TEST(CheckEquation, PassesEquivalentLinesOnly) {
+    EXPECT_EQ(checkCode("2*x+5=4*x+11 ", -3), 0);
+    EXPECT_EQ(checkCode("-6=2*x ", -3), 0);
+    EXPECT_EQ(checkCode("x=-3 ", -3), 0);
+    EXPECT_EQ(checkCode("2*x=6 ", -3), 12);
+    EXPECT_EQ(checkCode("x=5 ", -5), 12);
+    EXPECT_EQ(checkCode("x*x=9 ", -3), 0);
+    EXPECT_EQ(checkCode("x^(2)=9 ", -3), 0);
+    EXPECT_EQ(checkCode("-x^(2)=-9 ", -3), 0);
+    EXPECT_EQ(checkCode("(x+1)/(3)=(2)/(3) ", 1), 0);
+    EXPECT_EQ(checkCode("3*x=1 ", 1.0 / 3), 0);   // 0.999999 against 1
+    EXPECT_EQ(checkCode("2*x= ", 0), 0);          // an empty side is 0
+    EXPECT_EQ(checkCode("=x ", 0), 0);
+    EXPECT_EQ(checkCode("y=2 ", 2), 0);
+}
+
+TEST(CheckEquation, ToleranceBoundaries) {
+    // Relative: |L - R| <= |L + R| / 1000, equality passing.
+    EXPECT_EQ(checkCode("x=5.6 ", 5.6), 0);
+    EXPECT_EQ(checkCode("x=5.61 ", 5.6), 0);
+    EXPECT_EQ(checkCode("x=5.62 ", 5.6), 12);
+    EXPECT_EQ(checkCode("x=1001 ", 999), 0);      // difference 2, tolerance exactly 2
+    EXPECT_EQ(checkCode("x=1001.001 ", 999), 12);
+    EXPECT_EQ(checkCode("x=-5 ", 5), 12);         // sum 0, tolerance 0
+    // Absolute near zero: 0.02 when either side is below 0.01 in magnitude.
+    EXPECT_EQ(checkCode("x=0.015 ", 0), 0);
+    EXPECT_EQ(checkCode("x=0.02 ", 0), 0);        // exactly the margin
+    EXPECT_EQ(checkCode("x=0.0200001 ", 0), 12);
+    EXPECT_EQ(checkCode("x=0.03 ", 0), 12);
+    EXPECT_EQ(checkCode("x=-0.01 ", 0.0099), 0);  // opposite signs, both tiny
+    // 0.01 itself is not below 0.01: the relative rule applies.
+    EXPECT_EQ(checkCode("x=0.0199 ", 0.0099), 0);
+    EXPECT_EQ(checkCode("x=0.0199 ", 0.01), 12);
+}
+
+TEST(CheckEquation, Codes) {
+    EXPECT_EQ(checkCode("2*x+5 ", 1), 11);
+    EXPECT_EQ(checkCode("2+3=5 ", 1), 10);        // no unknown, even when true
+    EXPECT_EQ(checkCode("x+y=5 ", 1), 9);
+    EXPECT_EQ(checkCode("x=1=1 ", 1), 7);         // a second "=" stays on the right
+    EXPECT_EQ(checkCode("x=(1)/(0) ", 1), 6);
+    EXPECT_EQ(checkCode("x=()/(2) ", 1), 15);
+    EXPECT_EQ(checkCode("x=(1 ", 1), 4);
+    EXPECT_EQ(checkCode("x=2*e ", 1), 7);         // a letter that is not the unknown
+    EXPECT_EQ(checkCode("", 1), 10);
+    // Overflow must never let a line pass: infinity equals infinity otherwise.
+    const std::string big = "1" + std::string(60, '0') + "^(4)";
+    EXPECT_EQ(checkCode("x=" + big + "*" + big + " ", 1), 12);
+    EXPECT_EQ(checkCode("x+" + big + "*" + big + "=" + big + "*" + big + " ", 1), 12);
+    // Huge roots make the text too long.
+    EXPECT_EQ(checkCode("x=1 ", 1e300), 8);
+    // Does nothing once a code is set, and does not reset it.
+    errorCode = 99;
+    EXPECT_EQ(checkEquation("x=1 ", 1), 99);
+}
+
+TEST(CheckEquation, NormalisedWrittenLines) {
+    auto check = [](const std::string& line, double root) {
+        errorCode = 0;
+        const std::string n = normalise(line);
+        return checkEquation(n, root);
+    };
+    EXPECT_EQ(check("2x+5=4x+11", -3), 0);
+    EXPECT_EQ(check("2x+5=4x+11/-2x", -3), 0);
+    EXPECT_EQ(check(frac("x+1", "3") + "=" + frac("2", "3"), 1), 0);
+    EXPECT_EQ(check(frac("x+1", "3") + "x=" + frac("2", "3"), 1), 0);
+    EXPECT_EQ(check("x" + pw("2") + "-4=0", 2), 0);
+    EXPECT_EQ(check("2" + pw("3") + "x=16", 2), 0);
+    EXPECT_EQ(check(frac("x+1", "") + "=2", 1), 15);   // empty denominator
+    EXPECT_EQ(check("x=2" + frac("1", "3") + ":3", 1), 7);
+}
