@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "editor/caret.h"
+#include "tests/editor/testline.h"
+
+namespace {
+
+struct Ed {
+    EditorState ed;
+    FakeMetrics m;
+    PictureOffset pic{128, 64};
+
+    Ed(const std::string& line, int caretPos, int currentLine = 1, bool checkPhase = false) {
+        ed.pageLayout = testPage();
+        ed.pageLayout.currentLine = static_cast<uint8_t>(currentLine);
+        ed.writtenLine = line;
+        ed.caretPos = static_cast<uint8_t>(caretPos);
+        ed.checkPhase = checkPhase;
+        layoutLine(ed, m);
+        drawLine(ed);
+        ed.caret.shown = true;
+    }
+    const LayoutCell& cell(int i) const { return ed.lineCells[static_cast<size_t>(i)]; }
+};
+
+}  // namespace
+
+TEST(Caret, EmptyLineCaretStandsInTheMiddleOfItsBand) {
+    Ed e("", 1, 3);
+    placeCaret(e.ed, e.pic);
+    EXPECT_EQ(e.ed.caret.x, 10 + 128 + 300 - 20);
+    EXPECT_EQ(e.ed.caret.y, 100 + 2 * 50 + 64 + 8);
+    EXPECT_EQ(e.ed.caret.height, 30);
+    EXPECT_FALSE(e.ed.caret.shown);  // taken off before it moves
+
+    Ed start("", 1, 3);
+    placeCaretAtStart(start.ed, start.pic);
+    EXPECT_EQ(start.ed.caret.x, e.ed.caret.x);
+    EXPECT_EQ(start.ed.caret.y, e.ed.caret.y);
+
+    // In the check phase the line starts at the left.
+    Ed check("", 1, 1, true);
+    placeCaret(check.ed, check.pic);
+    EXPECT_EQ(check.ed.caret.x, 10 + 128 + 10);
+}
+
+TEST(Caret, StandsAfterTheByteBeforeIt) {
+    Ed e("2x+3", 3);
+    const int keypadTop = placeCaret(e.ed, e.pic);
+    const LayoutCell& p = e.cell(2);
+    EXPECT_EQ(e.ed.caret.x, p.x + p.width + 128);
+    EXPECT_EQ(e.ed.caret.y, p.y + 64 + 4);
+    EXPECT_EQ(e.ed.caret.height, 30);
+    EXPECT_EQ(keypadTop, e.ed.caret.y + 50 + 5);
+
+    // At position 1 of a written line it stands at the first cell.
+    Ed first("2x+3", 1);
+    placeCaret(first.ed, first.pic);
+    EXPECT_EQ(first.ed.caret.x, first.cell(1).x + 128);
+
+    // Each level has its own caret: in a numerator, a denominator, an exponent.
+    const std::string f = wl("[{3}<2x^2`>]");
+    struct Case { int caret; int height; int dy; } cases[] = {
+        {4, 13, 4}, {7, 13, 2}, {10, 8, 2},
+    };
+    for (const auto& c : cases) {
+        Ed l(f, c.caret);
+        placeCaret(l.ed, l.pic);
+        const LayoutCell& q = l.cell(c.caret - 1);
+        EXPECT_EQ(l.ed.caret.height, c.height) << c.caret;
+        EXPECT_EQ(l.ed.caret.y, q.y + 64 + c.dy) << c.caret;
+    }
+    Ed pow(wl("x^2`"), 3);
+    placeCaret(pow.ed, pow.pic);
+    EXPECT_EQ(pow.ed.caret.height, 18);
+}
+
+TEST(Caret, AfterAFractionItRisesFromTheBandBottom) {
+    Ed e(wl("[{4}<3>]"), 9, 2);
+    placeCaret(e.ed, e.pic);
+    const LayoutCell& fe = e.cell(8);
+    EXPECT_EQ(e.ed.caret.x, fe.x + 128);
+    EXPECT_EQ(e.ed.caret.y, 100 + 2 * 50 + 64 - fe.height);
+    EXPECT_EQ(e.ed.caret.height, 30);
+}
+
+TEST(Caret, ByteWithoutACellKeepsTheCaretAtTheLineEnd) {
+    // A trailing space after a power is not laid out.
+    Ed e(wl("x^2` "), 6);
+    placeCaret(e.ed, e.pic);
+    const LayoutCell& pe = e.cell(4);
+    EXPECT_EQ(e.ed.caret.x, pe.x + 128);
+    EXPECT_GT(e.ed.caret.y, 64 + 100);
+
+    // Beyond the 100 laid-out cells.
+    Ed longLine("1=" + std::string(120, 'x'), 123);
+    placeCaret(longLine.ed, longLine.pic);
+    EXPECT_EQ(longLine.ed.caret.x, longLine.cell(100).x + longLine.cell(100).width + 128);
+    longLine.ed.caretPos = 110;
+    placeCaretAtStart(longLine.ed, longLine.pic);
+    EXPECT_EQ(longLine.ed.caret.x, 10 + 128 + 300 - 20);
+}
+
+TEST(Caret, AtStartBeforeTheFirstFreePosition) {
+    Ed e("L=", 3, 1, true);
+    placeCaretAtStart(e.ed, e.pic);  // no cell at 3: the band's middle
+    EXPECT_EQ(e.ed.caret.x, 10 + 128 + 300 - 20);
+    Ed f("2x", 1);
+    placeCaretAtStart(f.ed, f.pic);
+    EXPECT_EQ(f.ed.caret.x, f.cell(1).x + 128);
+    EXPECT_EQ(f.ed.caret.y, f.cell(1).y + 64 + 4);
+}
+
+TEST(Caret, BlinksOnlyWhileActive) {
+    Caret c;
+    EXPECT_FALSE(blinkCaret(c));
+    EXPECT_FALSE(c.shown);
+    c.active = true;
+    EXPECT_TRUE(blinkCaret(c));
+    EXPECT_TRUE(c.shown);
+    EXPECT_TRUE(blinkCaret(c));
+    EXPECT_FALSE(c.shown);
+    blinkCaret(c);
+    hideCaret(c);
+    EXPECT_FALSE(c.shown);
+    EXPECT_FALSE(c.active);
+    EXPECT_FALSE(blinkCaret(c));
+
+    const Caret start = initialCaret(ScreenGeometry{1, 1, 0, 0, 32, 779, 100, 581});
+    EXPECT_EQ(start.x, 32);
+    EXPECT_EQ(start.y, 110);
+    EXPECT_EQ(start.height, 30);
+    EXPECT_FALSE(start.active);
+}

@@ -1,0 +1,347 @@
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "tests/editor/testline.h"
+
+namespace {
+
+struct Laid {
+    LineCells cells{};
+    PageLayout page = testPage();
+    FakeMetrics m;
+    int count = 0;
+    bool lineFull = false;
+
+    explicit Laid(const std::string& text, int caretPos = 1, int line = 1) {
+        page.currentLine = static_cast<uint8_t>(line);
+        count = layoutLine(text, cells, page, caretPos, m);
+    }
+    const LayoutCell& operator[](int i) const { return cells[static_cast<size_t>(i)]; }
+    DrawOps draw(bool checkPhase = false) { return drawLine(cells, page, checkPhase, lineFull); }
+};
+
+std::vector<DrawOp> ofKind(const DrawOps& ops, DrawOp::Kind kind) {
+    std::vector<DrawOp> out;
+    for (const auto& op : ops)
+        if (op.kind == kind) out.push_back(op);
+    return out;
+}
+
+// The finished bar: the widest of the bar drawings, which all share one row.
+DrawOp finalBar(const DrawOps& ops) {
+    auto bars = ofKind(ops, DrawOp::HLINE);
+    EXPECT_FALSE(bars.empty());
+    for (const auto& b : bars) EXPECT_EQ(b.y, bars.front().y);
+    return *std::max_element(bars.begin(), bars.end(),
+                             [](const DrawOp& a, const DrawOp& b) { return a.x2 < b.x2; });
+}
+
+}  // namespace
+
+TEST(Layout, FractionPartsStartFromOneLeftEdgeDenominatorStoredFirst) {
+    // (x+1)/2
+    Laid l(wl("[{2}<x+1>]"), 9);
+    ASSERT_EQ(l.count, 10);
+    const int base = 100;
+    const int fracLeft = l[1].x;
+    EXPECT_EQ(fracLeft, 12);
+    EXPECT_EQ(l[1].y, base + 26);
+    // Each start marker sits one width left of where its part begins.
+    EXPECT_EQ(l[2].x + l[2].width, l[3].x);
+    EXPECT_EQ(l[3].x, fracLeft + 3);
+    EXPECT_EQ(l[5].x + l[5].width, fracLeft);
+    EXPECT_EQ(l[6].x, fracLeft);
+    // Denominator hangs from base+28, numerator stands on base+27.
+    EXPECT_EQ(l[3].y, base + 28);
+    EXPECT_EQ(l[3].level, DENOMINATOR_LEVEL);
+    EXPECT_EQ(l[3].fontSize, 14);
+    EXPECT_EQ(l[6].y + l[6].height, base + 27);
+    EXPECT_EQ(l[6].level, NUMERATOR_LEVEL);
+    EXPECT_EQ(l[5].y + l[5].height, base + 23);
+    // The wider part (the numerator) decides where the fraction ends.
+    const int numRight = l[8].x + l[8].width;
+    EXPECT_EQ(l[9].x, numRight + 3);
+    EXPECT_EQ(l[10].x, numRight + 3);
+    EXPECT_EQ(l[10].level, MAIN_LEVEL);
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(l[i].isMarker, i <= 2 || i == 4 || i == 5 || i >= 9) << i;
+    EXPECT_EQ(l.page.editLevel, NUMERATOR_LEVEL);
+}
+
+TEST(Layout, EditLevelFollowsTheByteBeforeTheCaret) {
+    const std::string t = wl("[{3^2`}<1>]+x^2`");
+    struct Case { int caret; int level; } cases[] = {
+        {3, DENOMINATOR_LEVEL},  {5, DENOMINATOR_EXPONENT}, {6, DENOMINATOR_EXPONENT},
+        {7, DENOMINATOR_LEVEL},  {10, NUMERATOR_LEVEL},     {12, MAIN_LEVEL},
+        {15, MAIN_EXPONENT},     {16, MAIN_EXPONENT},       {17, MAIN_LEVEL},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Laid(t, c.caret).page.editLevel, c.level) << c.caret;
+
+    // At the start of the line the level is left as it was.
+    LineCells cells{};
+    PageLayout page = testPage();
+    page.editLevel = NUMERATOR_EXPONENT;
+    FakeMetrics m;
+    layoutLine(t, cells, page, 1, m);
+    EXPECT_EQ(page.editLevel, NUMERATOR_EXPONENT);
+}
+
+TEST(Layout, PowersHangFromTheTopOrBelowTheBar) {
+    Laid l(wl("x^2`+[{3^4`}<y^3`>]"));
+    const int base = 100;
+    EXPECT_EQ(l[2].width, 0);
+    EXPECT_EQ(l[2].level, MAIN_EXPONENT);
+    EXPECT_EQ(l[3].y, base + 1);
+    EXPECT_EQ(l[3].fontSize, 16);
+    EXPECT_EQ(l[3].x, l[1].x + l[1].width);
+    EXPECT_EQ(l[4].level, MAIN_LEVEL);
+    EXPECT_EQ(l[5].y + l[5].height, base + 44);
+    // In the denominator: level 4, from base+26, size 8.
+    EXPECT_EQ(l[9].level, DENOMINATOR_EXPONENT);
+    EXPECT_EQ(l[9].y, base + 26);
+    EXPECT_EQ(l[9].fontSize, 8);
+    EXPECT_EQ(l[10].y, base + 26);
+    EXPECT_EQ(l[11].y, base + 26);
+    EXPECT_EQ(l[11].level, DENOMINATOR_LEVEL);
+    // In the numerator: level 5, from the band's top.
+    EXPECT_EQ(l[15].level, NUMERATOR_EXPONENT);
+    EXPECT_EQ(l[15].y, base + 1);
+    EXPECT_EQ(l[16].y, base + 1);
+    EXPECT_EQ(l[17].level, NUMERATOR_LEVEL);
+}
+
+TEST(Layout, BandFollowsTheCurrentLine) {
+    Laid l("2x", 1, 4);
+    EXPECT_EQ(l[1].y + l[1].height, 100 + 3 * 50 + 44);
+    const DrawOps ops = l.draw();
+    EXPECT_EQ(ops.front().kind, DrawOp::FILL);
+    EXPECT_EQ(ops.front().y, 251);
+    EXPECT_EQ(ops.front().y2, 300);
+    EXPECT_EQ(ops.front().x, 11);
+    EXPECT_EQ(ops.front().x2, 609);
+}
+
+TEST(Layout, NoteKeepsAThirtyPixelGap) {
+    Laid l("2x=6/ab");
+    EXPECT_EQ(l[5].x, l[4].x + l[4].width + 30);
+    EXPECT_EQ(l[6].x, l[5].x + l[5].width);
+    EXPECT_FALSE(l[5].isMarker);
+}
+
+TEST(Layout, MarkerCodesTypedInANoteAreCharacters) {
+    // "Š" is byte 138, the code of the power's end; "„" is 132.  In a note they
+    // are letters, while a fraction around the note stays a fraction.
+    std::string t = "2x=6/" + std::string{static_cast<char>(138), static_cast<char>(132)} + "a";
+    Laid l(t);
+    EXPECT_FALSE(l[6].isMarker);
+    EXPECT_FALSE(l[7].isMarker);
+    EXPECT_EQ(l[6].level, MAIN_LEVEL);
+    EXPECT_GT(l[7].x, l[6].x);
+    EXPECT_GT(l[8].x, l[7].x);
+
+    Laid f(wl("[{2}<3/") + std::string{static_cast<char>(138)} + wl(">]"));
+    for (int i : {1, 2, 4, 5, 9, 10}) EXPECT_TRUE(f[i].isMarker) << i;
+    EXPECT_FALSE(f[8].isMarker);
+    EXPECT_EQ(f[8].level, NUMERATOR_LEVEL);
+}
+
+TEST(Layout, TrailingSpacesAndTheHundredCellLimit) {
+    EXPECT_EQ(Laid("2x   ").count, 2);
+    EXPECT_EQ(Laid(wl("x^2` =1")).count, 7);  // an inner space is kept
+
+    const std::string hundred = "1=" + std::string(98, 'x');
+    Laid full(hundred);
+    EXPECT_EQ(full.count, 100);
+    EXPECT_EQ(usedCells(full.cells), 100);
+    EXPECT_EQ(full[100].code, 'x');
+
+    const std::string longer = "1=" + std::string(150, 'x');
+    Laid cut(longer, 140);
+    EXPECT_EQ(cut.count, 100);
+    EXPECT_EQ(usedCells(cut.cells), 100);
+    cut.draw();  // must not read past the cells
+}
+
+TEST(Draw, EqualsSignStandsNearTheMiddle) {
+    Laid l("2x+3=7");
+    l.draw();
+    const int mid = 10 + 300;
+    EXPECT_EQ(l[5].x, mid - 2 * l[5].width + 4);
+    EXPECT_FALSE(l.lineFull);
+    // Every cell moved by the same amount.
+    EXPECT_EQ(l[2].x - l[1].x, 12);
+}
+
+TEST(Draw, LineWithoutEqualsAlignsOnItsLastCharacter) {
+    Laid l("2x+3");
+    l.draw();
+    EXPECT_EQ(l[4].x, 310 - 2 * l[4].width + 4);
+}
+
+TEST(Draw, LongLinesShiftLeftButNeverPastTheStart) {
+    // The right half overflows: the end comes to 10 pixels inside the area.
+    Laid a("1=" + std::string(30, 'x'));
+    const int rightBefore = a[32].x + a[32].width;
+    a.draw();
+    EXPECT_EQ(a[32].x + a[32].width, 10 + 600 - 10 + 4);
+    EXPECT_LT(a[1].x - 4 - 10, 310);
+    EXPECT_GT(a[1].x, 14);
+    EXPECT_LT(rightBefore, 590);
+    EXPECT_FALSE(a.lineFull);
+
+    // Wider than the area: shift 0, first character 4 pixels right of the left edge.
+    Laid b("1=" + std::string(60, 'x'));
+    b.draw();
+    EXPECT_EQ(b[1].x, 14);
+    EXPECT_TRUE(b.lineFull);
+}
+
+TEST(Draw, LineFullWithinTwentyPixelsOfTheEnd) {
+    // 'x' is 12 wide from x 10: 48 of them end at 586, 49 at 598 (> 590).
+    Laid notFull(std::string(48, 'x'));
+    notFull.draw();
+    EXPECT_FALSE(notFull.lineFull);
+    EXPECT_EQ(notFull[1].x, 14);
+    Laid full(std::string(49, 'x'));
+    full.draw();
+    EXPECT_TRUE(full.lineFull);
+
+    // The check phase starts at 14 pixels from the area's edge.
+    Laid check("L=2*3");
+    check.draw(true);
+    EXPECT_EQ(check[1].x, 10 + 14);
+    EXPECT_FALSE(check.lineFull);
+}
+
+TEST(Draw, EmptyLinePaintsOnlyItsBand) {
+    Laid l("");
+    l.lineFull = true;
+    const DrawOps ops = l.draw();
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_EQ(ops[0].kind, DrawOp::FILL);
+    EXPECT_EQ(ops[0].colour, WHITE);
+    EXPECT_FALSE(l.lineFull);
+}
+
+TEST(Draw, EmptyFractionIsSixMarkersAndAFifteenPixelBar) {
+    Laid l(wl("[{}<>]"));
+    EXPECT_EQ(l.count, 6);
+    for (int i = 1; i <= 6; ++i) EXPECT_TRUE(l[i].isMarker);
+    const DrawOps ops = l.draw();
+    EXPECT_TRUE(ofKind(ops, DrawOp::TEXT).empty());
+    const DrawOp bar = finalBar(ops);
+    EXPECT_EQ(bar.x, l[1].x);
+    EXPECT_EQ(bar.x2 - bar.x, 15);
+    EXPECT_EQ(bar.y, 100 + 26);
+}
+
+TEST(Draw, BarReachesThreePixelsPastTheWiderPart) {
+    // Numerator wider than the denominator.
+    Laid a(wl("[{2}<x+x+x>]=1"));
+    DrawOps ops = a.draw();
+    DrawOp bar = finalBar(ops);
+    EXPECT_EQ(bar.x, a[1].x);
+    EXPECT_EQ(bar.x2, a[10].x + a[10].width + 3);
+    EXPECT_EQ(bar.y, 126);
+
+    // Denominator wider.
+    Laid b(wl("[{x+x+x}<2>]=1"));
+    ops = b.draw();
+    bar = finalBar(ops);
+    EXPECT_EQ(bar.x2, b[7].x + b[7].width + 3);
+
+    // Two fractions get two bars of their own.
+    Laid c(wl("[{2}<x>]+[{3}<x+x+x>]"));
+    ops = c.draw();
+    auto bars = ofKind(ops, DrawOp::HLINE);
+    int firstRight = 0;
+    for (const auto& b2 : bars)
+        if (b2.x == c[1].x) firstRight = std::max(firstRight, b2.x2);
+    EXPECT_EQ(firstRight, c[1].x + 15);
+    EXPECT_LT(firstRight, c[10].x);
+}
+
+TEST(Draw, CharactersAsOnPaper) {
+    // 2*3.5 shows 2, a raised dot, 3, a comma and 5.
+    Laid l("2*3.5-x=+1");
+    const DrawOps text = ofKind(l.draw(), DrawOp::TEXT);
+    ASSERT_EQ(text.size(), 10u);
+    std::string shown;
+    for (const auto& t : text) shown += static_cast<char>(t.ch);
+    EXPECT_EQ(shown, "2.3,5-x=+1");
+    EXPECT_EQ(text[1].y, l[2].y - 24 / 3 + 4);
+    EXPECT_EQ(text[5].fontSize, 20);  // the main-line minus is smaller
+    EXPECT_TRUE(text[7].bold);
+    EXPECT_TRUE(text[8].bold);
+    EXPECT_FALSE(text[0].bold);
+    EXPECT_FALSE(text[6].bold);
+
+    // In a numerator the dot rises less and a minus keeps its size; in an
+    // exponent a "*" is not drawn.
+    Laid f(wl("[{2}<3*-1>]+x^*`"));
+    const DrawOps ft = ofKind(f.draw(), DrawOp::TEXT);
+    ASSERT_EQ(ft.size(), 7u);
+    EXPECT_EQ(ft[2].ch, '.');
+    EXPECT_EQ(ft[2].y, f[7].y - 14 / 3);
+    EXPECT_EQ(ft[3].ch, '-');
+    EXPECT_EQ(ft[3].fontSize, 14);
+    EXPECT_EQ(ft[6].ch, 'x');
+}
+
+TEST(Layout, StructuralMarkersOfBrokenLines) {
+    // A lone fraction start or power end (damaged data) is just a character.
+    const auto s = structuralMarkers(wl("[2+^x]"));
+    for (int i = 1; i <= 6; ++i) EXPECT_FALSE(s[static_cast<size_t>(i)]) << i;
+    Laid l(wl("<2>]"));
+    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(l[i].isMarker);
+    l.draw();
+}
+
+TEST(Geometry, PageLayoutsAndBandsAt800AndOnALargeScreen) {
+    ScreenGeometry g{1.0, 1.0, 0, 0, 32, 779, 100, 581};
+    PageLayout w = writingLayout(g);
+    EXPECT_EQ(w.areaLeft, 22);
+    EXPECT_EQ(w.areaTop, 100);
+    EXPECT_EQ(w.areaWidth, 746);
+    EXPECT_EQ(w.pageLines, 9);
+    EXPECT_EQ(w.fontSize[1], 24);
+    PageLayout e = equationLayout(g);
+    EXPECT_EQ(e.areaLeft, 105);
+    EXPECT_EQ(e.areaTop, 15);
+    EXPECT_EQ(e.areaWidth, 588);
+    EXPECT_EQ(e.fontSize[1], 28);
+    EXPECT_EQ(e.fontSize[6], 16);
+    DrawOp band = clearEquationBand(g);
+    EXPECT_EQ(band.x, 105);
+    EXPECT_EQ(band.x2, 694);
+    EXPECT_EQ(band.y, 7);
+    EXPECT_EQ(band.y2, 61);
+
+    // 1280 x 1024 with the 1024 x 768 picture at 128, 128.
+    ScreenGeometry big{1.28, 1.28, 128, 128, 169, 1125, 256, 872};
+    w = writingLayout(big);
+    EXPECT_EQ(w.areaLeft, 31);
+    EXPECT_EQ(w.areaTop, 128);
+    EXPECT_EQ(w.pageLines, 12);
+    e = equationLayout(big);
+    EXPECT_EQ(e.areaLeft, 93 + 41);
+    EXPECT_EQ(e.areaTop, 19);
+    EXPECT_EQ(e.areaWidth, 1024 - 2 * 134 - 2);
+
+    // The ruled page: a white band and a cyan rule per line.
+    const DrawOps ruled = drawRuledLines(writingLayout(g));
+    ASSERT_EQ(ruled.size(), 18u);
+    EXPECT_EQ(ruled[17].kind, DrawOp::HLINE);
+    EXPECT_EQ(ruled[17].colour, RULE_CYAN);
+    EXPECT_EQ(ruled[17].y, 100 + 9 * 50);
+    EXPECT_EQ(ruled[17].x, 27);
+    EXPECT_EQ(ruled[17].x2, 763);
+    // Clearing the area takes the rules and shifted text with it.
+    const DrawOp area = clearWritingArea(g, writingLayout(g));
+    EXPECT_LE(area.x, ruled[17].x);
+    EXPECT_GE(area.x2, ruled[17].x2);
+    EXPECT_GT(area.y2, ruled[17].y);
+
+    EXPECT_EQ(roundEven(2.5), 2);
+    EXPECT_EQ(roundEven(3.5), 4);
+}

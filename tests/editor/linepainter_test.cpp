@@ -1,0 +1,135 @@
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include "editor/ui/linepainter.h"
+#include "tests/editor/testline.h"
+
+namespace {
+
+const QRgb GREY = qRgb(192, 192, 192);
+
+bool dark(const QImage& img, int x, int y) { return qGray(img.pixel(x, y)) < 128; }
+
+int darkIn(const QImage& img, const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += dark(img, x, y) ? 1 : 0;
+    return n;
+}
+
+QRect cellRect(const LayoutCell& c) { return QRect(c.x, c.y, c.width, c.height); }
+
+}  // namespace
+
+TEST(LinePainter, PaintsFractionPowerAndTextOnAWhiteBand) {
+    QImage img(800, 600, QImage::Format_RGB32);
+    img.fill(GREY);
+    const ScreenGeometry g{1.0, 1.0, 0, 0, 32, 779, 100, 581};
+    EditorState ed;
+    ed.pageLayout = writingLayout(g);
+    ed.writtenLine = wl("[{2}<x+1>]+x^2`=3");
+    ed.caretPos = static_cast<uint8_t>(ed.writtenLine.size() + 1);
+    LinePainter painter(img);
+    const QRect touched = painter.layoutAndDraw(ed);
+    ASSERT_EQ(painter.laidOutBytes(), 17);
+    const auto cell = [&](int i) -> const LayoutCell& { return ed.lineCells[static_cast<size_t>(i)]; };
+    const int base = 100;
+
+    // The bar: one black row from the fraction's start to its end.
+    const int barY = base + 26;
+    for (int x = cell(1).x; x < cell(10).x; ++x) EXPECT_TRUE(dark(img, x, barY)) << x;
+    EXPECT_FALSE(dark(img, cell(1).x, barY - 1));
+    EXPECT_FALSE(dark(img, cell(1).x, barY + 1));
+
+    // Numerator, denominator, exponent and the right side are painted, each
+    // inside the box its measurement gave.
+    for (int i : {3, 6, 7, 8, 12, 14, 17}) EXPECT_GT(darkIn(img, cellRect(cell(i))), 3) << i;
+    const LayoutCell& exponent = cell(14);
+    EXPECT_EQ(exponent.y, base + 1);
+    const QRect band(ed.pageLayout.areaLeft + 1, base + 1, ed.pageLayout.areaWidth - 2, 49);
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+        for (int x = band.left(); x <= band.right(); ++x) {
+            if (!dark(img, x, y) || y == barY) continue;
+            bool inside = false;
+            for (int i = 1; i <= 17 && !inside; ++i)
+                inside = !cell(i).isMarker && cellRect(cell(i)).adjusted(-3, -2, 3, 2).contains(x, y);
+            EXPECT_TRUE(inside) << "stray pixel at " << x << "," << y;
+        }
+    }
+
+    // The band is white away from the text, and nothing outside it changed.
+    EXPECT_EQ(img.pixel(band.left() + 1, band.top() + 1), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(band.right() - 1, band.bottom()), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(band.left() + 1, band.bottom() + 1), GREY);
+    EXPECT_EQ(img.pixel(band.left() - 1, band.top() + 5), GREY);
+    EXPECT_EQ(img.pixel(5, 5), GREY);
+    EXPECT_TRUE(touched.contains(band));
+    EXPECT_FALSE(ed.lineFull);
+}
+
+TEST(LinePainter, EquationBandAndRuledPage) {
+    QImage img(800, 600, QImage::Format_RGB32);
+    img.fill(GREY);
+    const ScreenGeometry g{1.0, 1.0, 0, 0, 32, 779, 100, 581};
+    LinePainter painter(img);
+    painter.clearEquationBand(g);
+    EditorState ed;
+    ed.pageLayout = equationLayout(g);
+    painter.layoutAndDraw(ed, "2*3.5=x");
+    // The equation sits in the white band at the top, its "=" near the middle.
+    const LayoutCell& eq = ed.lineCells[6];
+    EXPECT_EQ(eq.x, 105 + 588 / 2 - 2 * eq.width + 4);
+    EXPECT_GT(darkIn(img, QRect(eq.x, eq.y, eq.width, eq.height)), 3);
+    EXPECT_EQ(img.pixel(106, 8), qRgb(255, 255, 255));
+
+    const PageLayout page = writingLayout(g);
+    painter.clearWritingArea(g, page);
+    painter.drawRuledLines(page);
+    EXPECT_EQ(img.pixel(400, 150), qRgb(0, 255, 255));
+    EXPECT_EQ(img.pixel(400, 550), qRgb(0, 255, 255));
+    EXPECT_EQ(img.pixel(400, 149), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(page.areaLeft + 3, 150), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(400, 99), GREY);
+}
+
+TEST(LinePainter, CaretInvertsAndDrawingTwiceRestores) {
+    QImage img(100, 100, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setPixel(20, 30, qRgb(0, 0, 0));
+    Caret c;
+    c.x = 20;
+    c.y = 10;
+    c.height = 30;
+    c.shown = true;
+    {
+        QPainter p(&img);
+        paintCaret(p, c);
+    }
+    EXPECT_EQ(img.pixel(20, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(20, 30), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(20, 40), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(21, 20), qRgb(255, 255, 255));
+    {
+        QPainter p(&img);
+        paintCaret(p, c);
+    }
+    EXPECT_EQ(img.pixel(20, 10), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(20, 30), qRgb(0, 0, 0));
+    c.shown = false;
+    {
+        QPainter p(&img);
+        paintCaret(p, c);
+    }
+    EXPECT_EQ(img.pixel(20, 10), qRgb(255, 255, 255));
+}
+
+int main(int argc, char** argv) {
+    // Test discovery runs the program at build time, without the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,44 @@
+// Written lines for the tests, with readable stand-ins for the markers:
+// [ { } < > ] are the six fraction markers in stored order, ^ and ` the two
+// power markers.
+#pragma once
+
+#include <string>
+
+#include "editor/layout.h"
+
+inline std::string wl(const std::string& pattern) {
+    std::string out;
+    for (char ch : pattern) {
+        switch (ch) {
+        case '[': out += static_cast<char>(FRACTION_START); break;
+        case '{': out += static_cast<char>(DENOMINATOR_START); break;
+        case '}': out += static_cast<char>(DENOMINATOR_END); break;
+        case '<': out += static_cast<char>(NUMERATOR_START); break;
+        case '>': out += static_cast<char>(NUMERATOR_END); break;
+        case ']': out += static_cast<char>(FRACTION_END); break;
+        case '^': out += static_cast<char>(POWER_START); break;
+        case '`': out += static_cast<char>(POWER_END); break;
+        default: out += ch;
+        }
+    }
+    return out;
+}
+
+// Every character is half its size wide, "1" (what markers measure) a third;
+// every text is its size + 6 high.
+struct FakeMetrics : TextMetrics {
+    int width(unsigned char c, int size, bool) override { return c == '1' ? size / 3 : size / 2; }
+    int height(unsigned char, int size, bool) override { return size + 6; }
+};
+
+// A writing page: area from x 10, 600 wide, first band at y 100.
+inline PageLayout testPage() {
+    PageLayout p;
+    p.fontSize = {0, 24, 14, 14, 8, 8, 16};
+    p.areaLeft = 10;
+    p.areaTop = 100;
+    p.areaWidth = 600;
+    p.pageLines = 9;
+    return p;
+}
