@@ -1,9 +1,8 @@
 #include "feedback/animation.h"
 
-#include <cfenv>
-#include <cmath>
 #include <utility>
 
+#include "editor/layout.h"  // roundEven
 #include "engine/cp1250.h"
 
 namespace {
@@ -31,14 +30,6 @@ bool pictureNumber(const std::string& text, int& out) {
 }
 
 }  // namespace
-
-int roundEven(double value) {
-    const int saved = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double r = std::nearbyint(value);
-    std::fesetround(saved);
-    return static_cast<int>(r);
-}
 
 PixelPoint mascotPosition(double scaleX, double scaleY) {
     // The horizontal offset of 10 is scaled by scaleY on purpose: capture and

@@ -48,8 +48,6 @@ struct AnimationStepResult {
     int picture = -1;  // for Draw
 };
 
-// Rounds halves to the even neighbour, as every scaled position does.
-int roundEven(double value);
 struct PixelPoint {
     int x = 0, y = 0;
 };
