@@ -37,8 +37,9 @@ QString glyphOf(unsigned char c) {
     return QString(QChar(cp < 0 ? 0xFFFD : cp));
 }
 
-QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics) {
+QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics, const QRect& clip) {
     QPainter p(&picture);
+    if (!clip.isNull()) p.setClipRect(clip);
     QRect touched;
     for (const DrawOp& op : ops) {
         const QColor colour = QColor::fromRgba(op.colour);
@@ -76,7 +77,12 @@ QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics) {
 
 QRect LinePainter::layoutAndDraw(EditorState& ed, const std::string& line) {
     laidOut_ = layoutLine(line, ed.lineCells, ed.pageLayout, ed.caretPos, metrics_);
-    return paintOps(picture_, drawLine(ed), metrics_);
+    const DrawOps ops = drawLine(ed);
+    // x stays typeable on a full line, so a line can run past the area's end:
+    // keep it inside its band rather than leave marks on the picture's margin.
+    const DrawOp& band = ops.front();
+    const QRect clip(QPoint(band.x, band.y), QPoint(band.x2 - 1, band.y2 - 1));
+    return paintOps(picture_, ops, metrics_, clip) & clip;
 }
 
 QRect LinePainter::clearLineBand(const PageLayout& page) {

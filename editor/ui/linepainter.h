@@ -34,8 +34,10 @@ private:
 // The character a Windows-1250 byte stands for.
 QString glyphOf(unsigned char c);
 
-// Paints the operations on the picture; returns the rectangle they touched.
-QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics);
+// Paints the operations on the picture, inside `clip` when it is given;
+// returns the rectangle they touched.
+QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics,
+               const QRect& clip = QRect());
 
 // What the main window calls to draw lines and pages on its picture.  All
 // rectangles returned are in picture coordinates: the parts to repaint.

@@ -70,6 +70,23 @@ TEST(LinePainter, PaintsFractionPowerAndTextOnAWhiteBand) {
     EXPECT_FALSE(ed.lineFull);
 }
 
+TEST(LinePainter, OverlongLineStaysInsideItsBand) {
+    QImage img(800, 600, QImage::Format_RGB32);
+    img.fill(GREY);
+    const ScreenGeometry g{1.0, 1.0, 0, 0, 32, 779, 100, 581};
+    EditorState ed;
+    ed.pageLayout = writingLayout(g);
+    ed.writtenLine = "1=" + std::string(90, 'x');
+    LinePainter painter(img);
+    const QRect touched = painter.layoutAndDraw(ed);
+    EXPECT_TRUE(ed.lineFull);
+    const int bandRight = ed.pageLayout.areaLeft + ed.pageLayout.areaWidth - 2;
+    EXPECT_LE(touched.right(), bandRight);
+    EXPECT_GT(darkIn(img, QRect(bandRight - 40, 101, 40, 49)), 3);
+    for (int y = 101; y <= 150; ++y)
+        for (int x = bandRight + 1; x < 800; ++x) ASSERT_EQ(img.pixel(x, y), GREY) << x << "," << y;
+}
+
 TEST(LinePainter, EquationBandAndRuledPage) {
     QImage img(800, 600, QImage::Format_RGB32);
     img.fill(GREY);
