@@ -40,24 +40,11 @@ PageLayout commonLayout(const ScreenGeometry& g) {
 }
 
 DrawOp fill(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    DrawOp op;
-    op.kind = DrawOp::FILL;
-    op.x = x1;
-    op.y = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.colour = WHITE;
-    return op;
+    return DrawOp{DrawOp::FILL, x1, y1, x2, y2, WHITE};
 }
 
 DrawOp hline(int32_t x1, int32_t x2, int32_t y, uint32_t colour) {
-    DrawOp op;
-    op.kind = DrawOp::HLINE;
-    op.x = x1;
-    op.x2 = x2;
-    op.y = y;
-    op.colour = colour;
-    return op;
+    return DrawOp{DrawOp::HLINE, x1, y, x2, y, colour};
 }
 
 }  // namespace

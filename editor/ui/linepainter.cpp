@@ -103,6 +103,25 @@ QRect LinePainter::drawRuledLines(const PageLayout& page) {
 
 QRect caretRect(const Caret& caret) { return QRect(caret.x, caret.y, 1, caret.height + 1); }
 
+QRect caretTick(Caret& caret) { return blinkCaret(caret) ? caretRect(caret) : QRect(); }
+
+QRect moveCaret(EditorState& ed, PictureOffset pic, bool atStart, int32_t* keypadTop) {
+    const QRect old = ed.caret.shown ? caretRect(ed.caret) : QRect();
+    if (atStart) {
+        placeCaretAtStart(ed, pic);
+    } else {
+        const int32_t top = placeCaret(ed, pic);
+        if (keypadTop) *keypadTop = top;
+    }
+    return old;
+}
+
+QRect removeCaret(Caret& caret) {
+    const QRect old = caret.shown ? caretRect(caret) : QRect();
+    hideCaret(caret);
+    return old;
+}
+
 void paintCaret(QPainter& windowPainter, const Caret& caret) {
     if (!caret.shown) return;
     windowPainter.save();

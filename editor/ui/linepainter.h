@@ -70,6 +70,19 @@ private:
 // The caret's pixels on the window (window coordinates).
 QRect caretRect(const Caret& caret);
 
+// The caret part of Timer1: an active caret toggles.  Returns the window
+// rectangle to repaint, empty when nothing changed.
+QRect caretTick(Caret& caret);
+
+// Moves the caret after a line was drawn (to the line start when `atStart`)
+// and returns the rectangle to repaint where it was; it reappears with the
+// next tick, so the caller restarts Timer1.  `keypadTop` receives the top
+// the visible keypad takes under the caret.
+QRect moveCaret(EditorState& ed, PictureOffset pic, bool atStart, int32_t* keypadTop = nullptr);
+
+// Stops the blinking; returns the rectangle to repaint.
+QRect removeCaret(Caret& caret);
+
 // Call at the end of the window's paint: inverts the pixels under a shown
 // caret, so it stays visible on black text as on white paper.
 void paintCaret(QPainter& windowPainter, const Caret& caret);

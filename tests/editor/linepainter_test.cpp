@@ -22,14 +22,23 @@ int darkIn(const QImage& img, const QRect& r) {
 
 QRect cellRect(const LayoutCell& c) { return QRect(c.x, c.y, c.width, c.height); }
 
+// A grey 800 x 600 picture and an editor on its writing page.
+struct Page {
+    QImage img{800, 600, QImage::Format_RGB32};
+    ScreenGeometry g{1.0, 1.0, 0, 0, 32, 779, 100, 581};
+    EditorState ed;
+    Page() {
+        img.fill(GREY);
+        ed.pageLayout = writingLayout(g);
+    }
+};
+
 }  // namespace
 
 TEST(LinePainter, PaintsFractionPowerAndTextOnAWhiteBand) {
-    QImage img(800, 600, QImage::Format_RGB32);
-    img.fill(GREY);
-    const ScreenGeometry g{1.0, 1.0, 0, 0, 32, 779, 100, 581};
-    EditorState ed;
-    ed.pageLayout = writingLayout(g);
+    Page pg;
+    QImage& img = pg.img;
+    EditorState& ed = pg.ed;
     ed.writtenLine = wl("[{2}<x+1>]+x^2`=3");
     ed.caretPos = static_cast<uint8_t>(ed.writtenLine.size() + 1);
     LinePainter painter(img);
@@ -71,11 +80,9 @@ TEST(LinePainter, PaintsFractionPowerAndTextOnAWhiteBand) {
 }
 
 TEST(LinePainter, OverlongLineStaysInsideItsBand) {
-    QImage img(800, 600, QImage::Format_RGB32);
-    img.fill(GREY);
-    const ScreenGeometry g{1.0, 1.0, 0, 0, 32, 779, 100, 581};
-    EditorState ed;
-    ed.pageLayout = writingLayout(g);
+    Page pg;
+    QImage& img = pg.img;
+    EditorState& ed = pg.ed;
     ed.writtenLine = "1=" + std::string(90, 'x');
     LinePainter painter(img);
     const QRect touched = painter.layoutAndDraw(ed);
@@ -88,12 +95,12 @@ TEST(LinePainter, OverlongLineStaysInsideItsBand) {
 }
 
 TEST(LinePainter, EquationBandAndRuledPage) {
-    QImage img(800, 600, QImage::Format_RGB32);
-    img.fill(GREY);
-    const ScreenGeometry g{1.0, 1.0, 0, 0, 32, 779, 100, 581};
+    Page pg;
+    QImage& img = pg.img;
+    EditorState& ed = pg.ed;
+    const ScreenGeometry& g = pg.g;
     LinePainter painter(img);
     painter.clearEquationBand(g);
-    EditorState ed;
     ed.pageLayout = equationLayout(g);
     painter.layoutAndDraw(ed, "2*3.5=x");
     // The equation sits in the white band at the top, its "=" near the middle.
@@ -141,6 +148,20 @@ TEST(LinePainter, CaretInvertsAndDrawingTwiceRestores) {
         paintCaret(p, c);
     }
     EXPECT_EQ(img.pixel(20, 10), qRgb(255, 255, 255));
+
+    // Moving a shown caret repaints where it stood; a hidden one repaints nothing.
+    EditorState ed;
+    ed.caret = c;
+    ed.caret.shown = true;
+    ed.caret.active = true;
+    int32_t keypadTop = 0;
+    EXPECT_EQ(moveCaret(ed, {0, 0}, false, &keypadTop), caretRect(c));
+    EXPECT_FALSE(ed.caret.shown);
+    EXPECT_EQ(keypadTop, ed.caret.y + 55);
+    EXPECT_EQ(caretTick(ed.caret), caretRect(ed.caret));
+    EXPECT_TRUE(ed.caret.shown);
+    EXPECT_EQ(removeCaret(ed.caret), caretRect(ed.caret));
+    EXPECT_TRUE(caretTick(ed.caret).isNull());
 }
 
 int main(int argc, char** argv) {
