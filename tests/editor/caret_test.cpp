@@ -110,25 +110,3 @@ TEST(Caret, AtStartBeforeTheFirstFreePosition) {
     EXPECT_EQ(f.ed.caret.x, f.cell(1).x + 128);
     EXPECT_EQ(f.ed.caret.y, f.cell(1).y + 64 + 4);
 }
-
-TEST(Caret, BlinksOnlyWhileActive) {
-    Caret c;
-    EXPECT_FALSE(blinkCaret(c));
-    EXPECT_FALSE(c.shown);
-    c.active = true;
-    EXPECT_TRUE(blinkCaret(c));
-    EXPECT_TRUE(c.shown);
-    EXPECT_TRUE(blinkCaret(c));
-    EXPECT_FALSE(c.shown);
-    blinkCaret(c);
-    hideCaret(c);
-    EXPECT_FALSE(c.shown);
-    EXPECT_FALSE(c.active);
-    EXPECT_FALSE(blinkCaret(c));
-
-    const Caret start = initialCaret(ScreenGeometry{1, 1, 0, 0, 32, 779, 100, 581});
-    EXPECT_EQ(start.x, 32);
-    EXPECT_EQ(start.y, 110);
-    EXPECT_EQ(start.height, 30);
-    EXPECT_FALSE(start.active);
-}
