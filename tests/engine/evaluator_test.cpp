@@ -112,13 +112,14 @@ TEST(Evaluate, ErrorCodeDiscipline) {
 }
 
 TEST(Evaluate, LongTexts) {
-    std::string deep(500, '(');
-    deep += "1";
-    deep += std::string(500, ')');
-    EXPECT_EQ(value(deep), 1);
+    // The deepest nesting that still fits the length limit of 1024 bytes.
+    const std::string deep = std::string(511, '(') + "1" + std::string(511, ')');
+    EXPECT_EQ(value("+" + deep), 1);
     std::string sum = "1";
-    for (int i = 0; i < 400; ++i) sum += "+1";
-    EXPECT_EQ(value(sum), 401);
+    for (int i = 0; i < 511; ++i) sum += "+1";
+    EXPECT_EQ(sum.size(), 1023u);
+    EXPECT_EQ(value(sum + " 0"), 521);     // spaces do not count: the last 1 becomes 10
+    EXPECT_EQ(evalCode(sum + "10"), 8);
     // Nothing the program builds is this long: refused, not recursed into.
     EXPECT_EQ(evalCode(std::string(100000, '(')), 8);
     // Huge numbers overflow when read: not a valid number.

@@ -144,10 +144,6 @@ TEST(NumberText, ExtremesStayUsable) {
     EXPECT_EQ(checkCode("x=1 ", std::nan("")), 7);
 }
 
-TEST(RemoveSpaces, OnlySpaces) {
-    EXPECT_EQ(removeSpaces(" 2 * x\t= 6 "), "2*x\t=6");
-}
-
 TEST(MessageTable, CzechTexts) {
     using cp1250::w1250;
     EXPECT_EQ(messageTable(6).line1, w1250("Chyba v počítání."));
