@@ -91,15 +91,6 @@ TEST(WarningDialog, ClosesOnKeysAndOnMousePress) {
     EXPECT_TRUE(stayedOpen);
 }
 
-TEST(WarningDialog, HookAnswersWithoutOpening) {
-    std::vector<std::string> seen;
-    setWarningHook([&seen](const std::string& t) { seen.push_back(t); });
-    showWarning("abc");
-    setWarningHook(nullptr);
-    EXPECT_EQ(seen, std::vector<std::string>{"abc"});
-    EXPECT_FALSE(warningVisible());
-}
-
 struct BubbleTest : ::testing::Test {
     QTemporaryDir dir;
     QString root() const { return dir.path() + QLatin1Char('/'); }
@@ -157,7 +148,7 @@ TEST_F(BubbleTest, EmptyLinesDrawNothing) {
     EXPECT_EQ(picture, restored);
 }
 
-TEST_F(BubbleTest, PaletteAndTooSmallPicturesAreHandled) {
+TEST_F(BubbleTest, PalettePicturesAreRestoredToo) {
     QImage indexed = patternedPicture(300, 100).convertToFormat(QImage::Format_Indexed8);
     const QImage asRgb = indexed.convertToFormat(QImage::Format_RGB32);
     SpeechBubble bubble(&indexed, QPoint(81, 5), repaint, root());
@@ -165,13 +156,6 @@ TEST_F(BubbleTest, PaletteAndTooSmallPicturesAreHandled) {
     bubble.showBubble("x", "", "");
     bubble.eraseBubble();
     EXPECT_EQ(indexed.convertToFormat(QImage::Format_RGB32), asRgb);
-
-    QImage none;
-    SpeechBubble nothing(&none, QPoint(81, 5), repaint, root());
-    nothing.saveBubbleBackground();
-    nothing.showBubble("x", "y", "z");
-    nothing.eraseBubble();
-    EXPECT_TRUE(none.isNull());
 }
 
 TEST_F(BubbleTest, WaitBlocksUntilTheBubbleIsErased) {
@@ -228,7 +212,6 @@ TEST(Mascot, FramesCopyOnlyOpaquePixelsOverTheSavedBackground) {
 TEST(Sound, MissingDeviceOrFileIsSilentAndQuick) {
     QTemporaryDir dir;
     SoundPlayer player(dir.path() + QLatin1Char('/'));
-    EXPECT_EQ(player.soundPath("cink"), dir.path() + QStringLiteral("/zvuky/cink.wav"));
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 10; ++i) player.play("cink");
