@@ -1219,6 +1219,9 @@ def sensible(items):
     reduced, a common factor left inside a parenthesis, the same
     numerator or parenthesis twice."""
     inners = []
+    fracs = [it for it in items if it[0] in ('F', 'D')]
+    if len(fracs) != len(set(repr(it[1:]) for it in fracs)):
+        raise Retry()
     for it in items:
         t = it[0]
         if t == 'F':
@@ -1232,7 +1235,8 @@ def sensible(items):
                 inners.append(tuple(inner))
         elif t == 'D':
             k, inner, (d, key) = it[1:]
-            if gcd_all([c for c, _ in inner] + [d]) != 1:
+            if gcd_all([c for c, _ in inner] + [d]) != 1 or \
+                    gcd_all(key) != 1:
                 raise Retry()
             if len(inner) > 1:
                 inners.append(tuple(inner))
