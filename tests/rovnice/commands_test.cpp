@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "tools/rovnice/commands.h"
+
+namespace {
+
+struct Result {
+    int code;
+    std::string out, err;
+};
+
+Result run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = rovnice::run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(CommandsTest, CheckPrintsOneJsonLine) {
+    Result r = run({"check", "--root", "3", "-2x=-6"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "{\"normalised\": \"-2*x=-6 \", \"error\": 0, \"final\": false}\n");
+
+    r = run({"check", "--root", "5/2", "x=\\frac{5}{2} /:2"});
+    EXPECT_EQ(r.out, "{\"normalised\": \"x=(5)/(2) \", \"error\": 0, \"final\": true}\n");
+
+    // An engine error is a result, not a failure of the command.
+    r = run({"check", "--root=-2.25", "(x+1)^2=x"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "{\"normalised\": \"(x+1)^(2)=x \", \"error\": 12, \"final\": false}\n");
+}
+
+TEST(CommandsTest, EvalAndNumberText) {
+    EXPECT_EQ(run({"eval", "-2*3"}).out, "{\"value\": -6, \"error\": 0}\n");
+    EXPECT_EQ(run({"eval", "0.1+0.2"}).out, "{\"value\": 0.30000000000000004, \"error\": 0}\n");
+    EXPECT_EQ(run({"eval", "8:2:2"}).out, "{\"value\": null, \"error\": 7}\n");
+    EXPECT_EQ(run({"eval", "2^(3)^(2)"}).out, "{\"value\": 512, \"error\": 0}\n");
+    EXPECT_EQ(run({"numbertext", "-3"}).out, "(-3.0000)\n");
+    EXPECT_EQ(run({"numbertext", "1e-7"}).out, "0.0\n");
+}
+
+TEST(CommandsTest, BadUsageExitsWithTwoAndOneLine) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {}, {"nic"}, {"check", "x=1"}, {"check", "--root", "1/0", "x=1"}, {"check", "--root", "inf", "x=1"},
+             {"check", "--root", "1e999", "x=1"}, {"check", "--root", "1", "\\frac{1}"}, {"eval"},
+             {"eval", "1", "2"}, {"numbertext", "1/2"}, {"numbertext", "abc"}, {"verify"},
+             {"build", "a.txt"}, {"show", "a.dat", "-1"}, {"list"}}) {
+        const Result r = run(args);
+        EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    const Result help = run({"--help"});
+    EXPECT_EQ(help.code, 0);
+    for (const char* command : {"check", "eval", "numbertext", "build", "verify", "list", "show"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+}
+
+TEST(CommandsTest, ListRootTextDropsPaddingOnly) {
+    EXPECT_EQ(rovnice::listRootText("2.50000"), "2.5");
+    EXPECT_EQ(rovnice::listRootText("(-3.0000)"), "-3");
+    EXPECT_EQ(rovnice::listRootText("100.000"), "100");
+    EXPECT_EQ(rovnice::listRootText("1.00000"), "1.0");
+    EXPECT_EQ(rovnice::listRootText("20000"), "20000");
+}
+
+class ToolFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/rovnice-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+    void write(const std::string& name, const std::string& text) { std::ofstream(dir_ + "/" + name) << text; }
+    std::string dir_;
+};
+
+TEST_F(ToolFiles, BuildListShowVerify) {
+    write("r21.txt",
+          "rovnice: 2x+5=7\nkoren: 1\npostup:\n  2x=2 /:2\n  x=1\n"
+          "rovnice: x^2+\\frac{x}{2}=x^2-3\nkoren: -6\npostup:\n  \\frac{x}{2}=-3 /·2\n  x=-6\n"
+          "rovnice: 4x=10\nkoren: 5/2\npostup:\n  x=\\frac{5}{2}\n");
+    Result r = run({"build", dir_ + "/r21.txt", "-o", dir_});
+    ASSERT_EQ(r.code, 0) << r.err;
+
+    r = run({"list", dir_ + "/r21.dat"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out,
+              "2*x+5=7  ( 1.0 )\n"
+              "x\xEF\xBF\xBD(2)+(x)/(2)=x\xEF\xBF\xBD(2)-3  ( -6 )\n"
+              "4*x=10  ( 2.5 )\n");
+
+    r = run({"show", dir_ + "/r21.dat", "1"});
+    EXPECT_EQ(r.out, "rovnice: x^2+\\frac{x}{2}=x^2-3\nkoren: -6\npostup:\n    \\frac{x}{2}=-3 /·2\n    x=-6\n");
+    EXPECT_EQ(run({"show", dir_ + "/r21.dat", "3"}).code, 1);
+
+    r = run({"verify", dir_ + "/r21.txt", dir_ + "/r21.dat"});
+    EXPECT_EQ(r.code, 0) << r.out;
+    EXPECT_NE(r.out.find("rovnic: 6, problémů: 0"), std::string::npos) << r.out;
+
+    // A broken source is not built, and the old file stays.
+    write("r21.txt", "rovnice: 2x+5=7\nkoren: x\n");
+    r = run({"build", dir_ + "/r21.txt", "-o", dir_});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("r21.txt:2: "), std::string::npos) << r.err;
+    const std::string list = run({"list", dir_ + "/r21.dat"}).out;
+    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 3);
+
+    r = run({"verify", dir_ + "/r21.txt", dir_ + "/neni.dat"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("neni.dat: soubor se nepodařilo přečíst"), std::string::npos) << r.out;
+    EXPECT_EQ(run({"list", dir_ + "/neni.dat"}).code, 1);
+}
+
+}  // namespace
