@@ -1160,7 +1160,7 @@ def root_ok(r, kind):
     if r == 0 or abs(r) > 30:
         return False
     whole = r.denominator == 1
-    if not whole and (r.denominator > 12 or abs(r) > 20):
+    if not whole and (r.denominator > 12 or abs(r) > 12):
         return False
     return {
         'pos': whole and 0 < r <= 20,
@@ -1227,7 +1227,8 @@ def sensible(items):
         if t == 'F':
             k, nk, inner, den = it[1:]
             if gcd_all([c for c, _ in inner] + [den]) != 1 or \
-                    math.gcd(nk, den) != 1:
+                    math.gcd(nk, den) != 1 or \
+                    (len(inner) > 1 and gcd_all([c for c, _ in inner]) != 1):
                 raise Retry()
             if len(inner) > 1 or nk != 1:
                 if nk != 1 and gcd_all([c for c, _ in inner]) != 1:
