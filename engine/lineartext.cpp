@@ -11,9 +11,11 @@ using namespace engine_detail;
 
 namespace {
 
-// A written line never holds more than this; anything longer did not come
-// from the editor or an equation file, and is refused rather than worked on.
-constexpr std::size_t MAX_LINE = 255;
+// A written line holds at most 255 bytes; the check by substitution joins a
+// line with the equation's right side, which may double that.  Anything far
+// longer did not come from the program and is refused rather than worked on
+// (the fraction rewrite is quadratic in the length).
+constexpr std::size_t MAX_LINE = 1024;
 
 std::size_t findByte(const std::string& s, unsigned char b, std::size_t from) {
     return s.find(static_cast<char>(b), from);

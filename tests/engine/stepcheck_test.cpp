@@ -108,4 +108,10 @@ TEST(CheckEquation, NormalisedWrittenLines) {
     EXPECT_EQ(check("2" + pw("3") + "x=16", 2), 0);
     EXPECT_EQ(check(frac("x+1", "") + "=2", 1), 15);   // empty denominator
     EXPECT_EQ(check("x=2" + frac("1", "3") + ":3", 1), 7);
+    // The check by substitution joins the pupil's line with the equation's
+    // right side: longer than one written line, still checked.
+    std::string side = "x";
+    for (int i = 0; i < 110; ++i) side += "+0";
+    EXPECT_GT(side.size() * 2, 255u);
+    EXPECT_EQ(check(side + "=" + side + "+x-x", 2), 0);
 }
