@@ -1,7 +1,6 @@
 #include "tools/rovnice/notation.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "engine/cp1250.h"
 #include "engine/markers.h"
@@ -9,30 +8,16 @@
 namespace notation {
 namespace {
 
-bool decodeUtf8(const std::string& s, std::vector<char32_t>& out) {
-    size_t i = 0;
-    while (i < s.size()) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        int extra;
-        char32_t cp;
-        if (c < 0x80) { cp = c; extra = 0; }
-        else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; extra = 1; }
-        else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; extra = 2; }
-        else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; extra = 3; }
-        else return false;
-        if (extra > 0 && i + extra >= s.size()) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char d = static_cast<unsigned char>(s[i + k]);
-            if ((d & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        out.push_back(cp);
-        i += extra + 1;
-    }
-    return true;
+// Length of the UTF-8 sequence that begins with this byte (1 for a stray
+// byte, which the conversion then refuses).
+size_t sequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead <= 0xF7) return 4;
+    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
+    if (lead >= 0xC0) return 2;
+    return 1;
 }
 
-int hexValue(char32_t c) {
+int hexValue(char c) {
     if (c >= '0' && c <= '9') return static_cast<int>(c - '0');
     if (c >= 'a' && c <= 'f') return static_cast<int>(c - 'a' + 10);
     if (c >= 'A' && c <= 'F') return static_cast<int>(c - 'A' + 10);
@@ -45,43 +30,29 @@ std::string hexByte(unsigned char b) {
     return buf;
 }
 
-std::string utf8Of(char32_t cp) {
-    std::string out;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return out;
-}
-
-std::string describe(char32_t cp) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(cp));
-    return "„" + utf8Of(cp) + "“ (" + buf + ")";
-}
-
 enum class Context { Top, FractionPart, Power };
 
 struct Parser {
-    std::vector<char32_t> cps;
+    std::string cps;  // the UTF-8 text; the notation's own characters are ASCII
     size_t pos = 0;
     std::string error;
 
     bool fail(const std::string& message) {
-        if (error.empty()) error = message + " (znak " + std::to_string(pos + 1) + ")";
+        if (error.empty()) error = message + " (pozice " + std::to_string(pos + 1) + ")";
         return false;
     }
 
-    bool byteOf(char32_t cp, std::string& out) {
-        const int b = cp1250::fromUnicode(cp);
-        if (b < 0) return fail("znak " + describe(cp) + " nemá kód ve Windows-1250");
-        out += static_cast<char>(b);
+    // The character at pos as its Windows-1250 byte; moves past it.
+    bool takeCharacter(std::string& out) {
+        const std::string sequence = cps.substr(pos, sequenceLength(static_cast<unsigned char>(cps[pos])));
+        std::string b;
+        if (!cp1250::fromUtf8(sequence, b) || b.size() != 1) {
+            std::string shown;
+            for (unsigned char c : sequence) shown += hexByte(c);
+            return fail("znak " + shown + " není platné UTF-8 nebo nemá kód ve Windows-1250");
+        }
+        out += b;
+        pos += sequence.size();
         return true;
     }
 
@@ -98,15 +69,14 @@ struct Parser {
     // Reads up to the end of the text or, inside a group, up to its "}".
     bool sequence(Context ctx, std::string& out) {
         while (pos < cps.size()) {
-            const char32_t c = cps[pos];
+            const char c = cps[pos];
             if (c == '}' && ctx != Context::Top) return true;
             if (c == '\\') {
                 if (!escape(ctx, out)) return false;
             } else if (c == '^') {
                 if (!power(ctx, out)) return false;
-            } else {
-                if (!byteOf(c, out)) return false;
-                ++pos;
+            } else if (!takeCharacter(out)) {
+                return false;
             }
         }
         return ctx == Context::Top || fail("chybí uzavírací „}“");
@@ -114,7 +84,7 @@ struct Parser {
 
     bool escape(Context ctx, std::string& out) {
         if (pos + 1 >= cps.size()) return fail("„\\“ na konci textu");
-        const char32_t n = cps[pos + 1];
+        const char n = cps[pos + 1];
         if (n == '\\' || n == '{' || n == '}' || n == '^') {
             out += static_cast<char>(n);
             pos += 2;
@@ -128,10 +98,7 @@ struct Parser {
             pos += 4;
             return true;
         }
-        static const char32_t frac[] = {'f', 'r', 'a', 'c'};
-        bool isFrac = pos + 5 <= cps.size();
-        for (int k = 0; isFrac && k < 4; ++k) isFrac = cps[pos + 1 + k] == frac[k];
-        if (!isFrac) return fail("neznámý příkaz po „\\“");
+        if (cps.compare(pos + 1, 4, "frac") != 0) return fail("neznámý příkaz po „\\“");
         if (ctx != Context::Top) return fail("zlomek nemůže stát uvnitř zlomku ani mocniny");
         pos += 5;
         std::string numerator, denominator;
@@ -157,9 +124,8 @@ struct Parser {
             if (!group(Context::Power, exponent)) return false;
         } else if (cps[pos] == '\\') {
             return fail("exponent se znakem „\\“ pište do složených závorek: ^{…}");
-        } else {
-            if (!byteOf(cps[pos], exponent)) return false;
-            ++pos;
+        } else if (!takeCharacter(exponent)) {
+            return false;
         }
         out += static_cast<char>(POWER_START);
         out += exponent;
@@ -176,7 +142,7 @@ std::string plainByte(unsigned char b) {
     if (b < 32 || b == 127 || isMarker(b) || b == CELL_END) return hexByte(b);
     const int cp = cp1250::toUnicode(b);
     if (cp < 0) return hexByte(b);
-    return utf8Of(static_cast<char32_t>(cp));
+    return cp1250::toUtf8(std::string(1, static_cast<char>(b)));
 }
 
 // End index (of POWER_END) of a well-formed power starting at i, or npos.
@@ -242,10 +208,7 @@ std::string printSequence(const std::string& b, bool topLevel) {
 bool parse(const std::string& utf8, std::string& bytes, std::string& error) {
     Parser p;
     bytes.clear();
-    if (!decodeUtf8(utf8, p.cps)) {
-        error = "text není platné UTF-8";
-        return false;
-    }
+    p.cps = utf8;
     if (!p.sequence(Context::Top, bytes)) {
         error = p.error;
         return false;
@@ -256,29 +219,22 @@ bool parse(const std::string& utf8, std::string& bytes, std::string& error) {
 std::string print(const std::string& bytes) { return printSequence(bytes, true); }
 
 bool parseLinear(const std::string& utf8, std::string& bytes, std::string& error) {
-    std::vector<char32_t> cps;
+    Parser p;
+    p.cps = utf8;
     bytes.clear();
-    if (!decodeUtf8(utf8, cps)) {
-        error = "text není platné UTF-8";
-        return false;
-    }
-    for (size_t i = 0; i < cps.size(); ++i) {
-        const char32_t c = cps[i];
-        if (c == '^') {
+    while (p.pos < utf8.size()) {
+        const size_t i = p.pos;
+        if (utf8[i] == '^') {
             bytes += static_cast<char>(POWER_OPERATOR);
-            continue;
-        }
-        if (c == '\\' && i + 3 < cps.size() && cps[i + 1] == 'x' && hexValue(cps[i + 2]) >= 0 && hexValue(cps[i + 3]) >= 0) {
-            bytes += static_cast<char>(hexValue(cps[i + 2]) * 16 + hexValue(cps[i + 3]));
-            i += 3;
-            continue;
-        }
-        const int b = cp1250::fromUnicode(c);
-        if (b < 0) {
-            error = "znak " + describe(c) + " nemá kód ve Windows-1250";
+            ++p.pos;
+        } else if (utf8[i] == '\\' && i + 3 < utf8.size() && utf8[i + 1] == 'x' && hexValue(utf8[i + 2]) >= 0 &&
+                   hexValue(utf8[i + 3]) >= 0) {
+            bytes += static_cast<char>(hexValue(utf8[i + 2]) * 16 + hexValue(utf8[i + 3]));
+            p.pos += 4;
+        } else if (!p.takeCharacter(bytes)) {
+            error = p.error;
             return false;
         }
-        bytes += static_cast<char>(b);
     }
     return true;
 }
