@@ -1,0 +1,117 @@
+// genpictures: draws every picture of the program from the readable sources
+// in data/pictures into the runtime folder.
+//
+//   genpictures <sources> <runtime folder> [--report <file>]
+//   genpictures <sources> --contact-sheet <file.png>
+//
+// The report lists, for both start-screen pictures, the pixels each menu
+// item's drawing covers, so the tests can hold them against the click boxes.
+#include "tools/genpictures/pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+struct Picture {
+    QString name;  // path below the runtime folder
+    QImage image;
+};
+
+QVector<Picture> drawAll(const Sources& sources, QVector<DrawnItem>* drawn800,
+                         QVector<DrawnItem>* drawn1024) {
+    QVector<Picture> pictures;
+    QImage dial = drawDial(sources.palette);
+    pictures.push_back({"system/podklad800.bmp", drawStartScreen(sources, 1.0, dial, drawn800)});
+    pictures.push_back({"system/podklad.bmp", drawStartScreen(sources, 1.28, dial, drawn1024)});
+    pictures.push_back({"system/tachak.bmp", dial});
+    pictures.push_back({"system/bublina.bmp", drawBubble(sources)});
+    pictures.push_back({"system/klavesnice.bmp", drawKeypad(sources)});
+    for (const QString& name : toolIconNames())
+        pictures.push_back({"system/" + name + ".bmp", drawToolIcon(sources.palette, name)});
+    for (const MascotFrame& frame : sources.frames)
+        pictures.push_back({QString("system/velmir%1.bmp").arg(frame.number, 2, 10, QChar('0')),
+                            drawMascot(sources, frame)});
+    return pictures;
+}
+
+void writeReport(const QString& path, const QVector<DrawnItem>& drawn800,
+                 const QVector<DrawnItem>& drawn1024) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) fatal("cannot write " + path);
+    QTextStream out(&file);
+    out << "# picture-width code left top right bottom (pixels covered, inclusive)\n";
+    for (const auto& [width, list] : {qMakePair(800, &drawn800), qMakePair(1024, &drawn1024)})
+        for (const DrawnItem& item : *list)
+            out << width << ' ' << item.code << ' ' << item.pixels.left() << ' ' << item.pixels.top()
+                << ' ' << item.pixels.right() << ' ' << item.pixels.bottom() << '\n';
+}
+
+// Every picture on one sheet for review: the small ones enlarged, the
+// mascot frames in a row with their numbers, the start screens below.
+QImage contactSheet(const QVector<Picture>& pictures) {
+    const int zoom = 3, margin = 16;
+    QImage sheet(1100, 1900, QImage::Format_RGB32);
+    sheet.fill(QColor("#F0F0F0"));
+    QPainter p(&sheet);
+    p.setFont(sansFont(12, true));
+    int x = margin, y = margin, rowHeight = 0;
+    auto place = [&](const Picture& pic, int scale) {
+        int w = pic.image.width() * scale, h = pic.image.height() * scale;
+        if (x + w > sheet.width() - margin) { x = margin; y += rowHeight + 22; rowHeight = 0; }
+        p.drawImage(QRect(x, y, w, h), pic.image);
+        p.setPen(Qt::black);
+        p.drawText(QPoint(x, y + h + 14), QFileInfo(pic.name).baseName());
+        x += w + margin;
+        rowHeight = qMax(rowHeight, h);
+    };
+    for (const Picture& pic : pictures)
+        if (pic.name.contains("velmir")) place(pic, zoom);
+    x = sheet.width();  // new row
+    for (const Picture& pic : pictures)
+        if (pic.name.contains("tachak") || pic.name.contains("bublina") || pic.name.contains("klavesnice"))
+            place(pic, 2);
+    x = sheet.width();
+    for (const QString& name : toolIconNames())
+        for (const Picture& pic : pictures)
+            if (pic.name == "system/" + name + ".bmp") place(pic, 4);
+    x = sheet.width();
+    for (const Picture& pic : pictures)
+        if (pic.name.contains("podklad800")) place(pic, 1);
+    return sheet;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Runs during the build, where there is no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.size() < 2) fatal("usage: genpictures <sources> <runtime folder> [--report <file>] | <sources> --contact-sheet <file.png>");
+    Sources sources = loadSources(args[0]);
+    QVector<DrawnItem> drawn800, drawn1024;
+    QVector<Picture> pictures = drawAll(sources, &drawn800, &drawn1024);
+
+    if (args[1] == "--contact-sheet") {
+        if (args.size() < 3) fatal("--contact-sheet needs a file name");
+        if (!contactSheet(pictures).save(args[2], "PNG")) fatal("cannot write " + args[2]);
+        return 0;
+    }
+    QDir out(args[1]);
+    if (!out.mkpath("system")) fatal("cannot create " + out.filePath("system"));
+    for (const Picture& pic : pictures) {
+        // Written beside and renamed, so a failed run never leaves a
+        // truncated picture that the program would then refuse.
+        QString path = out.filePath(pic.name), temp = path + ".new";
+        if (!pic.image.convertToFormat(QImage::Format_RGB888).save(temp, "BMP"))
+            fatal("cannot write " + temp);
+        QFile::remove(path);
+        if (!QFile::rename(temp, path)) fatal("cannot replace " + path);
+    }
+    if (args.size() >= 4 && args[2] == "--report") writeReport(args[3], drawn800, drawn1024);
+    return 0;
+}
