@@ -271,7 +271,10 @@ int cmdList(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
         errorCode = 0;
         const std::string line = normalise(r.slot(0)) + " ( " + listRootText(numberText(r.root)) + " )";
         errorCode = 0;
-        out << cp1250::toUtf8(line) << "\n";
+        // A damaged record must not break the one-line-per-record output.
+        std::string shown;
+        for (char c : cp1250::toUtf8(line)) shown += (static_cast<unsigned char>(c) < 32 || c == 127) ? std::string("\xEF\xBF\xBD") : std::string(1, c);
+        out << shown << "\n";
     }
     return EXIT_OK;
 }

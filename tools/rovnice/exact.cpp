@@ -527,6 +527,12 @@ Solution solveLinear(const std::string& text) {
             s.problem = "rovnice nemá řešení: x = " + root.text() + " nelze dosadit (" + why + ")";
             return s;
         }
+        // The root is put back in, so a slip in the algebra above cannot
+        // pass a wrong root as the solution.
+        if (!(lv == rv)) {
+            s.problem = "vnitřní chyba výpočtu: x = " + root.text() + " rovnici nesplňuje";
+            return s;
+        }
         s.root = root;
         s.ok = true;
     } catch (const Overflow&) {
