@@ -9,6 +9,8 @@
 #include "tools/genpictures/pictures.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
@@ -50,11 +52,72 @@ void writeReport(const QString& path, const QVector<DrawnItem>& drawn800,
                 << ' ' << item.pixels.right() << ' ' << item.pixels.bottom() << '\n';
 }
 
+const QImage& find(const QVector<Picture>& pictures, const QString& name) {
+    for (const Picture& pic : pictures)
+        if (pic.name == name) return pic.image;
+    fatal("no picture " + name);
+}
+
+// Copies every pixel but those of the colour at (1, 1), as the program
+// draws the mascot, or those of `key` for the bubble.
+void drawKeyed(QPainter& p, QPoint at, const QImage& image, QRgb key) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != key) {
+                p.setPen(QColor(image.pixel(x, y)));
+                p.drawPoint(at + QPoint(x, y));
+            }
+}
+
+// The 800 x 600 screen as a pupil sees it while working, put together the
+// way the program does it, to judge the pictures in place.
+QImage workingPreview(const QVector<Picture>& pictures) {
+    QImage screen = find(pictures, "system/podklad800.bmp").copy();
+    QPainter p(&screen);
+    p.fillRect(QRect(105, 7, 589, 54), Qt::white);          // equation band
+    p.fillRect(QRect(32, 100, 747, 481), Qt::white);        // writing area
+    p.setPen(QColor(0, 255, 255));
+    for (int i = 1; i <= 9; ++i) p.drawLine(27, 100 + i * 50, 764, 100 + i * 50);
+    p.setPen(Qt::black);
+    p.setFont(serifFont(37));
+    p.drawText(QPoint(300, 50), "3x + 12 = 7x + 4");
+    p.setFont(serifFont(32));
+    p.drawText(QPoint(30, 140), "3x - 7x = 4 - 12");
+    p.drawImage(708, 10, find(pictures, "system/tachak.bmp"));
+    p.setPen(QPen(Qt::black, 3));
+    p.drawLine(708 + 38, 10 + 72, 708 + 46, 10 + 32);
+    const QImage& mascot = find(pictures, "system/velmir02.bmp");
+    drawKeyed(p, QPoint(26, 14), mascot, mascot.pixel(1, 1));
+    QImage bubble = find(pictures, "system/bublina.bmp").copy();
+    {
+        QPainter b(&bubble);
+        b.setFont(bubbleFont());
+        b.setBackgroundMode(Qt::OpaqueMode);
+        b.setBackground(QColor(192, 192, 192));
+        QFontMetrics fm(bubbleFont());
+        const char* lines[3] = {"Rovnice je vyřešená.", "Teď dělej zkoušku.", "rovná se."};
+        for (int i = 0; i < 3; ++i)
+            b.drawText(bubbleLinePos(i + 1) + QPoint(0, fm.ascent()), QString::fromUtf8(lines[i]));
+    }
+    drawKeyed(p, QPoint(81, 5), bubble, qRgb(255, 255, 255));
+    p.drawImage((800 - kKeypadWidth) / 2, 100 + 50 + 55, find(pictures, "system/klavesnice.bmp"));
+    int x = 432;
+    for (const QString& name : toolIconNames()) {
+        if (name == "hodnoceni") x = 568;
+        p.drawImage(x, 72, find(pictures, "system/" + name + ".bmp"));
+        x += 32;
+    }
+    p.fillRect(QRect(112, 72, 113, 25), QColor(225, 225, 225));
+    p.setFont(sansFont(12));
+    p.drawText(QRect(112, 72, 113, 25), Qt::AlignCenter, "Ukázat řešení");
+    return screen;
+}
+
 // Every picture on one sheet for review: the small ones enlarged, the
 // mascot frames in a row with their numbers, the start screens below.
 QImage contactSheet(const QVector<Picture>& pictures) {
     const int zoom = 3, margin = 16;
-    QImage sheet(1100, 1900, QImage::Format_RGB32);
+    QImage sheet(1100, 2550, QImage::Format_RGB32);
     sheet.fill(QColor("#F0F0F0"));
     QPainter p(&sheet);
     p.setFont(sansFont(12, true));
@@ -81,6 +144,8 @@ QImage contactSheet(const QVector<Picture>& pictures) {
     x = sheet.width();
     for (const Picture& pic : pictures)
         if (pic.name.contains("podklad800")) place(pic, 1);
+    x = sheet.width();
+    place({"working (preview)", workingPreview(pictures)}, 1);
     return sheet;
 }
 

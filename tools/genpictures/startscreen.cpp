@@ -71,7 +71,7 @@ void drawBackdrop(QPainter& p, const Palette& c) {
 
     // Binding rings in the left margin.
     for (double y = 126; y < 570; y += 36) {
-        QRectF ring(9, y, 24, 8);
+        QRectF ring(7, y, 24, 8);
         QLinearGradient metal(ring.topLeft(), ring.bottomLeft());
         metal.setColorAt(0, QColor("#F4F7FB"));
         metal.setColorAt(0.5, QColor("#AEB9C8"));
