@@ -78,19 +78,19 @@ TEST(StartScreen, EachMenuDrawingLiesInsideItsClickBox) {
     auto report = readReport();
     for (int width : {800, 1024}) {
         ASSERT_TRUE(report.contains(width)) << "no report for " << width;
-        const double toDesign = 800.0 / width;
+        const double to800 = 800.0 / width;
         for (const Box& box : kMenuBoxes) {
             ASSERT_TRUE(report[width].contains(box.code)) << width << " code " << box.code;
             QRect r = report[width][box.code];
             ASSERT_FALSE(r.isEmpty()) << width << " code " << box.code << " draws nothing";
             // Map the outermost covered pixels as the program maps a click.
-            EXPECT_GT(std::lround(r.left() * toDesign), box.left) << width << " code " << box.code;
-            EXPECT_LT(std::lround(r.right() * toDesign), box.right) << width << " code " << box.code;
-            EXPECT_GT(std::lround(r.top() * toDesign), box.top) << width << " code " << box.code;
-            EXPECT_LT(std::lround(r.bottom() * toDesign), box.bottom) << width << " code " << box.code;
+            EXPECT_GT(std::lround(r.left() * to800), box.left) << width << " code " << box.code;
+            EXPECT_LT(std::lround(r.right() * to800), box.right) << width << " code " << box.code;
+            EXPECT_GT(std::lround(r.top() * to800), box.top) << width << " code " << box.code;
+            EXPECT_LT(std::lround(r.bottom() * to800), box.bottom) << width << " code " << box.code;
             // And it fills a fair part of its box, so it reads as the target.
             double boxArea = double(box.right - box.left) * (box.bottom - box.top);
-            double drawnArea = r.width() * r.height() * toDesign * toDesign;
+            double drawnArea = r.width() * r.height() * to800 * to800;
             EXPECT_GT(drawnArea, 0.3 * boxArea) << width << " code " << box.code;
         }
     }
