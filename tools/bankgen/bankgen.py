@@ -111,8 +111,9 @@ def n_div(c):
     return ':' + par(c)
 
 
-def value_text(v, dec):
-    """Right side of the final line."""
+def number_text(v, dec, fraction=fr):
+    """An integer, a terminating decimal where dec allows it, else a fraction
+    written by `fraction`."""
     v = F(v)
     if v.denominator == 1:
         return str(v.numerator)
@@ -121,19 +122,17 @@ def value_text(v, dec):
             return num(v)
         except ValueError:
             pass
-    return fr(v)
+    return fraction(v)
+
+
+def value_text(v, dec):
+    """Right side of the final line."""
+    return number_text(v, dec)
 
 
 def root_text(v, dec):
-    v = F(v)
-    if v.denominator == 1:
-        return str(v.numerator)
-    if dec:
-        try:
-            return num(v)
-        except ValueError:
-            pass
-    return '%d/%d' % (v.numerator, v.denominator)
+    """The root as the source's root field writes it: a plain p/q."""
+    return number_text(v, dec, lambda f: '%d/%d' % (f.numerator, f.denominator))
 
 
 # --------------------------------------------------------------- solving
