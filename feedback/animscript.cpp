@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/littleendian.h"
+
 namespace {
 
 constexpr int PLAY_ONCE_OFFSET = 0;
@@ -14,16 +16,8 @@ constexpr int DURATION_OFFSET = 132;
 constexpr int SOUND_OFFSET = 136;
 constexpr int SOUND_SIZE = 20;
 
-void putInt32(unsigned char* at, int32_t value) {
-    const uint32_t bits = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<unsigned char>(bits >> (8 * i));
-}
-
-int32_t getInt32(const unsigned char* at) {
-    uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(at[i]) << (8 * i);
-    return static_cast<int32_t>(bits);
-}
+using littleendian::getInt32;
+using littleendian::putInt32;
 
 // A length byte followed by room for size-1 characters; longer texts are cut.
 void putText(unsigned char* at, int size, const std::string& text) {

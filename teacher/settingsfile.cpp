@@ -9,29 +9,34 @@
 
 namespace {
 
-const std::string& openFailedMessage() {
-    static const std::string text = cp1250::w1250(" Soubor POM.CFG se nepodařilo otevřít!");
-    return text;
-}
-const std::string& changedMessage() {
-    static const std::string text = cp1250::w1250(" Soubor POM.CFG byl nepovoleně změněn!");
-    return text;
-}
-const std::string& readFailedMessage() {
-    static const std::string text = cp1250::w1250(" Nelze číst ze souboru POM.CFG!");
-    return text;
-}
-const std::string& writeFailedMessage() {
-    static const std::string text = cp1250::w1250(" Nelze zapsat do souboru POM.CFG!");
-    return text;
-}
-const std::string& storeFailedMessage() {
-    static const std::string text = cp1250::w1250("Nepodařilo se zapsat do souboru POM.CFG!");
-    return text;
+enum class Message { OpenFailed, Changed, ReadFailed, WriteFailed, StoreFailed };
+
+// The texts are written here in UTF-8 and converted once, on first use.
+const std::string& message(Message which) {
+    static const std::string texts[] = {
+        cp1250::w1250(" Soubor POM.CFG se nepodařilo otevřít!"),
+        cp1250::w1250(" Soubor POM.CFG byl nepovoleně změněn!"),
+        cp1250::w1250(" Nelze číst ze souboru POM.CFG!"),
+        cp1250::w1250(" Nelze zapsat do souboru POM.CFG!"),
+        cp1250::w1250("Nepodařilo se zapsat do souboru POM.CFG!"),
+    };
+    return texts[static_cast<int>(which)];
 }
 
-void tell(const SettingsWarning& warn, const std::string& message) {
-    if (warn) warn(message);
+void tell(const SettingsWarning& warn, Message which) {
+    if (warn) warn(message(which));
+}
+
+// The writer's own report of a failed record: its message, then the status
+// word that the callers read.
+void reportWriteFailed(const SettingsWarning& warn) {
+    tell(warn, Message::WriteFailed);
+    errorCode = SETTINGS_WRITE_FAILED;
+}
+
+// Places `file` at record `index`; false for a negative index or a failed seek.
+bool seekRecord(std::FILE* file, int index) {
+    return index >= 0 && std::fseek(file, static_cast<long>(index) * SETTINGS_RECORD_SIZE, SEEK_SET) == 0;
 }
 
 // Reads the next record; false at the end of the file or on a read error.
@@ -61,23 +66,24 @@ int32_t boundaryOf(double value) {
 }
 
 std::string readAll(std::FILE* file, ProgramSettings& settings) {
+    const std::string& failed = message(Message::ReadFailed);
     std::string text;
-    if (!readSettingsText(file, text)) return readFailedMessage();
+    if (!readSettingsText(file, text)) return failed;
     const size_t end = text.find(static_cast<char>(SETTINGS_TEXT_END));
     settings.password = upperCasePassword(end == std::string::npos ? text : text.substr(0, end));
 
     std::string ignored;
-    if (!readSettingsText(file, ignored) || !readSettingsText(file, ignored)) return readFailedMessage();
+    if (!readSettingsText(file, ignored) || !readSettingsText(file, ignored)) return failed;
 
     double value;
     for (int k = 0; k < 4; ++k) {
-        if (!readRecord(file, value)) return readFailedMessage();
+        if (!readRecord(file, value)) return failed;
         settings.gradeBoundaries[k] = boundaryOf(value);
     }
-    if (!readRecord(file, value)) return readFailedMessage();  // unused number
-    if (!readRecord(file, value)) return readFailedMessage();
+    if (!readRecord(file, value)) return failed;  // unused number
+    if (!readRecord(file, value)) return failed;
     settings.checksEnabled = value > 0.0;
-    if (!readRecord(file, value)) return readFailedMessage();
+    if (!readRecord(file, value)) return failed;
     settings.showSolutionEnabled = value > 0.0;
     return {};
 }
@@ -88,20 +94,20 @@ std::string loadSettings(ProgramSettings& settings, const std::string& path) {
     // A folder of that name would open on some systems and then fail oddly;
     // for the teacher it is simply a settings file that is not there.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return openFailedMessage();
+    if (!std::filesystem::is_regular_file(path, error)) return message(Message::OpenFailed);
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return openFailedMessage();
+    if (!file) return message(Message::OpenFailed);
 
     const auto size = std::filesystem::file_size(path, error);
     if (error) {
         std::fclose(file);
-        return readFailedMessage();
+        return message(Message::ReadFailed);
     }
     // The record count is the file's only integrity check; a few stray bytes
     // after the last whole record do not count.
     if (size / SETTINGS_RECORD_SIZE != static_cast<uintmax_t>(SETTINGS_RECORD_COUNT)) {
         std::fclose(file);
-        return changedMessage();
+        return message(Message::Changed);
     }
 
     ProgramSettings loaded;
@@ -137,31 +143,23 @@ bool writeSettingsRecord(std::FILE* file, double value, const SettingsWarning& w
     }
     if (!ok) {
         if (file && position >= 0) std::fseek(file, position, SEEK_SET);
-        tell(warn, writeFailedMessage());
-        errorCode = SETTINGS_WRITE_FAILED;
+        reportWriteFailed(warn);
     }
     return ok;
 }
 
 bool storeSettingsRecord(int index, double value, const SettingsWarning& warn, const std::string& path) {
     // An index outside the file would only lengthen it; it is never written.
-    if (index < 0 || index >= SETTINGS_RECORD_COUNT) {
-        tell(warn, storeFailedMessage());
-        return false;
-    }
-    std::FILE* file = openSettingsForWriting(path);
+    const bool inside = index >= 0 && index < SETTINGS_RECORD_COUNT;
+    std::FILE* file = inside ? openSettingsForWriting(path) : nullptr;
     if (!file) {
-        tell(warn, storeFailedMessage());
+        tell(warn, Message::StoreFailed);
         return false;
     }
     errorCode = 0;
-    bool ok = std::fseek(file, static_cast<long>(index) * SETTINGS_RECORD_SIZE, SEEK_SET) == 0 &&
-              writeSettingsRecord(file, value, warn);
-    if (!ok && errorCode != SETTINGS_WRITE_FAILED) {
-        tell(warn, writeFailedMessage());
-        errorCode = SETTINGS_WRITE_FAILED;
-    }
-    if (errorCode == SETTINGS_WRITE_FAILED) tell(warn, storeFailedMessage());
+    bool ok = seekRecord(file, index) && writeSettingsRecord(file, value, warn);
+    if (!ok && errorCode != SETTINGS_WRITE_FAILED) reportWriteFailed(warn);
+    if (errorCode == SETTINGS_WRITE_FAILED) tell(warn, Message::StoreFailed);
     errorCode = 0;
     ok = (std::fclose(file) == 0) && ok;
     return ok;
@@ -172,12 +170,7 @@ SettingsWrite writeSettingsGroup(int firstIndex, const std::vector<double>& valu
     errorCode = 0;
     std::FILE* file = openSettingsForWriting(path);
     if (!file) return SettingsWrite::OpenFailed;
-    bool ok = firstIndex >= 0 &&
-              std::fseek(file, static_cast<long>(firstIndex) * SETTINGS_RECORD_SIZE, SEEK_SET) == 0;
-    if (!ok) {
-        tell(warn, writeFailedMessage());
-        errorCode = SETTINGS_WRITE_FAILED;
-    }
+    if (!seekRecord(file, firstIndex)) reportWriteFailed(warn);
     for (double value : values) {
         if (errorCode == SETTINGS_WRITE_FAILED) break;
         writeSettingsRecord(file, value, warn);

@@ -11,10 +11,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "engine/littleendian.h"
 
 struct ProgramSettings {
     std::string password;                      // 0..20 bytes, upper-case form
@@ -39,18 +40,14 @@ constexpr double SETTINGS_SWITCH_OFF = -1.0;
 
 // --- Byte layout (inline, so the data generator needs nothing else) ---------
 
+static_assert(SETTINGS_RECORD_SIZE == sizeof(double), "a record is one double");
+
 inline void encodeSettingsValue(double value, unsigned char out[SETTINGS_RECORD_SIZE]) {
-    uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (int i = 0; i < SETTINGS_RECORD_SIZE; ++i) out[i] = static_cast<unsigned char>(bits >> (8 * i));
+    littleendian::putDouble(out, value);
 }
 
 inline double decodeSettingsValue(const unsigned char in[SETTINGS_RECORD_SIZE]) {
-    uint64_t bits = 0;
-    for (int i = 0; i < SETTINGS_RECORD_SIZE; ++i) bits |= static_cast<uint64_t>(in[i]) << (8 * i);
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return littleendian::getDouble(in);
 }
 
 // Nearest integer, halves to the even neighbour; a value no integer can hold
