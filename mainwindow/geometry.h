@@ -8,6 +8,7 @@
 #include <string>
 
 #include "editor/writtenline.h"
+#include "feedback/animation.h"  // the mascot's and the bubble's sizes
 #include "mainwindow/sessionstate.h"
 #include "mainwindow/speedometer.h"
 
@@ -37,10 +38,6 @@ std::string startPicturePath(int32_t screenWidth);
 
 constexpr int32_t KEYPAD_WIDTH = 441;
 constexpr int32_t KEYPAD_HEIGHT = 77;
-constexpr int32_t BUBBLE_WIDTH = 189;
-constexpr int32_t BUBBLE_HEIGHT = 83;
-constexpr int32_t MASCOT_WIDTH = 47;
-constexpr int32_t MASCOT_HEIGHT = 70;
 
 struct MainWindowGeometry {
     int32_t windowWidth = 0, windowHeight = 0;

@@ -31,6 +31,7 @@ struct SessionState {
     std::string exerciseName;      // as listed, ".cvc" included (Windows-1250)
     int32_t exerciseIndex = -1;
     bool solutionShown = false;
+    bool enterBusy = false;        // a step check is running: input waits
     std::array<AreaStatistics, AREA_COUNT + 1> areaStatistics{};  // by area index 1..22
     std::array<uint8_t, AREA_COUNT + 1> areaCounts{};              // by area index 1..22
     ScreenGeometry geometry;

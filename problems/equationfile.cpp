@@ -21,10 +21,17 @@ std::string cannotOpen(const std::string& name) {
     return cp1250::w1250("Nepodařilo se otevřít soubor ") + name;
 }
 
+// Names are Windows-1250 inside the program; on disk they are UTF-8, so that
+// an exercise called "Zlomky část 2" keeps its letters in the file manager and
+// the chooser's listing leads back to the same file.
+std::FILE* openNamed(const std::string& name, const char* mode) {
+    return std::fopen(cp1250::toUtf8(name).c_str(), mode);
+}
+
 // Closes on every path, so that no operation leaves a file open.
 struct File {
     std::FILE* f = nullptr;
-    File(const std::string& name, const char* mode) : f(std::fopen(name.c_str(), mode)) {}
+    File(const std::string& name, const char* mode) : f(openNamed(name, mode)) {}
     ~File() {
         if (f) std::fclose(f);
     }
@@ -163,7 +170,7 @@ FileResult appendExerciseEquation(const std::string& exerciseName, const Equatio
     // Create only a file that does not exist yet: an existing file that cannot
     // be opened for update must not be truncated by the fallback.
     File file(name, "r+b");
-    if (!file.f && errno == ENOENT) file.f = std::fopen(name.c_str(), "wbx");
+    if (!file.f && errno == ENOENT) file.f = openNamed(name, "wbx");
     if (!file.f) {
         errorCode = EXERCISE_WRITE_FAILED;
         return failure(cannotOpen(name));

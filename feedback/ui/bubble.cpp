@@ -41,7 +41,7 @@ SpeechBubble::SpeechBubble(QImage* picture, QPoint topLeft, Repaint repaint, QSt
 
 SpeechBubble::~SpeechBubble() {
     // Nobody may be left waiting for a bubble that can no longer be erased.
-    emit erased();
+    Q_EMIT erased();
 }
 
 QRect SpeechBubble::rect() const { return QRect(topLeft_, QSize(BUBBLE_WIDTH, BUBBLE_HEIGHT)); }
@@ -125,7 +125,7 @@ void SpeechBubble::eraseBubble() {
         p.end();
         if (repaint_) repaint_(rect());
     }
-    emit erased();
+    Q_EMIT erased();
 }
 
 void SpeechBubble::waitForBubble() {

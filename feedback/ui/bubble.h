@@ -40,7 +40,7 @@ public:
     // The bubble drawn in code, used when system/bublina.bmp is missing.
     static QImage drawnBubble();
 
-signals:
+Q_SIGNALS:
     void erased();
 
 private:

@@ -70,7 +70,7 @@ public:
     SpeechBubble& bubble() { return bubble_; }
     MascotPainter& mascot() { return mascot_; }
 
-private slots:
+private Q_SLOTS:
     void animtimTimer();
 
 private:

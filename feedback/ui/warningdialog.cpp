@@ -25,7 +25,7 @@ WarningHook theHook;
 
 void WarningOkButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit answered();
+        Q_EMIT answered();
         return;
     }
     QPushButton::mousePressEvent(event);
@@ -34,7 +34,7 @@ void WarningOkButton::mousePressEvent(QMouseEvent* event) {
 void WarningOkButton::keyPressEvent(QKeyEvent* event) {
     // Tab moves nothing (the only other button is hidden) and is no answer.
     if (!event->text().isEmpty() && event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab) {
-        emit answered();
+        Q_EMIT answered();
         return;
     }
     QPushButton::keyPressEvent(event);

@@ -16,7 +16,7 @@ class WarningOkButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
-signals:
+Q_SIGNALS:
     void answered();
 
 protected:

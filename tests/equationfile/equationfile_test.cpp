@@ -192,6 +192,18 @@ TEST_F(EquationFiles, AppendCreatesThenWritesAfterTheLastWholeRecord) {
     EXPECT_EQ(errorCode, 0);
 }
 
+// A name with Czech letters is kept in the program as Windows-1250 but must
+// be a readable UTF-8 name on disk, and reading it back must find the file.
+TEST_F(EquationFiles, CzechExerciseNameIsUtf8OnDisk) {
+    const std::string name = cp1250::w1250("Zlomky část");
+    EXPECT_TRUE(appendExerciseEquation(name, numbered(4)).ok);
+    EXPECT_EQ(fileSize("Zlomky část.cvc"), R);
+    EquationRecord r;
+    EXPECT_TRUE(readExerciseEquation(0, name + ".cvc", r).ok);
+    EXPECT_EQ(r.root, 4.0);
+    EXPECT_TRUE(readEquation(71, 0, name + ".cvc", r).ok);
+}
+
 TEST_F(EquationFiles, AppendThatCannotOpenReportsWriteFailed) {
     // A folder of that name can be neither opened nor replaced.
     ASSERT_EQ(mkdir("slozka.cvc", 0755), 0);
