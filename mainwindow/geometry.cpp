@@ -82,7 +82,10 @@ MainWindowGeometry computeGeometry(int32_t screenWidth, int32_t screenHeight, in
     g.imanim = {roundHalfEven(11 * sx + pl), roundHalfEven(10 * sy) + pt, 77, 78};
 
     g.keypad = {pl + (pictureWidth - KEYPAD_WIDTH) / 2, s.writingTop + 92, KEYPAD_WIDTH, KEYPAD_HEIGHT};
-    g.panel1 = {(800 - 289) / 2, 176, 289, 329};
+    // The chooser is centred on the picture: on an 800-pixel screen that is
+    // (800 - 289) / 2 as the picture was drawn for, and on a wider screen it
+    // still opens over the menu instead of beside the picture.
+    g.panel1 = {pl + (pictureWidth - 289) / 2, s.pictureTop + 176, 289, 329};
 
     // The mascot is centred in a 78 x 78 scaled box; its horizontal offset of
     // 10 follows scaleY, at capture and at drawing alike.

@@ -90,7 +90,13 @@ void nextExerciseEquation(SelectionScope scope, const SelectionHooks& hooks) {
     SessionState& session = scope.session;
     if (session.exerciseIndex < INT32_MAX) ++session.exerciseIndex;
     if (!hooks.readExerciseEquation) return;
-    report(hooks, hooks.readExerciseEquation(session.exerciseIndex, session.exerciseName, scope.currentEquation));
+    const FileResult read =
+        hooks.readExerciseEquation(session.exerciseIndex, session.exerciseName, scope.currentEquation);
+    report(hooks, read);
+    // An exercise file that vanished or broke: its warning has been shown, and
+    // handing out the previous equation under the exercise's name would be a
+    // lie, so the pupil goes back to the start screen instead.
+    if (!read.ok && errorCode == 0) errorCode = BACK_TO_START;
 }
 
 // The three records after the triplet's last real one; entries past the end

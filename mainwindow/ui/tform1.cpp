@@ -59,7 +59,7 @@ void PictureView::paintEvent(QPaintEvent* event) {
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event) {
-    if (!form_->Panel1->isVisible()) form_->pressPoint = event->position().toPoint();
+    if (form_->Panel1->isHidden()) form_->pressPoint = event->position().toPoint();
 }
 
 void PictureView::mouseMoveEvent(QMouseEvent* event) { form_->pictureMouseMoved(event->position().toPoint()); }
@@ -263,10 +263,7 @@ void TForm1::placeControls() {
     for (int k = 2; k <= 10; ++k) bitBtn[k]->setGeometry(toQRect(g.bitBtn[k]));
     Panel2->setGeometry(toQRect(g.panel2));
     Image2->setGeometry(toQRect(g.keypad));
-    // Centred on the picture, so that on a wide screen it does not open beside
-    // the picture; on an 800-pixel screen this is (800 - width) / 2 as drawn.
-    const QRect chooser(g.screen.pictureLeft + (picture_.width() - g.panel1.width) / 2,
-                        g.screen.pictureTop + g.panel1.top, g.panel1.width, g.panel1.height);
+    const QRect chooser = toQRect(g.panel1);
     Panel1->setGeometry(chooser);
     Label1->setGeometry(12, 10, chooser.width() - 24, 40);
     FileListBox1->setGeometry(12, 56, chooser.width() - 24, chooser.height() - 56 - 48);
@@ -383,7 +380,7 @@ void TForm1::FormKeyUp() {
 // --- Start screen ---------------------------------------------------------
 
 void TForm1::pictureMouseMoved(QPoint point) {
-    const bool onItem = !Panel1->isVisible() &&
+    const bool onItem = Panel1->isHidden() &&
                         menuItemAt(point.x(), point.y(), picture_.width(), picture_.height(),
                                    state().session.currentArea) != 0;
     Image1->setCursor(onItem ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -397,7 +394,7 @@ void TForm1::Image1Click(QPoint press) {
     }
     if (feedback_->bubbleShown()) feedback_->eraseBubble();
     if (press.x() < 100 && press.y() < 100) feedback_->replayLastAnimation();
-    if (Panel1->isVisible()) return;
+    if (!Panel1->isHidden()) return;
 
     session.menuChoice = menuItemAt(press.x(), press.y(), picture_.width(), picture_.height(),
                                     session.currentArea);
@@ -434,7 +431,7 @@ void TForm1::chooseExercise(const QString& fileName) {
     session.exerciseName = name;
     Panel1->hide();
     setFocus();
-    if (!name.empty()) startArea(selectionScope(state()), session.menuChoice, hooks_);
+    if (!name.empty()) startArea(selectionScope(state()), EXERCISE_AREA, hooks_);
 }
 
 void TForm1::drawSpeedometer() {
@@ -450,7 +447,7 @@ void TForm1::placeCaretAfterDrawing(bool atStart) {
     const QRect old = moveCaret(ed, {geometry_.screen.pictureLeft, geometry_.screen.pictureTop}, atStart,
                                 &keypadTop);
     if (!old.isEmpty()) Image1->update(old.translated(-Image1->pos()));
-    if (Image2->isVisible()) Image2->move(Image2->x(), keypadTop);
+    if (!Image2->isHidden()) Image2->move(Image2->x(), keypadTop);
     // The caret comes back with the next tick.
     Timer1.start();
 }

@@ -278,6 +278,21 @@ TEST_F(Selection, ExerciseIsHandedOutInFileOrderUntilItEnds) {
     EXPECT_EQ(count("start"), 2);
 }
 
+TEST_F(Selection, ExerciseThatCannotBeReadGoesBackToTheStartScreen) {
+    session.exerciseName = "zmizele.cvc";
+    session.exerciseIndex = -1;
+    hooks.readExerciseEquation = [](int32_t, const std::string& name, EquationRecord&) {
+        return FileResult{false, cp1250::w1250("Nepodařilo se otevřít soubor ") + name};
+    };
+    startArea(scope(), 71, hooks);
+    EXPECT_EQ(warnings, std::vector<std::string>{cp1250::w1250("Nepodařilo se otevřít soubor zmizele.cvc")});
+    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(session.currentArea, 0);
+    EXPECT_EQ(count("present"), 0);
+    EXPECT_EQ(count("start"), 1);
+    EXPECT_EQ(current.root, -2.25);
+}
+
 TEST_F(Selection, FailedReadKeepsTheEquationAndTheSessionGoesOn) {
     setCount(33, 9);
     missingFiles.insert(33);

@@ -1,0 +1,422 @@
+// The real main window under the offscreen platform, each test in a fresh
+// copy of the runtime folder it works in, as the program is started there.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+#include "engine/cp1250.h"
+#include "engine/engine.h"
+#include "feedback/ui/feedback.h"
+#include "feedback/ui/warningdialog.h"
+#include "mainwindow/programstate.h"
+#include "mainwindow/ui/qtext.h"
+#include "mainwindow/ui/startupmessage.h"
+#include "mainwindow/ui/tform1.h"
+
+namespace {
+
+using cp1250::w1250;
+
+// Copies the runtime folder (with the delivered settings, not a teacher's)
+// into a temporary folder and works there.
+class RuntimeFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        copyTree(QStringLiteral(VELMIR_RUNTIME_DIR), dir_.path());
+        QFile::remove(dir_.filePath(QStringLiteral("POM.CFG")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(DELIVERED_SETTINGS), dir_.filePath(QStringLiteral("POM.CFG"))));
+        for (const QString& f : QDir(dir_.path()).entryList({QStringLiteral("*.cvc")}, QDir::Files))
+            QFile::remove(dir_.filePath(f));
+        old_ = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+
+        initSessionState();
+        setStartupMessageHook([this](const std::string& text) { boxes_.push_back(text); });
+        setWarningHook([this](const std::string& text) { warnings_.push_back(text); });
+    }
+    void TearDown() override {
+        setStartupMessageHook(nullptr);
+        setWarningHook(nullptr);
+        QDir::setCurrent(old_);
+    }
+
+    static void copyTree(const QString& from, const QString& to) {
+        QDir source(from);
+        QDir().mkpath(to);
+        for (const QFileInfo& info : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString target = to + QLatin1Char('/') + info.fileName();
+            if (info.isDir())
+                copyTree(info.filePath(), target);
+            else if (info.fileName() != QLatin1String("velmir"))
+                QFile::copy(info.filePath(), target);
+        }
+    }
+
+    // A window that has gone through the whole start-up, ready on the start
+    // screen, with the chance of the selection fixed to the first of three.
+    std::unique_ptr<TForm1> startedWindow(QSize screen = QSize(1024, 768)) {
+        auto form = std::make_unique<TForm1>(screen);
+        EXPECT_TRUE(form->created());
+        form->startTimer();
+        EXPECT_FALSE(form->ended());
+        form->feedback()->stopAnimation();
+        SelectionHooks hooks = form->selectionHooks();
+        hooks.randomPick = [] { return 1; };
+        form->setSelectionHooks(hooks);
+        return form;
+    }
+
+    // Design point (800 x 600) on the window's picture.
+    static QPoint at(const TForm1& form, int x, int y) {
+        return QPoint(roundHalfEven(x * form.geometry().screen.scaleX), roundHalfEven(y * form.geometry().screen.scaleY));
+    }
+
+    static void click(TForm1& form, QPoint p) {
+        form.pressPoint = p;
+        form.Image1Click(p);
+    }
+
+    QTemporaryDir dir_;
+    QString old_;
+    std::vector<std::string> boxes_;
+    std::vector<std::string> warnings_;
+};
+
+// Pixels of two pictures outside a rectangle that may legitimately differ.
+int differingPixels(const QImage& a, const QImage& b, const QRect& except = QRect()) {
+    if (a.size() != b.size()) return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (!except.contains(x, y) && a.pixel(x, y) != b.pixel(x, y)) ++n;
+    return n;
+}
+
+int darkPixels(const QImage& picture, const QRect& area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(picture.pixel(x, y)) < 80) ++n;
+    return n;
+}
+
+// --- Start-up ------------------------------------------------------------
+
+TEST_F(RuntimeFolder, FailuresAtCreationShowTheirBoxAndEndBeforeTheStartTimer) {
+    struct Case {
+        QSize screen;
+        const char* missing;
+        const char* message;
+    };
+    const Case cases[] = {
+        {QSize(798, 600), nullptr, "Program Velmir rovnic bude ukončen, minimální rozlišení musí být 800x600"},
+        {QSize(1024, 768), "system/podklad.bmp",
+         "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp podklad800.bmp"},
+        {QSize(800, 600), "system/podklad800.bmp",
+         "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp podklad800.bmp"},
+        {QSize(1024, 768), "system/tachak.bmp",
+         "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\tachak.bmp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        boxes_.clear();
+        QString hidden;
+        if (c.missing) {
+            hidden = QString::fromLatin1(c.missing) + QStringLiteral(".away");
+            ASSERT_TRUE(QFile::rename(QString::fromLatin1(c.missing), hidden));
+        }
+        {
+            TForm1 form(c.screen);
+            EXPECT_FALSE(form.created());
+            EXPECT_TRUE(form.ended());
+            EXPECT_EQ(form.exitCode(), 1);
+            EXPECT_FALSE(form.start.isActive());
+            EXPECT_FALSE(form.Timer1.isActive());
+        }
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0], w1250(c.message));
+        EXPECT_TRUE(warnings_.empty());
+        if (c.missing) ASSERT_TRUE(QFile::rename(hidden, QString::fromLatin1(c.missing)));
+    }
+}
+
+TEST_F(RuntimeFolder, FailuresOfTheStartTimerWarnAndEndTheProgram) {
+    struct Case {
+        QSize screen;
+        const char* missing;
+        std::string message;
+    };
+    const Case cases[] = {
+        {QSize(800, 560), nullptr, w1250("Nastavení obrazovky je menší než 800x600. Program bude ukončen.")},
+        {QSize(1024, 768), "POM.CFG", w1250(" Soubor POM.CFG se nepodařilo otevřít!")},
+        {QSize(1024, 768), "r23.dat", w1250("Soubor  r23.dat  se nepodařilo otevřít. Program bude ukončen.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        initSessionState();
+        warnings_.clear();
+        QString hidden;
+        if (c.missing) {
+            hidden = QString::fromLatin1(c.missing) + QStringLiteral(".away");
+            ASSERT_TRUE(QFile::rename(QString::fromLatin1(c.missing), hidden));
+        }
+        {
+            TForm1 form(c.screen);
+            ASSERT_TRUE(form.created());
+            EXPECT_TRUE(form.start.isActive());
+            EXPECT_EQ(form.start.interval(), 500);
+            EXPECT_EQ(form.Timer1.interval(), 300);
+            form.startTimer();
+            EXPECT_TRUE(form.ended());
+            EXPECT_EQ(form.exitCode(), 1);
+            EXPECT_FALSE(form.start.isActive());
+        }
+        ASSERT_EQ(warnings_.size(), 1u);
+        EXPECT_EQ(warnings_[0], c.message);
+        EXPECT_TRUE(boxes_.empty());
+        if (c.missing) ASSERT_TRUE(QFile::rename(hidden, QString::fromLatin1(c.missing)));
+    }
+    // Counting stopped at the missing file: the areas before it were counted,
+    // those after it were not.
+    EXPECT_EQ(state().session.areaCounts[areaIndexOf(22)], 30);
+    EXPECT_EQ(state().session.areaCounts[areaIndexOf(31)], 0);
+}
+
+TEST_F(RuntimeFolder, SuccessfulStartCountsEveryAreaAndReadsTheSettings) {
+    auto form = startedWindow();
+    EXPECT_TRUE(warnings_.empty());
+    const SessionState& s = state().session;
+    for (int code : {11, 12, 13, 14, 21, 22, 23, 31, 32, 33, 41, 42, 43, 51, 52, 61})
+        EXPECT_GE(s.areaCounts[areaIndexOf(code)], 27) << code;
+    EXPECT_EQ(s.areaCounts[areaIndexOf(10)], 0);
+    EXPECT_EQ(s.areaCounts[areaIndexOf(71)], 0);
+    EXPECT_EQ(state().settings.gradeBoundaries[0], 85);
+    EXPECT_EQ(form->size(), QSize(1024, 768));
+    // The start screen's buttons.
+    for (int k : {2, 3, 4, 5, 6, 10}) EXPECT_FALSE(form->bitBtn[k]->isEnabled()) << k;
+    for (int k : {7, 8, 9}) EXPECT_TRUE(form->bitBtn[k]->isEnabled()) << k;
+}
+
+TEST_F(RuntimeFolder, WideScreenCentresThePictureAndScalesTheToolbar) {
+    auto form = startedWindow(QSize(1280, 1024));
+    EXPECT_EQ(form->size(), QSize(1280, 1024));
+    EXPECT_EQ(form->Image1->geometry(), QRect(128, 128, 1024, 768));
+    // BitBtn10 at design 664, 72.
+    EXPECT_EQ(form->bitBtn[10]->pos(), QPoint(128 + 850, 128 + 92));
+    // The chooser opens over the picture, not beside it.
+    EXPECT_TRUE(QRect(128, 128, 1024, 768).contains(form->Panel1->geometry()));
+}
+
+// --- Start screen and presenting -----------------------------------------
+
+TEST_F(RuntimeFolder, ClickingAnAreaPresentsItsEquationAndLeavingRestoresTheStartScreen) {
+    auto form = startedWindow();
+    const QImage before = form->picture().copy();
+    const QRect mascot = form->feedback()->mascot().rect();
+
+    // Picture point 300, 170 on the 1024 picture is design point 234, 133: "Nejlehčí 1".
+    click(*form, QPoint(300, 170));
+    const ProgramState& st = state();
+    EXPECT_EQ(st.session.currentArea, 11);
+    EXPECT_EQ(fromQt(form->Panel2->text()), w1250("Nejlehčí 1"));
+    EXPECT_TRUE(form->Panel2->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->Image2->isVisibleTo(form.get()));
+    EXPECT_EQ(form->Image2->x(), (1024 - 441) / 2);
+    for (int k : {2, 3, 10}) EXPECT_TRUE(form->bitBtn[k]->isEnabled()) << k;
+    EXPECT_FALSE(form->bitBtn[9]->isEnabled());
+    EXPECT_TRUE(st.editor.caret.active);
+    EXPECT_EQ(st.editor.caretPos, 1);
+    EXPECT_TRUE(st.editor.writtenLine.empty());
+    EXPECT_EQ(st.editor.pageLayout.areaTop, form->geometry().writingLayout.areaTop);
+    EXPECT_FALSE(st.currentEquation.slot(0).empty());
+
+    // The equation is drawn in its band and the page is ruled white.
+    const QImage& now = form->picture();
+    const MainWindowGeometry& g = form->geometry();
+    const QRect band(roundHalfEven(73 * g.screen.scaleX) + 41, roundHalfEven(7 * g.screen.scaleY),
+                     roundHalfEven(586 * g.screen.scaleX), roundHalfEven(54 * g.screen.scaleY));
+    EXPECT_GT(darkPixels(now, band), 50);
+    const int left = g.screen.writingLeft + 20, top = g.screen.writingTop;
+    EXPECT_EQ(now.pixel(left, top + 20), qRgb(255, 255, 255));
+    // The keypad follows the caret: just below its line.
+    EXPECT_EQ(form->Image2->y(), st.editor.caret.y + 55);
+
+    // While an area is open the menu does not react.
+    click(*form, at(*form, 250, 210));
+    EXPECT_EQ(state().session.currentArea, 11);
+
+    form->toolbarReleased(10);
+    EXPECT_EQ(state().session.currentArea, 0);
+    EXPECT_FALSE(form->Panel2->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->Image2->isVisibleTo(form.get()));
+    EXPECT_FALSE(state().editor.caret.active);
+    for (int k : {2, 3, 4, 5, 6, 10}) EXPECT_FALSE(form->bitBtn[k]->isEnabled()) << k;
+    EXPECT_TRUE(form->bitBtn[9]->isEnabled());
+    EXPECT_EQ(differingPixels(before, form->picture(), mascot), 0);
+    // Statistics and the selection are kept for the next visit.
+    EXPECT_EQ(state().selection.currentPick.code, 11);
+}
+
+TEST_F(RuntimeFolder, GroupHeadingEntersItsFirstAreaAndOverlappingBoxesTakeTheLast) {
+    auto form = startedWindow(QSize(800, 600));
+    click(*form, QPoint(90, 215));  // "Lehké"
+    EXPECT_EQ(state().session.currentArea, 21);
+    EXPECT_EQ(fromQt(form->Panel2->text()), w1250("Lehké 1"));
+    form->toolbarReleased(10);
+
+    click(*form, QPoint(504, 295));  // in the boxes of 32 and 33
+    EXPECT_EQ(state().session.menuChoice, 33);
+    EXPECT_EQ(state().session.currentArea, 33);
+}
+
+TEST_F(RuntimeFolder, HandCursorOnlyOverItemsOfTheStartScreen) {
+    auto form = startedWindow(QSize(800, 600));
+    auto move = [&](QPoint p) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(p), form->Image1->mapToGlobal(QPointF(p)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form->Image1, &event);
+        return form->Image1->cursor().shape();
+    };
+    EXPECT_EQ(move(QPoint(250, 140)), Qt::PointingHandCursor);
+    EXPECT_EQ(move(QPoint(20, 590)), Qt::ArrowCursor);
+    click(*form, QPoint(250, 140));
+    EXPECT_EQ(move(QPoint(250, 140)), Qt::ArrowCursor);
+}
+
+TEST_F(RuntimeFolder, ExerciseChooserListsExercisesAndStartsTheChosenOne) {
+    auto form = startedWindow(QSize(800, 600));
+    const QPoint exercise(533, 556);
+
+    // No exercise yet: an empty list, closed by "Storno".
+    click(*form, exercise);
+    EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
+    EXPECT_EQ(form->FileListBox1->count(), 0);
+    EXPECT_EQ(form->Panel1->geometry(), QRect(255, 176, 289, 329));
+    // Clicks on the picture do nothing while it is open.
+    click(*form, QPoint(250, 140));
+    EXPECT_EQ(state().session.currentArea, 0);
+    form->BitBtn1->click();
+    EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
+
+    EquationRecord record;
+    record.setSlot(0, "2x=8");
+    record.setSlot(1, "x=4");
+    record.root = 4;
+    ASSERT_TRUE(appendExerciseEquation(w1250("Zlomky část"), record).ok);
+    click(*form, exercise);
+    ASSERT_EQ(form->FileListBox1->count(), 1);
+    EXPECT_EQ(form->FileListBox1->item(0)->text(), QStringLiteral("Zlomky část.cvc"));
+    EXPECT_EQ(state().session.exerciseIndex, -1);
+    form->chooseExercise(form->FileListBox1->item(0)->text());
+    EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
+    EXPECT_EQ(state().session.currentArea, 71);
+    EXPECT_EQ(fromQt(form->Panel2->text()), w1250("Cvičení   Zlomky část"));
+    EXPECT_EQ(state().currentEquation.slot(0), "2x=8");
+    EXPECT_TRUE(warnings_.empty());
+}
+
+TEST_F(RuntimeFolder, ExerciseFileThatVanishedIsReportedNotStarted) {
+    auto form = startedWindow(QSize(800, 600));
+    form->chooseExercise(QStringLiteral("zmizele.cvc"));
+    EXPECT_EQ(state().session.currentArea, 0);
+    ASSERT_FALSE(warnings_.empty());
+    EXPECT_EQ(warnings_[0], w1250("Nepodařilo se otevřít soubor zmizele.cvc"));
+}
+
+TEST_F(RuntimeFolder, ExitItemEndsTheProgram) {
+    auto form = startedWindow(QSize(800, 600));
+    click(*form, QPoint(700, 555));
+    EXPECT_TRUE(form->ended());
+    EXPECT_EQ(form->exitCode(), 0);
+}
+
+TEST_F(RuntimeFolder, AfterASampleSolutionAClickOrAKeyPresentsTheEquationAgain) {
+    auto form = startedWindow(QSize(800, 600));
+    click(*form, QPoint(250, 140));
+    const QImage presented = form->picture().copy();
+    const QRect mascot = form->feedback()->mascot().rect();
+    const std::string equation = state().currentEquation.slot(0);
+
+    // Something written on the page, as a sample solution would.
+    form->picture().fill(Qt::red);
+    state().session.solutionShown = true;
+    form->bitBtn[2]->setEnabled(false);
+    form->FormKeyUp();
+    EXPECT_FALSE(state().session.solutionShown);
+    EXPECT_TRUE(form->bitBtn[2]->isEnabled());
+    EXPECT_EQ(state().currentEquation.slot(0), equation);
+    const MainWindowGeometry& g = form->geometry();
+    const QRect page(g.screen.writingLeft, g.screen.writingTop, g.screen.writingRight - g.screen.writingLeft,
+                     g.screen.writingBottom - g.screen.writingTop);
+    EXPECT_EQ(differingPixels(presented.copy(page), form->picture().copy(page)), 0);
+
+    form->picture().fill(Qt::red);
+    state().session.solutionShown = true;
+    click(*form, QPoint(700, 555));  // even on the exit item
+    EXPECT_FALSE(form->ended());
+    EXPECT_EQ(differingPixels(presented.copy(page), form->picture().copy(page)), 0);
+    (void)mascot;
+}
+
+// --- Bubble and speedometer ------------------------------------------------
+
+TEST_F(RuntimeFolder, BubbleIsErasedPixelForPixelAndBeforeTheNextClick) {
+    auto form = startedWindow();
+    click(*form, QPoint(300, 170));
+    const QImage presented = form->picture().copy();
+    Feedback& feedback = *form->feedback();
+    const QRect bubble = feedback.bubble().rect();
+
+    feedback.showBubble(w1250("Chyba v řádku,"), w1250("zkus to znovu."), w1250("Ťukni sem."));
+    EXPECT_TRUE(feedback.bubbleShown());
+    EXPECT_GT(differingPixels(presented.copy(bubble), form->picture().copy(bubble)), 100);
+    EXPECT_EQ(differingPixels(presented, form->picture(), bubble), 0);
+
+    // A click on the picture erases it first.
+    click(*form, QPoint(600, 500));
+    EXPECT_FALSE(feedback.bubbleShown());
+    EXPECT_EQ(differingPixels(presented, form->picture()), 0);
+
+    // So does leaving, and the start screen gets no working-screen pixels.
+    feedback.showBubble(w1250("Ahoj"));
+    form->toolbarReleased(10);
+    EXPECT_FALSE(feedback.bubbleShown());
+    EXPECT_EQ(differingPixels(form->startPicture(), form->picture(), feedback.mascot().rect()), 0);
+}
+
+TEST_F(RuntimeFolder, SpeedometerNeedleFollowsTheAreasSteps) {
+    auto form = startedWindow(QSize(800, 600));
+    click(*form, QPoint(250, 140));
+    const DialGeometry& d = form->geometry().dial;
+    auto needleAt = [&](int x, int y) { return qGray(form->picture().pixel(d.dialLeft + x, d.dialTop + y)) < 60; };
+    // No step yet: the rest position at the left.
+    EXPECT_TRUE(needleAt(12, 33));
+    state().settings.gradeBoundaries = {80, 60, 40, 20};
+    AreaStatistics& row = statisticsOf(state().session, 11);
+    row.goodSteps = 0;
+    row.wrongSteps = 5;
+    form->drawSpeedometer();
+    EXPECT_TRUE(needleAt(66, 33));
+    EXPECT_FALSE(needleAt(12, 33));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Test discovery runs the program without the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
