@@ -239,6 +239,14 @@ void TForm1::createControls() {
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(2);
     Panel1->setAutoFillBackground(true);
+    // The chooser in the start screen's own colours, with names large enough
+    // to hit on a board.
+    Panel1->setStyleSheet(QStringLiteral(
+        "QFrame#Panel1 { background: #eef3fa; border: 2px solid #5b7fb0; border-radius: 6px; }"
+        "QLabel { color: #1f3f6e; font-weight: bold; font-size: 14px; }"
+        "QListWidget { background: white; border: 1px solid #9fb3cf; font-size: 15px; }"
+        "QListWidget::item { padding: 4px; }"
+        "QListWidget::item:hover { background: #dce8f7; }"));
     Label1 = new QLabel(QStringLiteral("Kliknutím vyber cvičení, které chceš dělat."), Panel1);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
