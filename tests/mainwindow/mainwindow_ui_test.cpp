@@ -93,6 +93,24 @@ protected:
     std::vector<std::string> warnings_;
 };
 
+// Moves a file of the runtime folder away for one case and back afterwards.
+class HiddenFile {
+public:
+    explicit HiddenFile(const char* name) : name_(name ? QString::fromLatin1(name) : QString()) {
+        if (!name_.isEmpty()) {
+            EXPECT_TRUE(QFile::rename(name_, name_ + QStringLiteral(".away")));
+        }
+    }
+    ~HiddenFile() {
+        if (!name_.isEmpty()) {
+            EXPECT_TRUE(QFile::rename(name_ + QStringLiteral(".away"), name_));
+        }
+    }
+
+private:
+    QString name_;
+};
+
 // Pixels of two pictures outside a rectangle that may legitimately differ.
 int differingPixels(const QImage& a, const QImage& b, const QRect& except = QRect()) {
     if (a.size() != b.size()) return -1;
@@ -131,11 +149,7 @@ TEST_F(RuntimeFolder, FailuresAtCreationShowTheirBoxAndEndBeforeTheStartTimer) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         boxes_.clear();
-        QString hidden;
-        if (c.missing) {
-            hidden = QString::fromLatin1(c.missing) + QStringLiteral(".away");
-            ASSERT_TRUE(QFile::rename(QString::fromLatin1(c.missing), hidden));
-        }
+        const HiddenFile hidden(c.missing);
         {
             TForm1 form(c.screen);
             EXPECT_FALSE(form.created());
@@ -147,7 +161,6 @@ TEST_F(RuntimeFolder, FailuresAtCreationShowTheirBoxAndEndBeforeTheStartTimer) {
         ASSERT_EQ(boxes_.size(), 1u);
         EXPECT_EQ(boxes_[0], w1250(c.message));
         EXPECT_TRUE(warnings_.empty());
-        if (c.missing) ASSERT_TRUE(QFile::rename(hidden, QString::fromLatin1(c.missing)));
     }
 }
 
@@ -166,11 +179,7 @@ TEST_F(RuntimeFolder, FailuresOfTheStartTimerWarnAndEndTheProgram) {
         SCOPED_TRACE(c.message);
         initSessionState();
         warnings_.clear();
-        QString hidden;
-        if (c.missing) {
-            hidden = QString::fromLatin1(c.missing) + QStringLiteral(".away");
-            ASSERT_TRUE(QFile::rename(QString::fromLatin1(c.missing), hidden));
-        }
+        const HiddenFile hidden(c.missing);
         {
             TForm1 form(c.screen);
             ASSERT_TRUE(form.created());
@@ -185,7 +194,6 @@ TEST_F(RuntimeFolder, FailuresOfTheStartTimerWarnAndEndTheProgram) {
         ASSERT_EQ(warnings_.size(), 1u);
         EXPECT_EQ(warnings_[0], c.message);
         EXPECT_TRUE(boxes_.empty());
-        if (c.missing) ASSERT_TRUE(QFile::rename(hidden, QString::fromLatin1(c.missing)));
     }
     // Counting stopped at the missing file: the areas before it were counted,
     // those after it were not.
@@ -345,7 +353,6 @@ TEST_F(RuntimeFolder, AfterASampleSolutionAClickOrAKeyPresentsTheEquationAgain) 
     auto form = startedWindow(QSize(800, 600));
     click(*form, QPoint(250, 140));
     const QImage presented = form->picture().copy();
-    const QRect mascot = form->feedback()->mascot().rect();
     const std::string equation = state().currentEquation.slot(0);
 
     // Something written on the page, as a sample solution would.
@@ -366,7 +373,6 @@ TEST_F(RuntimeFolder, AfterASampleSolutionAClickOrAKeyPresentsTheEquationAgain) 
     click(*form, QPoint(700, 555));  // even on the exit item
     EXPECT_FALSE(form->ended());
     EXPECT_EQ(differingPixels(presented.copy(page), form->picture().copy(page)), 0);
-    (void)mascot;
 }
 
 // --- Bubble and speedometer ------------------------------------------------
@@ -412,11 +418,3 @@ TEST_F(RuntimeFolder, SpeedometerNeedleFollowsTheAreasSteps) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Test discovery runs the program without the test environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
