@@ -4,8 +4,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/tools/build.sh"
 if [ ! -x "$root/build/velmir/velmir" ]; then
-  echo "The program is not there yet: build/velmir/velmir was not built."
-  exit 0
+  echo "build/velmir/velmir was not built; see the build output above." >&2
+  exit 1
 fi
 cd "$root/build/velmir"
 exec ./velmir

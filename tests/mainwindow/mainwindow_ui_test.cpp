@@ -342,6 +342,19 @@ TEST_F(RuntimeFolder, ExerciseFileThatVanishedIsReportedNotStarted) {
     EXPECT_EQ(warnings_[0], w1250("Nepodařilo se otevřít soubor zmizele.cvc"));
 }
 
+TEST_F(RuntimeFolder, ClickOnTheMascotsCornerReplaysTheLastAnimation) {
+    auto form = startedWindow();
+    Animation& animation = form->feedback()->animation();
+    ASSERT_EQ(animation.lastAnimation().number, 0);  // the greeting
+    ASSERT_FALSE(animation.timerRunning());
+    click(*form, QPoint(150, 150));  // outside the corner and every item
+    EXPECT_FALSE(animation.timerRunning());
+    click(*form, QPoint(50, 50));
+    EXPECT_TRUE(animation.timerRunning());
+    EXPECT_EQ(animation.lastAnimation().number, 0);
+    EXPECT_EQ(state().session.currentArea, 0);
+}
+
 TEST_F(RuntimeFolder, ExitItemEndsTheProgram) {
     auto form = startedWindow(QSize(800, 600));
     click(*form, QPoint(700, 555));
