@@ -28,9 +28,8 @@ const QColor SILVER(192, 192, 192);
 
 QImage loadPicture(const QString& path) {
     QImage image(path);
-    if (image.isNull()) return image;
-    // BMP files may load as palette pictures, which QPainter cannot paint on.
-    return image.convertToFormat(QImage::Format_RGB32);
+    ensurePaintable(image);
+    return image;
 }
 
 QSize primaryScreenSize() {
@@ -69,24 +68,6 @@ void PictureView::mouseReleaseEvent(QMouseEvent* event) {
     form_->Image1Click(form_->pressPoint);
 }
 
-// --- Image2 ---------------------------------------------------------------
-
-KeypadView::KeypadView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
-
-void KeypadView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    if (picture_.isNull()) {
-        p.fillRect(rect(), SILVER);
-        return;
-    }
-    p.drawImage(0, 0, picture_);
-}
-
-void KeypadView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    if (rect().contains(at)) Q_EMIT released(at.x(), at.y());
-}
-
 // --- Toolbar pictures -----------------------------------------------------
 
 PictureButton::PictureButton(const QImage& picture, const QString& tip, QWidget* parent)
@@ -111,10 +92,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
 // --- TForm1 ---------------------------------------------------------------
 
-TForm1::TForm1(QSize screenSize, const QString& runtimeDir, QWidget* parent)
+TForm1::TForm1(QSize screenSize, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      screenSize_(screenSize.isValid() ? screenSize : primaryScreenSize()),
-      runtimeDir_(runtimeDir) {
+      screenSize_(screenSize.isValid() ? screenSize : primaryScreenSize()) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmir rovnic"));
     QPalette pal = palette();
@@ -157,11 +137,11 @@ bool TForm1::FormCreate() {
     if (screenTooSmallAtCreation(sw))
         return fail("Program Velmir rovnic bude ukončen, minimální rozlišení musí být 800x600");
 
-    startPicture_ = loadPicture(runtimeDir_ + QString::fromStdString(startPicturePath(sw)));
+    startPicture_ = loadPicture(QString::fromStdString(startPicturePath(sw)));
     if (startPicture_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp "
                     "podklad800.bmp");
-    dial_ = loadPicture(runtimeDir_ + QStringLiteral("system/tachak.bmp"));
+    dial_ = loadPicture(QStringLiteral("system/tachak.bmp"));
     if (dial_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\tachak.bmp");
     picture_ = startPicture_;
@@ -177,7 +157,7 @@ bool TForm1::FormCreate() {
     linePainter_ = std::make_unique<LinePainter>(picture_);
     feedback_ = std::make_unique<Feedback>(
         &picture_, geometry_.screen.scaleX, geometry_.screen.scaleY,
-        [this](const QRect& r) { showPictureRect(r); }, runtimeDir_);
+        [this](const QRect& r) { showPictureRect(r); });
     feedback_->setCaretTimer(&Timer1);
     feedback_->setAnimationTickHook([] { state().session.enterBusy = false; });
 
@@ -216,7 +196,7 @@ void TForm1::createControls() {
         {9, "ucitel", "Nastavení pro učitele"}, {10, "konec", "Zpět na výběr rovnic"},
     };
     for (const PictureSpec& s : pictures) {
-        const QImage image = loadPicture(runtimeDir_ + QStringLiteral("system/%1.bmp").arg(s.file));
+        const QImage image = loadPicture(QStringLiteral("system/%1.bmp").arg(s.file));
         auto* button = new PictureButton(image, QString::fromUtf8(s.tip), this);
         button->setObjectName(QStringLiteral("BitBtn%1").arg(s.k));
         bitBtn[s.k] = button;
@@ -229,9 +209,9 @@ void TForm1::createControls() {
     // The start screen's states.
     for (int k : {2, 3, 4, 5, 6, 10}) setButtonEnabled(k, false);
 
-    Image2 = new KeypadView(this);
+    Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPicture(loadPicture(runtimeDir_ + QStringLiteral("system/klavesnice.bmp")));
+    Image2->setPixmap(QPixmap::fromImage(loadPicture(QStringLiteral("system/klavesnice.bmp"))));
     Image2->hide();
 
     Panel1 = new QFrame(this);
@@ -296,6 +276,10 @@ SelectionHooks TForm1::screenHooks() {
 
 void TForm1::showPictureRect(const QRect& rect) {
     if (Image1 && !rect.isEmpty()) Image1->update(rect);
+}
+
+void TForm1::showWindowRect(const QRect& rect) {
+    if (Image1) showPictureRect(rect.translated(-Image1->pos()));
 }
 
 void TForm1::setButtonEnabled(int k, bool enabled) { bitBtn[k]->setEnabled(enabled); }
@@ -370,8 +354,7 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::Timer1Timer() {
     if (feedback_) feedback_->Timer1Timer();
-    const QRect changed = caretTick(state().editor.caret);
-    if (!changed.isEmpty() && Image1) Image1->update(changed.translated(-Image1->pos()));
+    showWindowRect(caretTick(state().editor.caret));
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) { event->accept(); }
@@ -452,9 +435,8 @@ void TForm1::drawSpeedometer() {
 void TForm1::placeCaretAfterDrawing(bool atStart) {
     EditorState& ed = state().editor;
     int32_t keypadTop = Image2->y();
-    const QRect old = moveCaret(ed, {geometry_.screen.pictureLeft, geometry_.screen.pictureTop}, atStart,
-                                &keypadTop);
-    if (!old.isEmpty()) Image1->update(old.translated(-Image1->pos()));
+    showWindowRect(moveCaret(ed, {geometry_.screen.pictureLeft, geometry_.screen.pictureTop}, atStart,
+                             &keypadTop));
     if (!Image2->isHidden()) Image2->move(Image2->x(), keypadTop);
     // The caret comes back with the next tick.
     Timer1.start();
@@ -498,8 +480,7 @@ void TForm1::presentEquation() {
     Image2->show();
     Image2->raise();
 
-    ed.caret.active = true;
-    ed.caretPos = 1;
+    ed.caret.active = true;  // caretPos is 1 since the equation was laid out
     placeCaretAfterDrawing(false);
 
     QCoreApplication::processEvents();
@@ -521,8 +502,7 @@ void TForm1::returnToStartScreen() {
     st.session.solutionShown = false;
     for (int k : {10, 3, 5, 4, 2, 6}) setButtonEnabled(k, false);
     setButtonEnabled(9, true);
-    const QRect old = removeCaret(st.editor.caret);
-    if (!old.isEmpty()) Image1->update(old.translated(-Image1->pos()));
+    showWindowRect(removeCaret(st.editor.caret));
     st.session.currentArea = 0;
     // A bubble left on the page would otherwise be "erased" later with the
     // working screen's pixels over the start screen.

@@ -46,23 +46,6 @@ private:
     QImage* picture_;
 };
 
-// Image2: the on-screen keypad picture.
-class KeypadView : public QWidget {
-    Q_OBJECT
-public:
-    explicit KeypadView(QWidget* parent);
-    void setPicture(const QImage& picture) { picture_ = picture; }
-Q_SIGNALS:
-    void released(int x, int y);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    QImage picture_;
-};
-
 // A 25 x 25 toolbar button showing one of the system pictures; it never takes
 // the keyboard focus, which belongs to the window.
 class PictureButton : public QAbstractButton {
@@ -81,10 +64,8 @@ class TForm1 : public QWidget {
     Q_OBJECT
 public:
     // screenSize: the screen the window fills (empty: the primary screen's).
-    // runtimeDir: where system/, zvuky/ and AN.DAX lie, with a trailing slash
-    // (empty: the working directory, where the program is started).
-    explicit TForm1(QSize screenSize = QSize(), const QString& runtimeDir = QString(),
-                    QWidget* parent = nullptr);
+    // Files are read from the working directory, where the program is started.
+    explicit TForm1(QSize screenSize = QSize(), QWidget* parent = nullptr);
     ~TForm1() override;
 
     // False when the window could not be laid out; its message was shown and
@@ -123,7 +104,7 @@ public:
 
     // Controls, with the names the program's operations know them by.
     PictureView* Image1 = nullptr;
-    KeypadView* Image2 = nullptr;
+    QLabel* Image2 = nullptr;  // the on-screen keypad picture
     QLabel* Panel2 = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -133,8 +114,10 @@ public:
     QTimer Timer1;
     QTimer start;
 
-    // Repaints a changed part of the picture (picture coordinates).
+    // Repaints a changed part of the picture (picture coordinates) or of the
+    // window (window coordinates, as the caret is kept).
     void showPictureRect(const QRect& rect);
+    void showWindowRect(const QRect& rect);
     // Point where the mouse button last went down on the picture.
     QPoint pressPoint;
 
@@ -156,7 +139,6 @@ private:
     SelectionHooks screenHooks();
 
     QSize screenSize_;
-    QString runtimeDir_;
     bool created_ = false;
     bool ended_ = false;
     int exitCode_ = 0;
