@@ -1,22 +1,8 @@
 #include <vector>
 
-#include "feedback/animscript.h"
+#include "feedback/animation.h"
 #include "tools/gendata/commands.h"
 #include "tools/gendata/sourcetext.h"
-
-namespace {
-
-constexpr int MASCOT_PICTURES = 17;
-
-bool isSoundName(const std::string& name) {
-    // The name becomes part of a file path: plain letters and digits only.
-    if (name.empty() || name.size() > 19) return false;
-    for (char c : name)
-        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
-    return true;
-}
-
-}  // namespace
 
 void generateAnimation(const std::string& sourcePath, const std::string& outPath) {
     const auto lines = readSource(sourcePath);
@@ -51,7 +37,7 @@ void generateAnimation(const std::string& sourcePath, const std::string& outPath
         } else if (key == "sound") {
             expectWords(sourcePath, line, 2);
             const std::string& name = line.words[1];
-            if (name != "-" && !isSoundName(name))
+            if (name != "-" && (name.size() > 19 || !isPlainName(name)))
                 sourceFail(sourcePath, line, "sound is \"-\" or up to 19 of a-z, 0-9");
             record.soundName = name == "-" ? std::string() : name;
         } else if (key == "phases") {

@@ -1,5 +1,3 @@
-#include <fstream>
-
 #include "engine/cp1250.h"
 #include "teacher/settingsfile.h"
 #include "tools/gendata/commands.h"
@@ -55,9 +53,5 @@ void generateSettings(const std::string& sourcePath, const std::string& outPath)
     if (!(seen[0] && seen[1] && seen[2] && seen[3]))
         throw SourceError(sourcePath + ": needs password, boundaries, checks and solution");
 
-    const std::string bytes = encodeSettingsFile(settingsRecords(settings));
-    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw SourceError(outPath + ": cannot be written");
+    writeOutputFile(outPath, encodeSettingsFile(settingsRecords(settings)));
 }

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <map>
 #include <vector>
 
+#include "engine/littleendian.h"
 #include "tools/gendata/commands.h"
 #include "tools/gendata/sourcetext.h"
 
@@ -83,9 +83,7 @@ std::vector<Sound> parseSounds(const std::string& path) {
             if (line.words.size() != 2 && line.words.size() != 4) sourceFail(path, line, "sound <name> [peak <dB>]");
             Sound sound;
             sound.name = line.words[1];
-            for (char c : sound.name)
-                if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
-                    sourceFail(path, line, "sound names are a-z and 0-9");
+            if (!isPlainName(sound.name)) sourceFail(path, line, "sound names are a-z and 0-9");
             if (line.words.size() == 4) {
                 if (line.words[2] != "peak") sourceFail(path, line, "sound <name> [peak <dB>]");
                 sound.peakDb = sourceNumber(path, line, 3);
@@ -164,29 +162,27 @@ std::vector<int16_t> render(const Sound& sound) {
     return pcm;
 }
 
-void putLE(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 void writeWav(const std::string& path, const std::vector<int16_t>& pcm) {
     const uint32_t dataBytes = static_cast<uint32_t>(pcm.size() * 2);
     std::string bytes = "RIFF";
-    putLE(bytes, 36 + dataBytes, 4);
+    auto put = [&bytes](uint32_t value, int count) {
+        unsigned char le[4];
+        littleendian::putBits(le, value, count);
+        bytes.append(reinterpret_cast<const char*>(le), count);
+    };
+    put(36 + dataBytes, 4);
     bytes += "WAVEfmt ";
-    putLE(bytes, 16, 4);               // format chunk size
-    putLE(bytes, 1, 2);                // PCM
-    putLE(bytes, 1, 2);                // mono
-    putLE(bytes, SAMPLE_RATE, 4);
-    putLE(bytes, SAMPLE_RATE * 2, 4);  // bytes per second
-    putLE(bytes, 2, 2);                // block size
-    putLE(bytes, 16, 2);               // bits per sample
+    put(16, 4);               // format chunk size
+    put(1, 2);                // PCM
+    put(1, 2);                // mono
+    put(SAMPLE_RATE, 4);
+    put(SAMPLE_RATE * 2, 4);  // bytes per second
+    put(2, 2);                // block size
+    put(16, 2);               // bits per sample
     bytes += "data";
-    putLE(bytes, dataBytes, 4);
-    for (int16_t sample : pcm) putLE(bytes, static_cast<uint16_t>(sample), 2);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw SourceError(path + ": cannot be written");
+    put(dataBytes, 4);
+    for (int16_t sample : pcm) put(static_cast<uint16_t>(sample), 2);
+    writeOutputFile(path, bytes);
 }
 
 }  // namespace

@@ -55,3 +55,17 @@ double sourceNumber(const std::string& path, const SourceLine& line, size_t word
     if (text.empty() || *end != '\0' || errno != 0) sourceFail(path, line, "not a number: " + text);
     return value;
 }
+
+bool isPlainName(const std::string& name) {
+    if (name.empty()) return false;
+    for (char c : name)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+    return true;
+}
+
+void writeOutputFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw SourceError(path + ": cannot be written");
+}

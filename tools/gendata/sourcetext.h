@@ -27,3 +27,10 @@ std::vector<SourceLine> readSource(const std::string& path);
 long sourceInteger(const std::string& path, const SourceLine& line, size_t word);
 double sourceNumber(const std::string& path, const SourceLine& line, size_t word);
 void expectWords(const std::string& path, const SourceLine& line, size_t count);
+
+// Letters a-z and digits only, at least one: a name that becomes part of a
+// file path.
+bool isPlainName(const std::string& name);
+
+// Writes the whole generated file; throws SourceError when it cannot.
+void writeOutputFile(const std::string& path, const std::string& bytes);
