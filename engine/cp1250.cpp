@@ -55,6 +55,27 @@ bool nextCodePoint(const std::string& s, size_t& i, char32_t& cp) {
     return true;
 }
 
+// UTF-8 to bytes.  With a replacement, a character that cannot be read or
+// has no byte becomes it; without one (0) the first such character stops
+// the conversion and the result is false.
+bool decode(const std::string& utf8, std::string& out, char replacement) {
+    out.clear();
+    size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t cp;
+        if (!nextCodePoint(utf8, i, cp)) {
+            if (!replacement) return false;
+            out += replacement;
+            ++i;
+            continue;
+        }
+        const int b = fromUnicode(cp);
+        if (b < 0 && !replacement) return false;
+        out += b < 0 ? replacement : static_cast<char>(b);
+    }
+    return true;
+}
+
 }  // namespace
 
 int toUnicode(unsigned char byte) {
@@ -79,28 +100,12 @@ std::string toUtf8(const std::string& bytes) {
 }
 
 bool fromUtf8(const std::string& utf8, std::string& out) {
-    out.clear();
-    size_t i = 0;
-    while (i < utf8.size()) {
-        char32_t cp;
-        if (!nextCodePoint(utf8, i, cp)) return false;
-        const int b = fromUnicode(cp);
-        if (b < 0) return false;
-        out += static_cast<char>(b);
-    }
-    return true;
+    return decode(utf8, out, '\0');
 }
 
 std::string w1250(const char* utf8) {
-    const std::string s(utf8);
     std::string out;
-    size_t i = 0;
-    while (i < s.size()) {
-        char32_t cp;
-        if (!nextCodePoint(s, i, cp)) { out += '?'; ++i; continue; }
-        const int b = fromUnicode(cp);
-        out += b < 0 ? '?' : static_cast<char>(b);
-    }
+    decode(utf8, out, '?');
     return out;
 }
 
