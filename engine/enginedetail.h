@@ -1,4 +1,5 @@
-// Helpers shared by the engine's sources; not part of its interface.
+// Helpers shared by the engine's sources and the rovnice tool, which answers
+// the engine's questions for other tools; not part of the engine's interface.
 #pragma once
 
 #include <cstddef>
@@ -28,6 +29,27 @@ inline bool isLetter(unsigned char c) { return isLower(c) || (c >= 'A' && c <= '
 // Letters that can be the unknown: lowercase a..z except e, m, o and p.
 inline bool isUnknownLetter(unsigned char c) {
     return isLower(c) && c != 'e' && c != 'm' && c != 'o' && c != 'p';
+}
+
+// A decimal real such as 2.5, -3, 1e5 or .5.
+inline bool isDecimalReal(const std::string& s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(byteAt(s, i))) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(byteAt(s, i))) ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        while (i < s.size() && isDigit(byteAt(s, i))) ++i, ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    return i == s.size();
 }
 
 // Substring by 1-based index and length that never reads outside the text:

@@ -35,27 +35,6 @@ bool readInt32(const std::string& s, int64_t& out) {
     return true;
 }
 
-// A decimal real such as 2.5, -3, 1e5 or .5.
-bool isDecimalReal(const std::string& s) {
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t digits = 0;
-    while (i < s.size() && isDigit(byteAt(s, i))) ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && isDigit(byteAt(s, i))) ++i, ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        std::size_t expDigits = 0;
-        while (i < s.size() && isDigit(byteAt(s, i))) ++i, ++expDigits;
-        if (expDigits == 0) return false;
-    }
-    return i == s.size();
-}
-
 long position1(const std::string& s, char c) {
     const std::size_t p = s.find(c);
     return p == std::string::npos ? 0 : static_cast<long>(p) + 1;

@@ -1,5 +1,6 @@
 #include "tools/rovnice/commands.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 
 #include "engine/cp1250.h"
 #include "engine/engine.h"
+#include "engine/enginedetail.h"
 #include "problems/equationfile.h"
 #include "tools/rovnice/notation.h"
 #include "tools/rovnice/sourcefile.h"
@@ -49,26 +51,6 @@ int usage(std::ostream& err, const std::string& message) {
     return EXIT_USAGE;
 }
 
-bool decimalNumber(const std::string& s) {
-    size_t i = 0;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
-    size_t digits = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
-        size_t exp = 0;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++exp;
-        if (exp == 0) return false;
-    }
-    return i == s.size();
-}
-
 // A finite decimal number, or (when allowed) p/q computed as p divided by q.
 bool parseNumber(const std::string& s, bool allowFraction, double& value) {
     const size_t slash = s.find('/');
@@ -80,7 +62,7 @@ bool parseNumber(const std::string& s, bool allowFraction, double& value) {
         value = p / q;
         return std::isfinite(value);
     }
-    if (!decimalNumber(s)) return false;
+    if (!engine_detail::isDecimalReal(s)) return false;
     value = std::strtod(s.c_str(), nullptr);
     return std::isfinite(value);
 }
@@ -93,11 +75,6 @@ bool readFile(const std::string& path, std::string& content) {
     if (in.bad()) return false;
     content = buf.str();
     return true;
-}
-
-std::string fileName(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool hasExtension(const std::string& path, const std::string& ext) {
@@ -213,17 +190,8 @@ int cmdBuild(const std::vector<std::string>& a, std::ostream& out, std::ostream&
             status = EXIT_PROBLEMS;
             continue;
         }
-        std::string bytes;
-        for (const source::Equation& eq : equations) {
-            unsigned char buf[EquationRecord::RECORD_SIZE];
-            eq.record().toBytes(buf);
-            bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
-        }
-        std::string stem = fileName(src);
-        const size_t dot = stem.find_last_of('.');
-        if (dot != std::string::npos) stem.erase(dot);
-        const std::string target = dir + "/" + stem + ".dat";
-        if (!writeFileAtomically(target, bytes)) {
+        const std::string target = dir + "/" + verify::fileStem(src) + ".dat";
+        if (!writeFileAtomically(target, source::fileBytes(equations))) {
             err << target << ": soubor se nepodařilo zapsat\n";
             status = EXIT_PROBLEMS;
             continue;
@@ -258,8 +226,7 @@ bool readRecords(const std::string& path, std::vector<EquationRecord>& records, 
         err << "Nepodařilo se otevřít soubor " << path << "\n";
         return false;
     }
-    for (size_t i = 0; i + EquationRecord::RECORD_SIZE <= content.size(); i += EquationRecord::RECORD_SIZE)
-        records.push_back(EquationRecord::fromBytes(reinterpret_cast<const unsigned char*>(content.data()) + i));
+    records = source::recordsOf(content);
     return true;
 }
 
@@ -272,9 +239,11 @@ int cmdList(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
         const std::string line = normalise(r.slot(0)) + " ( " + listRootText(numberText(r.root)) + " )";
         errorCode = 0;
         // A damaged record must not break the one-line-per-record output.
-        std::string shown;
-        for (char c : cp1250::toUtf8(line)) shown += (static_cast<unsigned char>(c) < 32 || c == 127) ? std::string("\xEF\xBF\xBD") : std::string(1, c);
-        out << shown << "\n";
+        for (char c : cp1250::toUtf8(line)) {
+            if (static_cast<unsigned char>(c) < 32 || c == 127) out << "\xEF\xBF\xBD";
+            else out << c;
+        }
+        out << "\n";
     }
     return EXIT_OK;
 }
@@ -304,8 +273,7 @@ std::string listRootText(const std::string& numberText) {
     if (!t.empty() && t.back() == ')') t.pop_back();
     // Only zeros after a decimal point are padding: 20000 must not become 2.
     if (t.find('.') != std::string::npos)
-        for (int i = 0; i < 4; ++i)
-        if (!t.empty() && t.back() == '0') t.pop_back();
+        for (int i = 0; i < 4 && !t.empty() && t.back() == '0'; ++i) t.pop_back();
     if (!t.empty() && t.back() == '.') t.pop_back();
     return t;
 }

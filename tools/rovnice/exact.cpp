@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/markers.h"
+#include "engine/engine.h"
 
 namespace exact {
 namespace {
@@ -358,10 +358,7 @@ struct Reader {
     size_t pos = 0;
     std::string problem;
 
-    Reader(const Algebra& a, const std::string& text) : alg(a) {
-        for (char c : text)
-            if (c != ' ') t += c;
-    }
+    Reader(const Algebra& a, const std::string& text) : alg(a), t(removeSpaces(text)) {}
 
     bool fail(const std::string& p) {
         if (problem.empty()) problem = p;

@@ -33,7 +33,7 @@ std::string hexByte(unsigned char b) {
 enum class Context { Top, FractionPart, Power };
 
 struct Parser {
-    std::string cps;  // the UTF-8 text; the notation's own characters are ASCII
+    std::string text;  // UTF-8; the notation's own characters are ASCII
     size_t pos = 0;
     std::string error;
 
@@ -44,7 +44,7 @@ struct Parser {
 
     // The character at pos as its Windows-1250 byte; moves past it.
     bool takeCharacter(std::string& out) {
-        const std::string sequence = cps.substr(pos, sequenceLength(static_cast<unsigned char>(cps[pos])));
+        const std::string sequence = text.substr(pos, sequenceLength(static_cast<unsigned char>(text[pos])));
         std::string b;
         if (!cp1250::fromUtf8(sequence, b) || b.size() != 1) {
             std::string shown;
@@ -58,18 +58,18 @@ struct Parser {
 
     // A group in braces; `pos` is on the "{".
     bool group(Context ctx, std::string& out) {
-        if (pos >= cps.size() || cps[pos] != '{') return fail("očekávána „{“");
+        if (pos >= text.size() || text[pos] != '{') return fail("očekávána „{“");
         ++pos;
         if (!sequence(ctx, out)) return false;
-        if (pos >= cps.size()) return fail("chybí uzavírací „}“");
+        if (pos >= text.size()) return fail("chybí uzavírací „}“");
         ++pos;
         return true;
     }
 
     // Reads up to the end of the text or, inside a group, up to its "}".
     bool sequence(Context ctx, std::string& out) {
-        while (pos < cps.size()) {
-            const char c = cps[pos];
+        while (pos < text.size()) {
+            const char c = text[pos];
             if (c == '}' && ctx != Context::Top) return true;
             if (c == '\\') {
                 if (!escape(ctx, out)) return false;
@@ -83,22 +83,22 @@ struct Parser {
     }
 
     bool escape(Context ctx, std::string& out) {
-        if (pos + 1 >= cps.size()) return fail("„\\“ na konci textu");
-        const char n = cps[pos + 1];
+        if (pos + 1 >= text.size()) return fail("„\\“ na konci textu");
+        const char n = text[pos + 1];
         if (n == '\\' || n == '{' || n == '}' || n == '^') {
             out += static_cast<char>(n);
             pos += 2;
             return true;
         }
         if (n == 'x') {
-            const int hi = pos + 2 < cps.size() ? hexValue(cps[pos + 2]) : -1;
-            const int lo = pos + 3 < cps.size() ? hexValue(cps[pos + 3]) : -1;
+            const int hi = pos + 2 < text.size() ? hexValue(text[pos + 2]) : -1;
+            const int lo = pos + 3 < text.size() ? hexValue(text[pos + 3]) : -1;
             if (hi < 0 || lo < 0) return fail("po „\\x“ mají následovat dvě šestnáctkové číslice");
             out += static_cast<char>(hi * 16 + lo);
             pos += 4;
             return true;
         }
-        if (cps.compare(pos + 1, 4, "frac") != 0) return fail("neznámý příkaz po „\\“");
+        if (text.compare(pos + 1, 4, "frac") != 0) return fail("neznámý příkaz po „\\“");
         if (ctx != Context::Top) return fail("zlomek nemůže stát uvnitř zlomku ani mocniny");
         pos += 5;
         std::string numerator, denominator;
@@ -118,11 +118,11 @@ struct Parser {
     bool power(Context ctx, std::string& out) {
         if (ctx == Context::Power) return fail("mocnina nemůže stát v exponentu");
         ++pos;
-        if (pos >= cps.size()) return fail("po „^“ chybí exponent");
+        if (pos >= text.size()) return fail("po „^“ chybí exponent");
         std::string exponent;
-        if (cps[pos] == '{') {
+        if (text[pos] == '{') {
             if (!group(Context::Power, exponent)) return false;
-        } else if (cps[pos] == '\\') {
+        } else if (text[pos] == '\\') {
             return fail("exponent se znakem „\\“ pište do složených závorek: ^{…}");
         } else if (!takeCharacter(exponent)) {
             return false;
@@ -208,7 +208,7 @@ std::string printSequence(const std::string& b, bool topLevel) {
 bool parse(const std::string& utf8, std::string& bytes, std::string& error) {
     Parser p;
     bytes.clear();
-    p.cps = utf8;
+    p.text = utf8;
     if (!p.sequence(Context::Top, bytes)) {
         error = p.error;
         return false;
@@ -220,7 +220,7 @@ std::string print(const std::string& bytes) { return printSequence(bytes, true);
 
 bool parseLinear(const std::string& utf8, std::string& bytes, std::string& error) {
     Parser p;
-    p.cps = utf8;
+    p.text = utf8;
     bytes.clear();
     while (p.pos < utf8.size()) {
         const size_t i = p.pos;

@@ -48,7 +48,7 @@ bool parse(const std::string& content, std::vector<Equation>& equations, std::ve
     bool inBlock = false, hasRoot = false, inSteps = false, hasSteps = false;
     Equation current;
     auto error = [&](int line, const std::string& message) { errors.push_back({line, message}); };
-    auto finish = [&](int line) {
+    auto finish = [&]() {
         if (!inBlock) return;
         if (!hasRoot) error(current.equation.lineNumber, "rovnice nemá „koren:“");
         if (!hasSteps) error(current.equation.lineNumber, "rovnice nemá „postup:“");
@@ -56,7 +56,6 @@ bool parse(const std::string& content, std::vector<Equation>& equations, std::ve
             error(current.steps[EquationRecord::MAX_SOLUTION_LINES].lineNumber,
                   "postup má víc než 20 řádků");
         if (hasRoot) equations.push_back(current);
-        (void)line;
         inBlock = hasRoot = inSteps = hasSteps = false;
         current = Equation();
     };
@@ -90,11 +89,9 @@ bool parse(const std::string& content, std::vector<Equation>& equations, std::ve
 
         std::string value;
         if (keyValue(line, {"rovnice:"}, value)) {
-            finish(lineNumber);
+            finish();
             inBlock = true;
-            Line eq;
-            if (!writtenLine(lineNumber, value, eq)) eq.lineNumber = lineNumber;
-            current.equation = eq;
+            writtenLine(lineNumber, value, current.equation);
         } else if (keyValue(line, {"koren:", "kořen:"}, value)) {
             if (!inBlock) {
                 error(lineNumber, "„koren:“ bez předchozího „rovnice:“");
@@ -127,7 +124,7 @@ bool parse(const std::string& content, std::vector<Equation>& equations, std::ve
         }
         if (end == text.size()) break;
     }
-    finish(lineNumber);
+    finish();
     return errors.size() == errorsBefore;
 }
 
@@ -161,6 +158,24 @@ std::string block(const EquationRecord& record) {
     const int n = record.solutionLines();
     for (int k = 1; k <= n; ++k) out += "    " + notation::print(record.slot(k)) + "\n";
     return out;
+}
+
+std::string fileBytes(const std::vector<Equation>& equations) {
+    std::string bytes;
+    for (const Equation& eq : equations) {
+        unsigned char buf[EquationRecord::RECORD_SIZE];
+        eq.record().toBytes(buf);
+        bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
+    }
+    return bytes;
+}
+
+std::vector<EquationRecord> recordsOf(const std::string& fileBytes) {
+    std::vector<EquationRecord> records;
+    const auto* data = reinterpret_cast<const unsigned char*>(fileBytes.data());
+    for (size_t i = 0; i + EquationRecord::RECORD_SIZE <= fileBytes.size(); i += EquationRecord::RECORD_SIZE)
+        records.push_back(EquationRecord::fromBytes(data + i));
+    return records;
 }
 
 }  // namespace source

@@ -50,4 +50,11 @@ std::string rootText(double root);
 // A record as a source block, every line on its own.
 std::string block(const EquationRecord& record);
 
+// The records of equations as an equation file holds them, one after another.
+std::string fileBytes(const std::vector<Equation>& equations);
+
+// The whole records of an equation file's bytes; an incomplete last record
+// is left out, as the program leaves it.
+std::vector<EquationRecord> recordsOf(const std::string& fileBytes);
+
 }  // namespace source

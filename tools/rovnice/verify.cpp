@@ -5,6 +5,7 @@
 
 #include "engine/cp1250.h"
 #include "engine/engine.h"
+#include "engine/enginedetail.h"
 #include "engine/markers.h"
 #include "tools/rovnice/notation.h"
 #include "tools/rovnice/sourcefile.h"
@@ -16,7 +17,7 @@ constexpr size_t MAX_LINE_BYTES = 100;
 constexpr int MAX_WIDTH = 40;
 constexpr size_t MAX_RECORDS = 199;
 
-bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+using engine_detail::isDigit;
 
 bool canBeginLine(unsigned char c) {
     return isDigit(c) || c == 'x' || c == '(' || c == '+' || c == '-' || c == FRACTION_START;
@@ -38,13 +39,6 @@ std::string mathPart(const std::string& bytes, bool& hasNote) {
     return math;
 }
 
-std::string fileStem(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
 bool isAreaFile(const std::string& path) {
     const std::string s = fileStem(path);
     return s.size() == 3 && (s[0] == 'r' || s[0] == 'R') && isDigit(s[1]) && isDigit(s[2]);
@@ -57,7 +51,6 @@ std::string doubleText(double v) {
 }
 
 std::string engineMessage(int code) {
-    if (code < 1 || code > 15) return "";
     const MessageLines& m = messageTable(code);
     std::string text = m.line2;
     if (!m.line3.empty()) text += (text.empty() ? "" : " ") + m.line3;
@@ -65,6 +58,13 @@ std::string engineMessage(int code) {
 }
 
 }  // namespace
+
+std::string fileStem(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
 
 int lineWidth(const std::string& bytes) {
     bool hasNote;
@@ -285,17 +285,16 @@ void Checker::checkItem(const Item& item) {
 }
 
 void Checker::checkDatFile(const std::string& path, const std::string& bytes) {
-    const size_t size = EquationRecord::RECORD_SIZE;
-    if (bytes.size() % size != 0)
+    if (bytes.size() % EquationRecord::RECORD_SIZE != 0)
         fileProblem(path, "velikost " + std::to_string(bytes.size()) +
                               " B není násobkem 5384; neúplný záznam na konci program nepřečte");
-    const size_t count = bytes.size() / size;
-    countRule(path, count);
-    for (size_t i = 0; i < count; ++i) {
+    const std::vector<EquationRecord> records = source::recordsOf(bytes);
+    countRule(path, records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
         Item item;
         item.file = path;
         item.record = static_cast<int>(i);
-        item.rec = EquationRecord::fromBytes(reinterpret_cast<const unsigned char*>(bytes.data()) + i * size);
+        item.rec = records[i];
         item.steps = item.rec.solutionLines();
         for (int k = item.steps + 1; k < EquationRecord::SLOTS; ++k) {
             bool zero = true;

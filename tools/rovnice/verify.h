@@ -41,14 +41,17 @@ private:
         std::string file, stem;
         int record;
     };
-    std::map<std::string, Seen> equations_;
+    std::map<std::string, Seen> equations_;  // normalised equation -> first place
     int equationCount_ = 0;
-    std::set<std::string> reported_;  // normalised equation -> first place
+    std::set<std::string> reported_;  // problems already printed
 
     void report(const Item& item, int slot, const std::string& what);
     void fileProblem(const std::string& file, const std::string& what);
     void countRule(const std::string& path, size_t count);
 };
+
+// The file name without its folder and extension: "data/r11.txt" -> "r11".
+std::string fileStem(const std::string& path);
 
 // The mathematics of a line as wide as this many characters: a fraction
 // takes the wider of its parts, an exponent one place.
