@@ -8,6 +8,7 @@
 
 #include "engine/cp1250.h"
 #include "engine/engine.h"
+#include "engine/littleendian.h"
 #include "engine/markers.h"
 
 namespace {
@@ -54,19 +55,23 @@ long wholeRecords(std::FILE* f) {
     return size / EquationRecord::RECORD_SIZE;
 }
 
-bool readRecord(std::FILE* f, long number, EquationRecord& target) {
-    unsigned char buf[EquationRecord::RECORD_SIZE];
-    if (std::fseek(f, number * EquationRecord::RECORD_SIZE, SEEK_SET) != 0) return false;
-    if (std::fread(buf, 1, sizeof buf, f) != sizeof buf) return false;
-    target = EquationRecord::fromBytes(buf);
-    return true;
-}
-
 FileResult failure(std::string message) {
     FileResult r;
     r.ok = false;
     r.message = std::move(message);
     return r;
+}
+
+// Record `number` of the open file `name`, known to lie within it; `target`
+// changes only when the whole record was read.
+FileResult readRecord(std::FILE* f, const std::string& name, long number, EquationRecord& target) {
+    unsigned char buf[EquationRecord::RECORD_SIZE];
+    if (std::fseek(f, number * EquationRecord::RECORD_SIZE, SEEK_SET) != 0 ||
+        std::fread(buf, 1, sizeof buf, f) != sizeof buf) {
+        return failure(cp1250::w1250("Chyba při čtení ze souboru ") + name);
+    }
+    target = EquationRecord::fromBytes(buf);
+    return FileResult();
 }
 
 }  // namespace
@@ -94,17 +99,13 @@ int EquationRecord::solutionLines() const {
 
 void EquationRecord::toBytes(unsigned char out[RECORD_SIZE]) const {
     std::memcpy(out, slots, sizeof slots);
-    uint64_t bits;
-    std::memcpy(&bits, &root, 8);
-    for (int i = 0; i < 8; ++i) out[ROOT_OFFSET + i] = static_cast<unsigned char>(bits >> (8 * i));
+    littleendian::putDouble(out + ROOT_OFFSET, root);
 }
 
 EquationRecord EquationRecord::fromBytes(const unsigned char in[RECORD_SIZE]) {
     EquationRecord r;
     std::memcpy(r.slots, in, sizeof r.slots);
-    uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(in[ROOT_OFFSET + i]) << (8 * i);
-    std::memcpy(&r.root, &bits, 8);
+    r.root = littleendian::getDouble(in + ROOT_OFFSET);
     return r;
 }
 
@@ -139,12 +140,7 @@ FileResult readEquation(int code, int number, const std::string& exerciseName,
     if (!file.f) return failure(cannotOpen(name));
     const long n = wholeRecords(file.f);
     if (number < 0 || number >= n) return failure(cannotOpen(name));
-    EquationRecord read;
-    if (!readRecord(file.f, number, read)) {
-        return failure(cp1250::w1250("Chyba při čtení ze souboru ") + name);
-    }
-    target = read;
-    return FileResult();
+    return readRecord(file.f, name, number, target);
 }
 
 FileResult readExerciseEquation(int32_t number, const std::string& fileName,
@@ -157,12 +153,7 @@ FileResult readExerciseEquation(int32_t number, const std::string& fileName,
         errorCode = ALL_SOLVED;
         return failure(cp1250::w1250("Všechny příklady ze cvičení již jsou spočítány."));
     }
-    EquationRecord read;
-    if (!readRecord(file.f, number, read)) {
-        return failure(cp1250::w1250("Chyba při čtení ze souboru ") + fileName);
-    }
-    target = read;
-    return FileResult();
+    return readRecord(file.f, fileName, number, target);
 }
 
 FileResult appendExerciseEquation(const std::string& exerciseName, const EquationRecord& record) {
