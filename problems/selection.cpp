@@ -99,6 +99,16 @@ void nextExerciseEquation(SelectionScope scope, const SelectionHooks& hooks) {
     if (!read.ok && errorCode == 0) errorCode = BACK_TO_START;
 }
 
+// Position 1..3 of the first entry not yet handed out, looking from the first
+// or from the last; 0 when all three are used.
+int unusedPosition(const Triplet& t, bool fromFirst) {
+    for (int i = 0; i < 3; ++i) {
+        const int k = fromFirst ? i : 2 - i;
+        if (t[k].used == 0) return k + 1;
+    }
+    return 0;
+}
+
 // The three records after the triplet's last real one; entries past the end
 // of the file are marked used.  Returns false when the file is used up.
 bool nextTriplet(Triplet& t, int32_t code, int n) {
@@ -172,31 +182,19 @@ void selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks
     }
 
     Triplet& t = sel.currentTriplet;
-    if (!sel.newTripletNeeded && std::none_of(t.begin(), t.end(), [](const TripletEntry& e) { return e.used == 0; }))
-        sel.newTripletNeeded = true;
+    if (unusedPosition(t, true) == 0) sel.newTripletNeeded = true;
 
+    // Either way one entry is unused here: a new triplet starts with a real record.
     int position = 0;  // 1..3
     if (sel.newTripletNeeded) {
         // Records from 200 on are markers, so a larger file is handed out only that far.
         const int n = std::min<int>(session.areaCounts[idx], FIRST_MARKER_RECORD);
         if (!nextTriplet(t, code, n)) moveToNextArea(scope, hooks, idx);
         position = randomPosition(hooks);
-        if (t[position - 1].used != 0) {
-            for (int k = 3; k >= 1; --k) {
-                if (t[k - 1].used == 0) {
-                    position = k;
-                    break;
-                }
-            }
-        }
+        if (t[position - 1].used != 0) position = unusedPosition(t, false);
         sel.newTripletNeeded = false;
     } else {
-        for (int k = 1; k <= 3; ++k) {
-            if (t[k - 1].used == 0) {
-                position = k;
-                break;
-            }
-        }
+        position = unusedPosition(t, true);
     }
     sel.currentPick = t[position - 1];
     t[position - 1].used = 1;

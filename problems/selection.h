@@ -4,6 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
+
+#include "problems/equationfile.h"
 
 struct TripletEntry {
     uint8_t code = 0;    // area code; 255 past the end of the file
@@ -21,11 +25,6 @@ struct SelectionState {
     bool newTripletNeeded = true;
     std::array<bool, 31> entranceSolved{};   // entries 1..30; [0] unused
 };
-
-#include <functional>
-#include <string>
-
-#include "problems/equationfile.h"
 
 struct SessionState;
 struct EditorState;

@@ -9,11 +9,7 @@ SelectionScope selectionScope(ProgramState& program) {
 
 SelectionHooks fileSelectionHooks() {
     SelectionHooks hooks;
-    hooks.readEquation = [](int code, int number, const std::string& exerciseName, EquationRecord& target) {
-        return readEquation(code, number, exerciseName, target);
-    };
-    hooks.readExerciseEquation = [](int32_t number, const std::string& fileName, EquationRecord& target) {
-        return readExerciseEquation(number, fileName, target);
-    };
+    hooks.readEquation = readEquation;
+    hooks.readExerciseEquation = readExerciseEquation;
     return hooks;
 }
