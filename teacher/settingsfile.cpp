@@ -1,5 +1,6 @@
 #include "teacher/settingsfile.h"
 
+#include <cmath>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -34,6 +35,16 @@ void reportWriteFailed(const SettingsWarning& warn) {
     errorCode = SETTINGS_WRITE_FAILED;
 }
 
+// Nearest integer, halves to the even neighbour; a value no integer can hold
+// (a damaged file) is pinned to the range instead of overflowing.
+int64_t roundSettingsValue(double value) {
+    if (std::isnan(value)) return 0;
+    const double rounded = std::nearbyint(value);
+    if (rounded >= 9.2e18) return INT64_MAX;
+    if (rounded <= -9.2e18) return INT64_MIN;
+    return static_cast<int64_t>(rounded);
+}
+
 // Places `file` at record `index`; false for a negative index or a failed seek.
 bool seekRecord(std::FILE* file, int index) {
     return index >= 0 && std::fseek(file, static_cast<long>(index) * SETTINGS_RECORD_SIZE, SEEK_SET) == 0;
@@ -43,7 +54,7 @@ bool seekRecord(std::FILE* file, int index) {
 bool readRecord(std::FILE* file, double& value) {
     unsigned char bytes[SETTINGS_RECORD_SIZE];
     if (std::fread(bytes, 1, SETTINGS_RECORD_SIZE, file) != SETTINGS_RECORD_SIZE) return false;
-    value = decodeSettingsValue(bytes);
+    value = littleendian::getDouble(bytes);
     return true;
 }
 
@@ -136,7 +147,7 @@ bool writeSettingsRecord(std::FILE* file, double value, const SettingsWarning& w
     }
     if (ok) {
         unsigned char bytes[SETTINGS_RECORD_SIZE];
-        encodeSettingsValue(value, bytes);
+        littleendian::putDouble(bytes, value);
         // Flushed at once: a full disk must be noticed here, not when the file
         // is closed and nobody reports it any more.
         ok = std::fwrite(bytes, 1, SETTINGS_RECORD_SIZE, file) == SETTINGS_RECORD_SIZE && std::fflush(file) == 0;
@@ -151,18 +162,9 @@ bool writeSettingsRecord(std::FILE* file, double value, const SettingsWarning& w
 bool storeSettingsRecord(int index, double value, const SettingsWarning& warn, const std::string& path) {
     // An index outside the file would only lengthen it; it is never written.
     const bool inside = index >= 0 && index < SETTINGS_RECORD_COUNT;
-    std::FILE* file = inside ? openSettingsForWriting(path) : nullptr;
-    if (!file) {
-        tell(warn, Message::StoreFailed);
-        return false;
-    }
-    errorCode = 0;
-    bool ok = seekRecord(file, index) && writeSettingsRecord(file, value, warn);
-    if (!ok && errorCode != SETTINGS_WRITE_FAILED) reportWriteFailed(warn);
-    if (errorCode == SETTINGS_WRITE_FAILED) tell(warn, Message::StoreFailed);
-    errorCode = 0;
-    ok = (std::fclose(file) == 0) && ok;
-    return ok;
+    const bool written = inside && writeSettingsGroup(index, {value}, warn, path) == SettingsWrite::Written;
+    if (!written) tell(warn, Message::StoreFailed);
+    return written;
 }
 
 SettingsWrite writeSettingsGroup(int firstIndex, const std::vector<double>& values, const SettingsWarning& warn,
@@ -175,8 +177,10 @@ SettingsWrite writeSettingsGroup(int firstIndex, const std::vector<double>& valu
         if (errorCode == SETTINGS_WRITE_FAILED) break;
         writeSettingsRecord(file, value, warn);
     }
+    // Every record was flushed as it was written, but a close that fails
+    // still means the change may not be on the disk.
+    if (std::fclose(file) != 0 && errorCode != SETTINGS_WRITE_FAILED) reportWriteFailed(warn);
     const bool failed = errorCode == SETTINGS_WRITE_FAILED;
     errorCode = 0;
-    std::fclose(file);
     return failed ? SettingsWrite::WriteFailed : SettingsWrite::Written;
 }

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -41,24 +40,6 @@ constexpr double SETTINGS_SWITCH_OFF = -1.0;
 // --- Byte layout (inline, so the data generator needs nothing else) ---------
 
 static_assert(SETTINGS_RECORD_SIZE == sizeof(double), "a record is one double");
-
-inline void encodeSettingsValue(double value, unsigned char out[SETTINGS_RECORD_SIZE]) {
-    littleendian::putDouble(out, value);
-}
-
-inline double decodeSettingsValue(const unsigned char in[SETTINGS_RECORD_SIZE]) {
-    return littleendian::getDouble(in);
-}
-
-// Nearest integer, halves to the even neighbour; a value no integer can hold
-// (a damaged file) is pinned to the range instead of overflowing.
-inline int64_t roundSettingsValue(double value) {
-    if (std::isnan(value)) return 0;
-    const double rounded = std::nearbyint(value);
-    if (rounded >= 9.2e18) return INT64_MAX;
-    if (rounded <= -9.2e18) return INT64_MIN;
-    return static_cast<int64_t>(rounded);
-}
 
 // a..z become A..Z; everything else, letters with diacritics included, stays.
 inline std::string upperCasePassword(std::string text) {
@@ -93,7 +74,7 @@ inline std::array<double, SETTINGS_RECORD_COUNT> settingsRecords(const ProgramSe
 inline std::string encodeSettingsFile(const std::array<double, SETTINGS_RECORD_COUNT>& records) {
     std::string bytes(SETTINGS_RECORD_COUNT * SETTINGS_RECORD_SIZE, '\0');
     for (int k = 0; k < SETTINGS_RECORD_COUNT; ++k)
-        encodeSettingsValue(records[k], reinterpret_cast<unsigned char*>(&bytes[k * SETTINGS_RECORD_SIZE]));
+        littleendian::putDouble(reinterpret_cast<unsigned char*>(&bytes[k * SETTINGS_RECORD_SIZE]), records[k]);
     return bytes;
 }
 
@@ -127,8 +108,8 @@ enum class SettingsWrite { Written, OpenFailed, WriteFailed };
 
 // Writes a group of consecutive records from `firstIndex` (the password at
 // 0..19, the boundaries at 60..63): errorCode starts at 0, writing stops at
-// the first failed record (the writer has shown its message), and errorCode
-// is 0 again afterwards.  Opening failures show nothing: each caller has its
+// the first failed record (the writer has shown its message; a failed close
+// shows it too), and errorCode is 0 again afterwards.  Opening failures show nothing: each caller has its
 // own message for them.
 SettingsWrite writeSettingsGroup(int firstIndex, const std::vector<double>& values,
                                  const SettingsWarning& warn, const std::string& path = SETTINGS_FILE_NAME);

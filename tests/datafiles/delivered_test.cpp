@@ -147,7 +147,7 @@ TEST(DeliveredSettings, LoadsAsTheDeliveredSettings) {
     // The password's end mark and the filled unread fields, record by record.
     const std::string bytes = readBytes(DELIVERED_SETTINGS);
     ASSERT_EQ(bytes.size(), 536u);
-    auto record = [&](size_t k) { return decodeSettingsValue(reinterpret_cast<const unsigned char*>(&bytes[8 * k])); };
+    auto record = [&](size_t k) { return littleendian::getDouble(reinterpret_cast<const unsigned char*>(&bytes[8 * k])); };
     EXPECT_EQ(record(settings.password.size()), 12.0);
     for (size_t k = 20; k < 60; ++k) EXPECT_EQ(record(k), 12.0) << k;
     EXPECT_EQ(record(65), 1.0);

@@ -231,7 +231,7 @@ TEST_F(SettingsFile, GroupsWriteTheirRecordsAndStopAtTheFirstFailure) {
     const std::string written = readBytes(file());
     ASSERT_EQ(written.size(), cut.size());
     EXPECT_EQ(written.substr(0, 60 * 8), cut.substr(0, 60 * 8));
-    EXPECT_EQ(decodeSettingsValue(reinterpret_cast<const unsigned char*>(&written[61 * 8])), 45.0);
+    EXPECT_EQ(littleendian::getDouble(reinterpret_cast<const unsigned char*>(&written[61 * 8])), 45.0);
 
     warnings.clear();
     EXPECT_EQ(writeSettingsGroup(SETTINGS_BOUNDARY_RECORD, {60, 45, 30, 15}, warn, path("none.cfg")),
