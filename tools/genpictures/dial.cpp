@@ -40,7 +40,7 @@ QPainterPath sector(double r0, double r1, double from, double to) {
 }  // namespace
 
 QImage drawDial(const Palette& palette) {
-    QImage image(kDialWidth, kDialHeight, QImage::Format_RGB32);
+    QImage image(DIAL_WIDTH, DIAL_HEIGHT, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -89,7 +89,7 @@ QImage drawDial(const Palette& palette) {
     // Rim around the fan.
     p.setPen(QPen(palette("dial.rim"), 1.2));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(sector(0, 60.5, edges[0] - 1.5, edges[5] + 1.5));
+    p.drawPath(face);
 
     // Hub the needle turns on.
     p.setPen(Qt::NoPen);

@@ -100,7 +100,7 @@ QImage workingPreview(const QVector<Picture>& pictures) {
             b.drawText(bubbleLinePos(i + 1) + QPoint(0, fm.ascent()), QString::fromUtf8(lines[i]));
     }
     drawKeyed(p, QPoint(81, 5), bubble, qRgb(255, 255, 255));
-    p.drawImage((800 - kKeypadWidth) / 2, 100 + 50 + 55, find(pictures, "system/klavesnice.bmp"));
+    p.drawImage((800 - KEYPAD_WIDTH) / 2, 100 + 50 + 55, find(pictures, "system/klavesnice.bmp"));
     int x = 432;
     for (const QString& name : toolIconNames()) {
         if (name == "hodnoceni") x = 568;

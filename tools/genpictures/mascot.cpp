@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kSuper = 8;  // drawn 8 times larger, then averaged down
 
-QPointF mirror(QPointF p) { return QPointF(kMascotWidth - p.x(), p.y()); }
+QPointF mirror(QPointF p) { return QPointF(MASCOT_WIDTH - p.x(), p.y()); }
 
 struct Painter {
     QPainter& p;
@@ -38,7 +38,7 @@ struct Painter {
         p.drawEllipse(hand, 2.1, 2.1);
     }
 
-    void eye(QPointF centre, bool right) {
+    void eye(QPointF centre) {
         double r = f.eyes == "wide" ? 6.6 : 6.0;
         if (f.eyes == "blink" || f.eyes == "happy") {
             p.setPen(line(1.3));
@@ -69,7 +69,6 @@ struct Painter {
             p.setPen(line(0.9));
             p.drawPath(lid);
         }
-        (void)right;
     }
 
     void brow(QPointF eyeCentre, bool right) {
@@ -176,8 +175,8 @@ struct Painter {
         p.drawEllipse(QPointF(11.5, 33) + head, 2.4, 1.5);
         p.drawEllipse(QPointF(35.5, 33) + head, 2.4, 1.5);
 
-        eye(eyeL, false);
-        eye(eyeR, true);
+        eye(eyeL);
+        eye(eyeR);
         brow(eyeL, false);
         brow(eyeR, true);
         mouth(QPointF(23.5, 35.5) + head);
@@ -190,7 +189,7 @@ struct Painter {
 }  // namespace
 
 QImage drawMascot(const Sources& sources, const MascotFrame& frame) {
-    QImage big(kMascotWidth * kSuper, kMascotHeight * kSuper, QImage::Format_ARGB32_Premultiplied);
+    QImage big(MASCOT_WIDTH * kSuper, MASCOT_HEIGHT * kSuper, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
@@ -203,9 +202,9 @@ QImage drawMascot(const Sources& sources, const MascotFrame& frame) {
     // own colour, any other the key colour, so no blended edge pixel is
     // left for the program's transparent copy to show as a halo.
     const QRgb key = sources.palette("owl.key").rgb();
-    QImage out(kMascotWidth, kMascotHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kMascotHeight; ++y) {
-        for (int x = 0; x < kMascotWidth; ++x) {
+    QImage out(MASCOT_WIDTH, MASCOT_HEIGHT, QImage::Format_RGB32);
+    for (int y = 0; y < MASCOT_HEIGHT; ++y) {
+        for (int x = 0; x < MASCOT_WIDTH; ++x) {
             long r = 0, g = 0, b = 0, a = 0;
             for (int j = 0; j < kSuper; ++j) {
                 const QRgb* row = reinterpret_cast<const QRgb*>(big.constScanLine(y * kSuper + j));

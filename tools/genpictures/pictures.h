@@ -10,6 +10,8 @@
 #include <QString>
 #include <QVector>
 
+#include "mainwindow/geometry.h"  // the sizes the program expects
+
 // Stops the generator with a message; a broken source must fail the build
 // loudly rather than deliver a half-drawn picture.
 [[noreturn]] void fatal(const QString& message);
@@ -28,11 +30,6 @@ struct MenuItem {
     QString caption;
     QString example;
     double insetL = 3, insetT = 3, insetR = 3, insetB = 3;
-};
-
-struct BubbleText {
-    int line = 1;
-    QString text;
 };
 
 struct KeyDef {
@@ -56,7 +53,6 @@ struct MascotFrame {
 struct Sources {
     Palette palette;
     QVector<MenuItem> menu;
-    QVector<BubbleText> bubble;
     QVector<KeyDef> keys;
     QMap<QString, ArmPose> poses;
     QVector<MascotFrame> frames;
@@ -69,11 +65,6 @@ Sources loadSources(const QString& dir);
 QFont sansFont(double pixelSize, bool bold = false);
 QFont serifFont(double pixelSize, bool italic = false);
 
-// Geometry the program relies on.
-constexpr int kDialWidth = 78, kDialHeight = 77;
-constexpr int kBubbleWidth = 189, kBubbleHeight = 83;
-constexpr int kKeypadWidth = 441, kKeypadHeight = 77;
-constexpr int kMascotWidth = 47, kMascotHeight = 70;
 constexpr int kIconSize = 25;
 
 // Text positions of the bubble's three lines and the font the program uses.

@@ -67,7 +67,7 @@ void drawFractionSymbol(QPainter& p, QPointF c, double size, const QColor& ink, 
 
 QImage drawBubble(const Sources& sources) {
     const Palette& palette = sources.palette;
-    QImage layer(kBubbleWidth, kBubbleHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage layer(BUBBLE_WIDTH, BUBBLE_HEIGHT, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter p(&layer);
@@ -90,7 +90,7 @@ QImage drawBubble(const Sources& sources) {
 
 QImage drawKeypad(const Sources& sources) {
     const Palette& palette = sources.palette;
-    QImage image(kKeypadWidth, kKeypadHeight, QImage::Format_RGB32);
+    QImage image(KEYPAD_WIDTH, KEYPAD_HEIGHT, QImage::Format_RGB32);
     image.fill(palette("keypad.panel"));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

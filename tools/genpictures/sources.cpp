@@ -108,18 +108,6 @@ void loadMenu(const QString& path, QVector<MenuItem>& menu) {
     }
 }
 
-void loadBubble(const QString& path, QVector<BubbleText>& texts) {
-    for (const auto& [n, line] : contentLines(path)) {
-        int bar = line.indexOf('|');
-        if (bar < 0) fatal(where(path, n) + "expected 'line | text'");
-        BubbleText t;
-        t.line = toInt(line.left(bar).trimmed(), where(path, n));
-        if (t.line < 1 || t.line > 3) fatal(where(path, n) + "line must be 1, 2 or 3");
-        t.text = line.mid(bar + 1).trimmed();
-        texts.push_back(t);
-    }
-}
-
 void loadKeypad(const QString& path, QVector<KeyDef>& keys) {
     for (const auto& [n, line] : contentLines(path)) {
         QString at = where(path, n);
@@ -131,7 +119,7 @@ void loadKeypad(const QString& path, QVector<KeyDef>& keys) {
         key.x1 = toInt(w[2], at);
         key.style = w[3];
         key.face = w[4];
-        if (key.row < 1 || key.row > 2 || key.x0 < 0 || key.x1 >= kKeypadWidth ||
+        if (key.row < 1 || key.row > 2 || key.x0 < 0 || key.x1 >= KEYPAD_WIDTH ||
             key.x1 - key.x0 < 8)
             fatal(at + "key area outside the keypad or too narrow");
         keys.push_back(key);
@@ -174,7 +162,8 @@ void loadMascot(const QString& path, Sources& sources) {
         for (const QString& pose : {current->armL, current->armR})
             if (!sources.poses.contains(pose)) fatal(at + "unknown arm pose " + pose);
     }
-    if (sources.frames.size() != 17) fatal(path + ": the mascot needs exactly 17 frames");
+    if (sources.frames.size() != MASCOT_PICTURES)
+        fatal(path + QString(": the mascot needs exactly %1 frames").arg(MASCOT_PICTURES));
 }
 
 }  // namespace
@@ -183,7 +172,6 @@ Sources loadSources(const QString& dir) {
     Sources sources;
     loadPalette(dir + "/palette.txt", sources.palette);
     loadMenu(dir + "/menu.txt", sources.menu);
-    loadBubble(dir + "/bubble.txt", sources.bubble);
     loadKeypad(dir + "/keypad.txt", sources.keys);
     loadMascot(dir + "/mascot.txt", sources);
     return sources;

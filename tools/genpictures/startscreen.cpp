@@ -285,7 +285,7 @@ QImage drawStartScreen(const Sources& sources, double scale, const QImage& dial,
     p.resetTransform();
     const int L = qRound(708 * scale), T = qRound(10 * scale);
     const int R = qRound(786 * scale), B = qRound(87 * scale);
-    const int dialLeft = (L + R - kDialWidth) / 2, dialTop = (T + B - kDialHeight) / 2;
+    const int dialLeft = (L + R - DIAL_WIDTH) / 2, dialTop = (T + B - DIAL_HEIGHT) / 2;
     p.drawImage(dialLeft, dialTop, dial);
     p.setPen(QPen(c("ink"), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(dialLeft + 38, dialTop + 72), QPointF(dialLeft + 11, dialTop + 32));
