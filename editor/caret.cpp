@@ -2,6 +2,13 @@
 
 #include "editor/layout.h"
 
+namespace {
+
+// Caret length and its drop below a cell's top, by the cell's level.
+struct CaretSize {
+    int32_t height, dy;
+};
+
 CaretSize caretSize(int level) {
     switch (level) {
     case DENOMINATOR_LEVEL: return {13, 4};
@@ -12,18 +19,6 @@ CaretSize caretSize(int level) {
     default: return {30, 4};
     }
 }
-
-Caret initialCaret(const ScreenGeometry& g) {
-    Caret c;
-    c.x = g.writingLeft;
-    c.y = g.writingTop + 10;
-    c.height = 30;
-    c.shown = false;
-    c.active = false;
-    return c;
-}
-
-namespace {
 
 // The caret of an empty line stands a little left of the area's middle.
 void atLineMiddle(const PageLayout& page, PictureOffset pic, Caret& c) {
@@ -46,12 +41,10 @@ int32_t placeCaret(EditorState& ed, PictureOffset pic) {
     const int n = usedCells(ed.lineCells);
     if (ed.caretPos <= 1 || n == 0) {
         const LayoutCell* first = cellAt(ed.lineCells, 1);
-        if (ed.checkPhase) {
-            c.x = page.areaLeft + pic.left + 10;
-            c.y = bandTop(page, page.currentLine) + pic.top + 8;
-            c.height = 30;
-        } else if (!first) {
+        if (ed.checkPhase || !first) {
             atLineMiddle(page, pic, c);
+            // The check by substitution writes from the line's left end.
+            if (ed.checkPhase) c.x = page.areaLeft + pic.left + 10;
         } else {
             const CaretSize s = caretSize(first->level);
             c.x = first->x + pic.left;

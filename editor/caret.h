@@ -5,22 +5,12 @@
 #include <cstdint>
 
 #include "editor/writtenline.h"
-#include "mainwindow/sessionstate.h"
 
 // Position of the main picture in the window: the caret is kept in window
 // coordinates, the cells in picture coordinates.
 struct PictureOffset {
     int32_t left = 0, top = 0;
 };
-
-// Caret length and its drop below a cell's top, by the cell's level.
-struct CaretSize {
-    int32_t height, dy;
-};
-CaretSize caretSize(int level);
-
-// The caret at start-up: at the writing area's left edge, not shown.
-Caret initialCaret(const ScreenGeometry& g);
 
 // Moves the caret to ed.caretPos after a layout and drawing.  The caret is
 // taken off the screen first (shown becomes false; the blink brings it back).
