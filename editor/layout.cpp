@@ -1,12 +1,10 @@
 #include "editor/layout.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "mainwindow/geometry.h"  // roundHalfEven
 
 namespace {
-
-constexpr std::array<int32_t, 7> WRITING_FONTS{0, 24, 14, 14, 8, 8, 16};
-constexpr std::array<int32_t, 7> EQUATION_FONTS{0, 28, 14, 14, 8, 8, 16};
 
 int enterExponent(int level) {
     switch (level) {
@@ -30,15 +28,6 @@ int fontOf(const PageLayout& page, int level) {
     return page.fontSize[static_cast<size_t>(std::clamp(level, 1, 6))];
 }
 
-PageLayout commonLayout(const ScreenGeometry& g) {
-    PageLayout p;
-    p.lineHeight = 50;
-    p.currentLine = 1;
-    p.editLevel = MAIN_LEVEL;
-    p.pageLines = static_cast<uint8_t>(std::clamp((g.writingBottom - g.writingTop) / 50, 0, 255));
-    return p;
-}
-
 DrawOp fill(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     return DrawOp{DrawOp::FILL, x1, y1, x2, y2, WHITE};
 }
@@ -48,26 +37,6 @@ DrawOp hline(int32_t x1, int32_t x2, int32_t y, uint32_t colour) {
 }
 
 }  // namespace
-
-int32_t roundEven(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
-
-PageLayout writingLayout(const ScreenGeometry& g) {
-    PageLayout p = commonLayout(g);
-    p.fontSize = WRITING_FONTS;
-    p.areaLeft = g.writingLeft - g.pictureLeft - 10;
-    p.areaTop = g.writingTop - g.pictureTop;
-    p.areaWidth = g.writingRight - g.writingLeft - 1;
-    return p;
-}
-
-PageLayout equationLayout(const ScreenGeometry& g) {
-    PageLayout p = commonLayout(g);
-    p.fontSize = EQUATION_FONTS;
-    p.areaLeft = roundEven(73 * g.scaleX) + g.writingLeft - g.pictureLeft;
-    p.areaTop = roundEven(15 * g.scaleY);
-    p.areaWidth = roundEven(800 * g.scaleX - (2.0 * p.areaLeft + 2));
-    return p;
-}
 
 std::vector<bool> structuralMarkers(const std::string& text) {
     const int n = static_cast<int>(text.size());
@@ -316,9 +285,9 @@ DrawOps drawLine(EditorState& ed) {
 }
 
 DrawOp clearEquationBand(const ScreenGeometry& g) {
-    const int32_t x1 = roundEven(73 * g.scaleX) + g.writingLeft - g.pictureLeft;
-    return fill(x1, roundEven(7 * g.scaleY), x1 + roundEven(586 * g.scaleX) + 3,
-                roundEven(61 * g.scaleY));
+    const int32_t x1 = roundHalfEven(73 * g.scaleX) + g.writingLeft - g.pictureLeft;
+    return fill(x1, roundHalfEven(7 * g.scaleY), x1 + roundHalfEven(586 * g.scaleX) + 3,
+                roundHalfEven(61 * g.scaleY));
 }
 
 DrawOp clearWritingArea(const ScreenGeometry& g, const PageLayout& page) {

@@ -35,13 +35,6 @@ struct DrawOp {
 };
 using DrawOps = std::vector<DrawOp>;
 
-// Rounds halves to the even neighbour, as every scaled position does.
-int32_t roundEven(double v);
-
-// The two settings of the page layout, from the screen geometry.
-PageLayout writingLayout(const ScreenGeometry& g);
-PageLayout equationLayout(const ScreenGeometry& g);
-
 // Top of the band of display line `line` (1-based).
 inline int32_t bandTop(const PageLayout& page, int line) {
     return page.areaTop + (line - 1) * page.lineHeight;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "editor/layout.h"  // roundEven
+#include "mainwindow/geometry.h"  // roundHalfEven
 #include "engine/cp1250.h"
 
 namespace {
@@ -34,14 +34,14 @@ bool pictureNumber(const std::string& text, int& out) {
 PixelPoint mascotPosition(double scaleX, double scaleY) {
     // The horizontal offset of 10 is scaled by scaleY on purpose: capture and
     // drawing must agree, and both use this one function.
-    return {roundEven(10 * scaleY + (78 * scaleX - MASCOT_WIDTH) / 2),
-            roundEven(10 * scaleY + (78 * scaleY - MASCOT_HEIGHT) / 2)};
+    return {roundHalfEven(10 * scaleY + (78 * scaleX - MASCOT_WIDTH) / 2),
+            roundHalfEven(10 * scaleY + (78 * scaleY - MASCOT_HEIGHT) / 2)};
 }
 
 PixelPoint bubblePosition(double scaleX, double scaleY) {
     // Unscaled, the bubble's tail would run under the mascot on large
     // pictures, and every mascot frame would paint over it.
-    return {roundEven(81 * scaleX), roundEven(5 * scaleY)};
+    return {roundHalfEven(81 * scaleX), roundHalfEven(5 * scaleY)};
 }
 
 Animation::Animation(AnimationSink& sink, Reader reader, SecondsClock clock)

@@ -1,6 +1,7 @@
 #include "editor/ui/linepainter.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QPainter>
 
@@ -43,50 +44,34 @@ QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics, cons
     QRect touched;
     for (const DrawOp& op : ops) {
         const QColor colour = QColor::fromRgba(op.colour);
-        switch (op.kind) {
-        case DrawOp::FILL: {
-            const QRect r(QPoint(op.x, op.y), QPoint(op.x2 - 1, op.y2 - 1));
-            if (r.isValid()) {
-                p.fillRect(r, colour);
-                touched |= r;
-            }
-            break;
-        }
-        case DrawOp::HLINE: {
-            const int from = std::min(op.x, op.x2), to = std::max(op.x, op.x2);
-            const QRect r(from, op.y, to - from, 1);
-            if (r.isValid()) {
-                p.fillRect(r, colour);
-                touched |= r;
-            }
-            break;
-        }
-        case DrawOp::TEXT: {
-            const QString g = glyphOf(op.ch);
+        if (op.kind == DrawOp::TEXT) {
             p.setFont(QtTextMetrics::font(op.fontSize, op.bold));
             p.setPen(colour);
-            p.drawText(QPoint(op.x, op.y + metrics.ascent(op.fontSize, op.bold)), g);
+            p.drawText(QPoint(op.x, op.y + metrics.ascent(op.fontSize, op.bold)), glyphOf(op.ch));
             touched |= QRect(op.x, op.y, metrics.width(op.ch, op.fontSize, op.bold) + 2,
                              metrics.height(op.ch, op.fontSize, op.bold));
-            break;
+            continue;
         }
+        // A line is a rectangle one pixel high, drawn either way.
+        const QRect r = op.kind == DrawOp::FILL
+                            ? QRect(QPoint(op.x, op.y), QPoint(op.x2 - 1, op.y2 - 1))
+                            : QRect(std::min(op.x, op.x2), op.y, std::abs(op.x2 - op.x), 1);
+        if (r.isValid()) {
+            p.fillRect(r, colour);
+            touched |= r;
         }
     }
     return touched;
 }
 
 QRect LinePainter::layoutAndDraw(EditorState& ed, const std::string& line) {
-    laidOut_ = layoutLine(line, ed.lineCells, ed.pageLayout, ed.caretPos, metrics_);
+    layoutLine(line, ed.lineCells, ed.pageLayout, ed.caretPos, metrics_);
     const DrawOps ops = drawLine(ed);
     // x stays typeable on a full line, so a line can run past the area's end:
     // keep it inside its band rather than leave marks on the picture's margin.
     const DrawOp& band = ops.front();
     const QRect clip(QPoint(band.x, band.y), QPoint(band.x2 - 1, band.y2 - 1));
     return paintOps(picture_, ops, metrics_, clip) & clip;
-}
-
-QRect LinePainter::clearLineBand(const PageLayout& page) {
-    return paintOps(picture_, {::clearLineBand(page)}, metrics_);
 }
 
 QRect LinePainter::clearEquationBand(const ScreenGeometry& g) {

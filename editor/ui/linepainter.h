@@ -50,21 +50,14 @@ public:
     // shifted positions for the caret and mouse placement.
     QRect layoutAndDraw(EditorState& ed, const std::string& line);
     QRect layoutAndDraw(EditorState& ed) { return layoutAndDraw(ed, ed.writtenLine); }
-    // Bytes laid out by the last call; fewer than the line's length when it
-    // had more than the 100 cells.
-    int laidOutBytes() const { return laidOut_; }
 
-    QRect clearLineBand(const PageLayout& page);
     QRect clearEquationBand(const ScreenGeometry& g);
     QRect clearWritingArea(const ScreenGeometry& g, const PageLayout& page);
     QRect drawRuledLines(const PageLayout& page);
 
-    QtTextMetrics& metrics() { return metrics_; }
-
 private:
     QImage& picture_;
     QtTextMetrics metrics_;
-    int laidOut_ = 0;
 };
 
 // The caret's pixels on the window (window coordinates).
