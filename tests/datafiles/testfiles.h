@@ -1,7 +1,6 @@
-// Scratch files for the data-file tests, removed with the fixture.
+// Scratch folders for the tests of the program's files, removed with the fixture.
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,4 +33,22 @@ protected:
 
 private:
     std::filesystem::path folder_;
+};
+
+// The scratch folder as the working directory: the program opens its files
+// by names relative to it.
+class ScratchWorkingFolder : public ScratchFolder {
+protected:
+    void SetUp() override {
+        ScratchFolder::SetUp();
+        before_ = std::filesystem::current_path();
+        std::filesystem::current_path(path(""));
+    }
+    void TearDown() override {
+        std::filesystem::current_path(before_);
+        ScratchFolder::TearDown();
+    }
+
+private:
+    std::filesystem::path before_;
 };
