@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int ENDLESS = -1;
-constexpr int TIMED_RESTING = -10;
 
 // A phase names its picture by a decimal number; anything else (a damaged
 // record) names no picture and leaves the previous one on the screen.
@@ -47,7 +46,7 @@ PixelPoint bubblePosition(double scaleX, double scaleY) {
 Animation::Animation(AnimationSink& sink, Reader reader, SecondsClock clock)
     : sink_(sink), reader_(std::move(reader)), clock_(std::move(clock)) {}
 
-void Animation::stopTimer() {
+void Animation::stop() {
     timerRunning_ = false;
     sink_.stopAnimationTimer();
 }
@@ -58,33 +57,24 @@ bool Animation::readAnimationRecord(int n) {
         record_ = std::move(record);
         return true;
     }
-    // Switched off before the dialog opens: the timers keep running under a
-    // modal dialog, and a second failure must not stack a second warning.
+    // Switched off before the dialog opens: a timer tick under the modal
+    // dialog must not stack a second warning.
     enabled_ = false;
-    stopTimer();
     sink_.showWarning(cp1250::w1250("Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."));
     return false;
 }
 
 void Animation::startAnimation(int n, const std::string& sound, int duration) {
     if (n == 5) n = 8;
-    if (!enabled_) {
-        stopTimer();
-        return;
-    }
-    if (!readAnimationRecord(n)) {
-        stopTimer();
-        return;
-    }
+    // Stopped first: a warning below is modal, and the timers run on under it.
+    stop();
+    if (!enabled_ || !readAnimationRecord(n)) return;
     if (duration > 0) record_.duration = duration;
 
-    stopTimer();
-    // A zero or negative interval from a damaged record would make the timer
-    // fire without pause; it gets the resting pace instead.
-    timerInterval_ = (record_.intervalMs == ENDLESS || record_.intervalMs == TIMED_RESTING ||
-                      record_.intervalMs < 1)
-                         ? RESTING_INTERVAL_MS
-                         : record_.intervalMs;
+    // The two special codes run at the resting pace, and so does a zero or
+    // other negative interval of a damaged record, which would make the timer
+    // fire without pause.
+    timerInterval_ = record_.intervalMs < 1 ? RESTING_INTERVAL_MS : record_.intervalMs;
 
     int count = 0;
     for (int k = 5; k >= 1; --k) {
@@ -114,7 +104,6 @@ AnimationStepResult Animation::animationStep() {
 
     if (record_.intervalMs != ENDLESS &&
         static_cast<int64_t>(frameCounter_) * timerInterval_ > static_cast<int64_t>(record_.duration) * 100) {
-        stopTimer();
         startAnimation(ANIMATION_RESTING);
         return {AnimationStepResult::Finished, -1};
     }
@@ -167,5 +156,3 @@ void Animation::timer1Tick() {
 void Animation::animtimTick(bool timer1Running) {
     if (timerRunning_ && !timer1Running) animationStep();
 }
-
-void Animation::stop() { stopTimer(); }

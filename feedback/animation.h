@@ -66,7 +66,6 @@ public:
     Animation(AnimationSink& sink, Reader reader, SecondsClock clock);
 
     void startAnimation(int n, const std::string& sound = std::string(), int duration = 0);
-    bool readAnimationRecord(int n);
     AnimationStepResult animationStep();
     void playAnimationSound(const std::string& name, int number, int duration);
     // A click on the mascot: plays the last animation that had a sound again.
@@ -76,10 +75,9 @@ public:
     void timer1Tick();
     // animtim's own tick; it paces the pictures only while the caret timer is stopped.
     void animtimTick(bool timer1Running);
-    // The main window closes.
+    // Stops the running animation (also when the main window closes).
     void stop();
 
-    const AnimationRecord& animationRecord() const { return record_; }
     int phaseCount() const { return phaseCount_; }
     bool animationsEnabled() const { return enabled_; }
     const LastAnimation& lastAnimation() const { return last_; }
@@ -88,7 +86,7 @@ public:
     int timerInterval() const { return timerInterval_; }
 
 private:
-    void stopTimer();
+    bool readAnimationRecord(int n);
 
     AnimationSink& sink_;
     Reader reader_;
