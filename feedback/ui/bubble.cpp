@@ -77,10 +77,13 @@ void SpeechBubble::showBubble(const std::string& line1, const std::string& line2
     if (!picture_ || picture_->isNull()) return;
     ensurePaintable(*picture_);
 
-    // Loaded anew for every bubble: the lines are written into this copy.
-    QImage bubble(runtimeDir_ + QStringLiteral("system/bublina.bmp"));
-    if (bubble.isNull()) bubble = drawnBubble();
-    bubble = bubble.convertToFormat(QImage::Format_ARGB32);
+    if (bubblePicture_.isNull()) {
+        bubblePicture_.load(runtimeDir_ + QStringLiteral("system/bublina.bmp"));
+        if (bubblePicture_.isNull()) bubblePicture_ = drawnBubble();
+        bubblePicture_ = bubblePicture_.convertToFormat(QImage::Format_ARGB32);
+    }
+    // The lines are written into a copy.
+    QImage bubble = bubblePicture_;
 
     {
         QPainter p(&bubble);

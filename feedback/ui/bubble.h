@@ -26,7 +26,6 @@ public:
     ~SpeechBubble() override;
 
     QRect rect() const;
-    void setTopLeft(QPoint topLeft) { topLeft_ = topLeft; }
 
     void saveBubbleBackground();
     // Empty lines draw nothing; returns at once.
@@ -48,6 +47,7 @@ private:
     QPoint topLeft_;
     Repaint repaint_;
     QString runtimeDir_;
+    QImage bubblePicture_;  // system/bublina.bmp, read at the first bubble
     QImage bubbleBackground_;
     bool shown_ = false;
 };

@@ -44,7 +44,3 @@ void Feedback::animtimTimer() {
 void Feedback::startAnimationTimer(int intervalMs) { animtim_->start(intervalMs); }
 
 void Feedback::stopAnimationTimer() { animtim_->stop(); }
-
-void Feedback::playSoundFile(const std::string& cp1250Name) {
-    if (SoundPlayer* player = soundPlayer()) player->play(cp1250Name);
-}

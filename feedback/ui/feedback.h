@@ -46,9 +46,6 @@ public:
     bool bubbleShown() const { return bubble_.bubbleShown(); }
     void waitForBubble() { bubble_.waitForBubble(); }
 
-    // Sounds ("cink" and the animations' sounds share one player).
-    void playSound(const std::string& cp1250Name) { ::playSound(cp1250Name); }
-
     // Mascot.
     void startAnimation(int n, const std::string& sound = std::string(), int duration = 0) {
         animation_.startAnimation(n, sound, duration);
@@ -77,7 +74,8 @@ private:
     void showWarning(const std::string& cp1250Text) override { ::showWarning(cp1250Text); }
     void startAnimationTimer(int intervalMs) override;
     void stopAnimationTimer() override;
-    void playSoundFile(const std::string& cp1250Name) override;
+    // "cink" and the animations' sounds share one player.
+    void playSoundFile(const std::string& cp1250Name) override { ::playSound(cp1250Name); }
 
     SpeechBubble bubble_;
     MascotPainter mascot_;

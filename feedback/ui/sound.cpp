@@ -53,6 +53,5 @@ SoundPlayer* soundPlayer() {
 }
 
 void playSound(const std::string& cp1250Name) {
-    if (cp1250Name.empty()) return;
     if (SoundPlayer* player = soundPlayer()) player->play(cp1250Name);
 }

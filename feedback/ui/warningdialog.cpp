@@ -55,6 +55,14 @@ TFchyba::TFchyba(QWidget* parent) : QDialog(parent) {
 
     Label1 = new QLabel(this);
     Label1->move(16, 40);
+    QFont labelFont(QStringLiteral("Arial"));
+    labelFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    labelFont.setPointSize(12);
+    labelFont.setBold(true);
+    Label1->setFont(labelFont);
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    Label1->setPalette(palette);
 
     Button1 = new WarningOkButton(QStringLiteral("OK"), this);
     Button1->setGeometry((317 - OK_WIDTH) / 2, BUTTON_TOP, OK_WIDTH, BUTTON_HEIGHT);
@@ -71,14 +79,6 @@ TFchyba::TFchyba(QWidget* parent) : QDialog(parent) {
 
 void TFchyba::prepare(const QString& text) {
     Button2->hide();
-    QFont labelFont(QStringLiteral("Arial"));
-    labelFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    labelFont.setPointSize(12);
-    labelFont.setBold(true);
-    Label1->setFont(labelFont);
-    QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    Label1->setPalette(palette);
     Label1->setText(text);
     Label1->adjustSize();
 
@@ -87,7 +87,6 @@ void TFchyba::prepare(const QString& text) {
     setFixedSize(width, DIALOG_HEIGHT);
     Bevel1->setGeometry(8, 16, width - 16, 57);
     Button1->move((width - OK_WIDTH) / 2, BUTTON_TOP);
-    Button1->setFocus();
 }
 
 void TFchyba::showEvent(QShowEvent* event) {
