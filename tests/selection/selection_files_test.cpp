@@ -1,32 +1,24 @@
 // The selection wired to the real equation files and the program's state.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
-
 #include "engine/cp1250.h"
 #include "engine/engine.h"
 #include "mainwindow/programstate.h"
 #include "problems/selection.h"
+#include "tests/datafiles/testfiles.h"
 
-namespace fs = std::filesystem;
+using SelectionWithFiles = ScratchWorkingFolder;
 
-TEST(SelectionWithFiles, ReadsTheChosenRecordAndReportsAMissingFile) {
-    const fs::path dir = fs::temp_directory_path() / ("velmir-selection-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const fs::path before = fs::current_path();
-    fs::current_path(dir);
-    {
-        std::ofstream out("r11.dat", std::ios::binary);
-        for (int i = 0; i < 4; ++i) {
-            EquationRecord record;
-            record.root = 100 + i;
-            unsigned char bytes[EquationRecord::RECORD_SIZE];
-            record.toBytes(bytes);
-            out.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
-        }
+TEST_F(SelectionWithFiles, ReadsTheChosenRecordAndReportsAMissingFile) {
+    std::string file;
+    for (int i = 0; i < 4; ++i) {
+        EquationRecord record;
+        record.root = 100 + i;
+        unsigned char bytes[EquationRecord::RECORD_SIZE];
+        record.toBytes(bytes);
+        file.append(reinterpret_cast<const char*>(bytes), sizeof bytes);
     }
+    writeBytes("r11.dat", file);
     initSessionState();
     state().session.areaCounts[areaIndexOf(11)] = 4;
     state().session.areaCounts[areaIndexOf(12)] = 4;
@@ -44,7 +36,4 @@ TEST(SelectionWithFiles, ReadsTheChosenRecordAndReportsAMissingFile) {
     EXPECT_EQ(state().currentEquation.root, 102);
     EXPECT_EQ(state().session.currentArea, 12);
     EXPECT_EQ(errorCode, 0);
-
-    fs::current_path(before);
-    fs::remove_all(dir);
 }

@@ -109,9 +109,6 @@ TEST_F(Selection, FirstChoiceOfAnAreaTakesARandomOneOfItsFirstThree) {
     EXPECT_EQ(current.root, 23001);
     EXPECT_EQ(records(selection.currentTriplet), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{0, 1, 0}));
-    EXPECT_EQ(selection.currentPick.code, 23);
-    EXPECT_EQ(selection.currentPick.record, 1);
-    EXPECT_EQ(selection.currentPick.errors, 0);
     EXPECT_FALSE(selection.newTripletNeeded);
     EXPECT_EQ(records(row(23)), records(selection.currentTriplet));
     EXPECT_EQ(used(row(23)), used(selection.currentTriplet));
@@ -155,8 +152,7 @@ TEST_F(Selection, SevenRecordsEndWithAShortTripletThenTheNextArea) {
     finish(0);
     finish(0);  // triplet {6, past, past}; the draw of 2 falls back to record 6
     EXPECT_EQ(reads, (std::vector<Read>{{22, 0}, {22, 3}, {22, 6}}));
-    EXPECT_EQ(selection.currentTriplet[1].code, 255);
-    EXPECT_EQ(selection.currentTriplet[2].record, 255);
+    EXPECT_EQ(records(selection.currentTriplet), (std::vector<int>{6, 255, 255}));
     EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{1, 1, 1}));
     EXPECT_TRUE(warnings.empty());
 
@@ -167,7 +163,6 @@ TEST_F(Selection, SevenRecordsEndWithAShortTripletThenTheNextArea) {
     // The used-up area starts from its beginning the next time.
     EXPECT_EQ(records(row(22)), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(used(row(22)), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(row(22)[0].code, 22);
     EXPECT_EQ(count("present"), 4);
 }
 
@@ -177,7 +172,6 @@ TEST_F(Selection, UsedUpAreasMoveOnPastGroupHeadingsAndIntoEntranceExaminations)
     startArea(scope(), 14, hooks);
     finish(0);
     EXPECT_EQ(session.currentArea, 21);  // the heading 20 is skipped
-    EXPECT_EQ(reads.back().first, 21);
     EXPECT_EQ(row(21)[0].code, 21);
     EXPECT_TRUE(isEmptyTriplet(row(20)));
 
@@ -246,9 +240,7 @@ TEST_F(Selection, GroupHeadingStartsItsFirstArea) {
     startArea(scope(), 20, hooks);
     EXPECT_EQ(session.currentArea, 21);
     EXPECT_EQ(reads, (std::vector<Read>{{21, 0}}));
-    EXPECT_EQ(row(21)[0].code, 21);
     EXPECT_TRUE(isEmptyTriplet(row(20)));
-    EXPECT_EQ(areaName(session.currentArea, ""), cp1250::w1250("Lehké 1"));
 }
 
 TEST_F(Selection, ExerciseIsHandedOutInFileOrderUntilItEnds) {

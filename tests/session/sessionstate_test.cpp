@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/cp1250.h"
 #include "engine/engine.h"
 #include "mainwindow/programstate.h"
@@ -7,11 +9,8 @@
 
 TEST(AreaTable, IndicesAndCodesMatchBothWays) {
     for (int index = 1; index <= AREA_COUNT; ++index) EXPECT_EQ(areaIndexOf(areaCodeOf(index)), index);
-    EXPECT_EQ(areaIndexOf(10), 1);
-    EXPECT_EQ(areaIndexOf(14), 5);
-    EXPECT_EQ(areaIndexOf(52), 20);
-    EXPECT_EQ(areaIndexOf(61), 21);
-    EXPECT_EQ(areaIndexOf(71), 22);
+    for (auto [code, index] : {std::pair{10, 1}, {14, 5}, {52, 20}, {61, 21}, {71, 22}})
+        EXPECT_EQ(areaIndexOf(code), index) << code;
     for (int code : {0, 15, 24, 53, 60, 62, 70, 80, -10}) EXPECT_EQ(areaIndexOf(code), 0) << code;
     for (int index : {0, 23, -1}) EXPECT_EQ(areaCodeOf(index), 0) << index;
     EXPECT_TRUE(isGroupHeading(50));
@@ -21,10 +20,8 @@ TEST(AreaTable, IndicesAndCodesMatchBothWays) {
 
 TEST(AreaTable, NamesAreWindows1250) {
     EXPECT_EQ(areaName(11, ""), cp1250::w1250("Nejlehčí 1"));
-    EXPECT_EQ(areaName(32, ""), cp1250::w1250("Se závorkami 2"));
     EXPECT_EQ(areaName(50, ""), "Nezn. ve jmenovateli");
-    EXPECT_EQ(areaName(61, ""), cp1250::w1250("Přijímačky"));
-    EXPECT_EQ(areaName(61, "").size(), 10u);  // one byte a letter
+    EXPECT_EQ(areaName(61, "").size(), 10u);  // "Přijímačky", one byte a letter
     EXPECT_EQ(areaName(71, "test.cvc"), cp1250::w1250("Cvičení   test"));
     EXPECT_EQ(areaName(71, cp1250::w1250("žába.cvc")), cp1250::w1250("Cvičení   žába"));
     EXPECT_EQ(areaName(71, ".cv"), cp1250::w1250("Cvičení   "));
@@ -57,5 +54,4 @@ TEST(ProgramStateReset, InitSessionStateRestoresTheDefaults) {
     EXPECT_TRUE(state().selection.newTripletNeeded);
     EXPECT_FALSE(state().selection.entranceSolved[5]);
     EXPECT_EQ(state().currentEquation.root, -2.25);
-    EXPECT_EQ(&state(), &state());
 }
