@@ -88,38 +88,37 @@ TEST(Layout, EditLevelFollowsTheByteBeforeTheCaret) {
 }
 
 TEST(Layout, PowersHangFromTheTopOrBelowTheBar) {
+    // x^2 + 3^4 over y^3, cell by cell: level after it, top below the band, size.
     Laid l(wl("x^2`+[{3^4`}<y^3`>]"));
-    const int base = 100;
+    struct Row { int i, level, top, size; } rows[] = {
+        {2, MAIN_EXPONENT, 1, 16},         {3, MAIN_EXPONENT, 1, 16},
+        {4, MAIN_LEVEL, 1, 24},            {9, DENOMINATOR_EXPONENT, 26, 8},
+        {10, DENOMINATOR_EXPONENT, 26, 8}, {11, DENOMINATOR_LEVEL, 26, 14},
+        {15, NUMERATOR_EXPONENT, 1, 8},    {16, NUMERATOR_EXPONENT, 1, 8},
+        {17, NUMERATOR_LEVEL, 1, 14},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(std::vector<int>({l[r.i].level, l[r.i].y, l[r.i].fontSize}),
+                  std::vector<int>({r.level, 100 + r.top, r.size})) << r.i;
+    // Power markers take no room; the base line goes on below the exponent.
     EXPECT_EQ(l[2].width, 0);
-    EXPECT_EQ(l[2].level, MAIN_EXPONENT);
-    EXPECT_EQ(l[3].y, base + 1);
-    EXPECT_EQ(l[3].fontSize, 16);
     EXPECT_EQ(l[3].x, l[1].x + l[1].width);
-    EXPECT_EQ(l[4].level, MAIN_LEVEL);
-    EXPECT_EQ(l[5].y + l[5].height, base + 44);
-    // In the denominator: level 4, from base+26, size 8.
-    EXPECT_EQ(l[9].level, DENOMINATOR_EXPONENT);
-    EXPECT_EQ(l[9].y, base + 26);
-    EXPECT_EQ(l[9].fontSize, 8);
-    EXPECT_EQ(l[10].y, base + 26);
-    EXPECT_EQ(l[11].y, base + 26);
-    EXPECT_EQ(l[11].level, DENOMINATOR_LEVEL);
-    // In the numerator: level 5, from the band's top.
-    EXPECT_EQ(l[15].level, NUMERATOR_EXPONENT);
-    EXPECT_EQ(l[15].y, base + 1);
-    EXPECT_EQ(l[16].y, base + 1);
-    EXPECT_EQ(l[17].level, NUMERATOR_LEVEL);
+    EXPECT_EQ(l[5].y + l[5].height, 100 + 44);
 }
 
-TEST(Layout, BandFollowsTheCurrentLine) {
+TEST(Draw, TheWhiteBandOfTheCurrentLineComesFirst) {
     Laid l("2x", 1, 4);
     EXPECT_EQ(l[1].y + l[1].height, 100 + 3 * 50 + 44);
-    const DrawOps ops = l.draw();
-    EXPECT_EQ(ops.front().kind, DrawOp::FILL);
-    EXPECT_EQ(ops.front().y, 251);
-    EXPECT_EQ(ops.front().y2, 300);
-    EXPECT_EQ(ops.front().x, 11);
-    EXPECT_EQ(ops.front().x2, 609);
+    const DrawOp band = l.draw().front();
+    EXPECT_EQ(std::vector<int>({band.kind, band.x, band.y, band.x2, band.y2}),
+              std::vector<int>({DrawOp::FILL, 11, 251, 609, 300}));
+    EXPECT_EQ(band.colour, WHITE);
+
+    // An empty line paints only its band and is never full.
+    Laid empty("");
+    empty.lineFull = true;
+    EXPECT_EQ(empty.draw().size(), 1u);
+    EXPECT_FALSE(empty.lineFull);
 }
 
 TEST(Layout, NoteKeepsAThirtyPixelGap) {
@@ -163,20 +162,16 @@ TEST(Layout, TrailingSpacesAndTheHundredCellLimit) {
     cut.draw();  // must not read past the cells
 }
 
-TEST(Draw, EqualsSignStandsNearTheMiddle) {
-    Laid l("2x+3=7");
-    l.draw();
-    const int mid = 10 + 300;
-    EXPECT_EQ(l[5].x, mid - 2 * l[5].width + 4);
-    EXPECT_FALSE(l.lineFull);
-    // Every cell moved by the same amount.
-    EXPECT_EQ(l[2].x - l[1].x, 12);
-}
-
-TEST(Draw, LineWithoutEqualsAlignsOnItsLastCharacter) {
-    Laid l("2x+3");
-    l.draw();
-    EXPECT_EQ(l[4].x, 310 - 2 * l[4].width + 4);
+TEST(Draw, AlignsOnTheEqualsSignOrTheLastCharacterNearTheMiddle) {
+    // The aligned character's cell stands two widths left of the middle, all
+    // cells moved alike, 4 pixels more.
+    for (const auto& [text, k] : {std::pair<std::string, int>{"2x+3=7", 5}, {"2x+3", 4}}) {
+        Laid l(text);
+        l.draw();
+        EXPECT_EQ(l[k].x, 10 + 300 - 2 * l[k].width + 4) << text;
+        EXPECT_EQ(l[2].x - l[1].x, 12) << text;
+        EXPECT_FALSE(l.lineFull);
+    }
 }
 
 TEST(Draw, LongLinesShiftLeftButNeverPastTheStart) {
@@ -212,16 +207,6 @@ TEST(Draw, LineFullWithinTwentyPixelsOfTheEnd) {
     check.draw(true);
     EXPECT_EQ(check[1].x, 10 + 14);
     EXPECT_FALSE(check.lineFull);
-}
-
-TEST(Draw, EmptyLinePaintsOnlyItsBand) {
-    Laid l("");
-    l.lineFull = true;
-    const DrawOps ops = l.draw();
-    ASSERT_EQ(ops.size(), 1u);
-    EXPECT_EQ(ops[0].kind, DrawOp::FILL);
-    EXPECT_EQ(ops[0].colour, WHITE);
-    EXPECT_FALSE(l.lineFull);
 }
 
 TEST(Draw, EmptyFractionIsSixMarkersAndAFifteenPixelBar) {

@@ -7,22 +7,16 @@
 
 #include "editor/layout.h"
 
-inline std::string wl(const std::string& pattern) {
-    std::string out;
-    for (char ch : pattern) {
-        switch (ch) {
-        case '[': out += static_cast<char>(FRACTION_START); break;
-        case '{': out += static_cast<char>(DENOMINATOR_START); break;
-        case '}': out += static_cast<char>(DENOMINATOR_END); break;
-        case '<': out += static_cast<char>(NUMERATOR_START); break;
-        case '>': out += static_cast<char>(NUMERATOR_END); break;
-        case ']': out += static_cast<char>(FRACTION_END); break;
-        case '^': out += static_cast<char>(POWER_START); break;
-        case '`': out += static_cast<char>(POWER_END); break;
-        default: out += ch;
-        }
+inline std::string wl(std::string pattern) {
+    static const std::string standIns = "[{}<>]^`";
+    static const unsigned char markers[] = {FRACTION_START,  DENOMINATOR_START, DENOMINATOR_END,
+                                            NUMERATOR_START, NUMERATOR_END,     FRACTION_END,
+                                            POWER_START,     POWER_END};
+    for (char& ch : pattern) {
+        const size_t k = standIns.find(ch);
+        if (k != std::string::npos) ch = static_cast<char>(markers[k]);
     }
-    return out;
+    return pattern;
 }
 
 // Every character is half its size wide, "1" (what markers measure) a third;
