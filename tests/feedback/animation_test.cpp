@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "engine/cp1250.h"
+#include "mainwindow/geometry.h"
 
 namespace {
 
@@ -170,12 +170,11 @@ TEST_F(Fixture, GapsAndDamagedPhasesDrawNothing) {
 }
 
 TEST_F(Fixture, DamagedIntervalDoesNotMakeTheTimerSpin) {
-    script[3] = record({"1"}, 0, 10);
-    animation.startAnimation(3);
-    EXPECT_EQ(animation.timerInterval(), 250);
-    script[4] = record({"1"}, -7, 10);
-    animation.startAnimation(4);
-    EXPECT_EQ(animation.timerInterval(), 250);
+    for (int interval : {0, -7}) {
+        script[3] = record({"1"}, interval, 10);
+        animation.startAnimation(3);
+        EXPECT_EQ(animation.timerInterval(), 250) << interval;
+    }
 }
 
 TEST_F(Fixture, TimersStepOnlyARunningAnimation) {
@@ -242,39 +241,17 @@ TEST_F(Fixture, MaleokTakesTheUnitsDigitOfTheSeconds) {
     EXPECT_EQ(sink.sounds.back(), "maleoky");
 }
 
-TEST_F(Fixture, ReadsTheRealFileFormat) {
-    const std::string path = ::testing::TempDir() + "feedback_an.dax";
-    std::vector<AnimationRecord> records(4, record({"1"}, 100, 10));
-    records[3] = record({"3", "4", "5"}, 200, 30, 1, "maleok");
-    ASSERT_TRUE(writeAnimationFile(path, records));
-    RecordingSink fileSink;
-    Animation fromFile(
-        fileSink, [&](int n, AnimationRecord& out) { return readAnimationFileRecord(path, n, out); },
-        [] { return 3; });
-    fromFile.startAnimation(3);
-    EXPECT_EQ(fromFile.phaseCount(), 3);
-    EXPECT_EQ(fileSink.sounds, (std::vector<std::string>{"maleok3"}));
-    fromFile.startAnimation(8);  // beyond the end of a four-record file
-    EXPECT_EQ(fileSink.warnings.size(), 1u);
-    EXPECT_FALSE(fromFile.animationsEnabled());
-    std::remove(path.c_str());
-}
-
-TEST(MascotGeometry, PositionsRoundHalvesToEven) {
-    PixelPoint p = mascotPosition(1.0, 1.0);  // 25.5 and 14
-    EXPECT_EQ(p.x, 26);
-    EXPECT_EQ(p.y, 14);
-    p = mascotPosition(1.28, 1.28);
-    EXPECT_EQ(p.x, 39);
-    EXPECT_EQ(p.y, 28);
-    PixelPoint b = bubblePosition(1.0, 1.0);
-    EXPECT_EQ(b.x, 81);
-    EXPECT_EQ(b.y, 5);
-    b = bubblePosition(1.28, 1.28);
-    EXPECT_EQ(b.x, 104);
-    EXPECT_EQ(b.y, 6);
-    // On the large picture the bubble starts right of the mascot.
-    EXPECT_GT(b.x, mascotPosition(1.28, 1.28).x + MASCOT_WIDTH);
+TEST(MascotGeometry, AgreesWithTheMainWindowsPlaces) {
+    // Capture and drawing of the mascot and the bubble must land where the
+    // main window keeps them free, on the small and the large picture.
+    for (int width : {800, 1024}) {
+        const MainWindowGeometry g = computeGeometry(width, width * 3 / 4, width, width * 3 / 4);
+        const PixelPoint m = mascotPosition(g.screen.scaleX, g.screen.scaleY);
+        const PixelPoint b = bubblePosition(g.screen.scaleX, g.screen.scaleY);
+        EXPECT_EQ(std::vector<int>({m.x, m.y, b.x, b.y}),
+                  std::vector<int>({g.mascot.x, g.mascot.y, g.bubble.left, g.bubble.top}))
+            << width;
+    }
 }
 
 }  // namespace
