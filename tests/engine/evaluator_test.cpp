@@ -17,87 +17,49 @@ double value(const std::string& expression) {
 
 }  // namespace
 
-TEST(Evaluate, PrecedenceAndSigns) {
-    EXPECT_EQ(value("2*3+4"), 10);
-    EXPECT_EQ(value("2+3*4"), 14);
-    EXPECT_EQ(value("8:2*3"), 12);
-    EXPECT_EQ(value("2*(3+4)"), 14);
-    EXPECT_EQ(value("-(2+3)"), -5);
-    EXPECT_EQ(value("2*-3"), -6);
-    EXPECT_EQ(value("+-3"), -3);          // "+-" is one minus sign
-    EXPECT_EQ(value("(5.0000)"), 5);
-    EXPECT_EQ(value(" 1 + 2 "), 3);        // spaces anywhere are dropped
-    EXPECT_EQ(value("007.50"), 7.5);
-    EXPECT_EQ(value("3*(-2.0000)^(2)"), 12);
-}
-
-TEST(Evaluate, SubtractionChainsAreLeftToRightInValue) {
-    // a - b + c is read as a + ((-b) + c), which is the ordinary result.
-    EXPECT_EQ(value("10-4+3"), 9);
-    EXPECT_EQ(value("10-4-3"), 3);
-    EXPECT_EQ(value("1-2+3-4+5"), 3);
-    EXPECT_EQ(value("2-3*4+5"), -5);
-    EXPECT_EQ(value("2-3^(2)"), -7);
-    EXPECT_EQ(value("0.1+1-1"), 0.1);     // "+1-1" adds exactly nothing
-}
-
-TEST(Evaluate, DivisionChains) {
-    EXPECT_EQ(value("2*6/3"), 4);          // a*(b/c)
-    EXPECT_EQ(value("6/3*2"), 4);          // (a/b)*c
-    EXPECT_EQ(value("(1)/(2)*(6)/(3)"), 1);  // (a/b)*(c/d)
-    EXPECT_EQ(evalCode("8/2/2"), 7);
-    EXPECT_EQ(evalCode("8:2:2"), 7);
-    EXPECT_EQ(evalCode("(1)/(2):3"), 7);
-    EXPECT_EQ(evalCode("5:0"), 6);
-    EXPECT_EQ(evalCode("5/(3-3)"), 6);
-    EXPECT_EQ(evalCode("5/-0"), 6);
-    EXPECT_EQ(evalCode("5/(2+)"), 7);      // a divisor that failed is not tested for 0
-}
-
-TEST(Evaluate, Powers) {
-    EXPECT_EQ(value("2^(3)"), 8);
-    EXPECT_EQ(value("2^(-1)"), 0.5);
-    EXPECT_EQ(value("0^(0)"), 0);
-    EXPECT_EQ(value("5^(0)"), 1);
+TEST(Evaluate, Values) {
+    struct Case { const char* text; double value; };
+    const Case cases[] = {
+        // Precedence and signs; "+-" is one minus sign, spaces anywhere are dropped.
+        {"2*3+4", 10}, {"2+3*4", 14}, {"8:2*3", 12}, {"2*(3+4)", 14}, {"-(2+3)", -5},
+        {"2*-3", -6}, {"+-3", -3}, {"(5.0000)", 5}, {" 1 + 2 ", 3}, {"007.50", 7.5},
+        {"3*(-2.0000)^(2)", 12},
+        // a - b + c is read as a + ((-b) + c), which is the ordinary result;
+        // "+1-1" adds exactly nothing.
+        {"10-4+3", 9}, {"10-4-3", 3}, {"1-2+3-4+5", 3}, {"2-3*4+5", -5}, {"2-3^(2)", -7},
+        {"0.1+1-1", 0.1},
+        // a*(b/c), (a/b)*c, (a/b)*(c/d)
+        {"2*6/3", 4}, {"6/3*2", 4}, {"(1)/(2)*(6)/(3)", 1},
+        // Powers group from the right, the sign applies to the power, near-whole
+        // exponents count as whole, a tiny result is no failure, and a huge
+        // whole exponent must not loop a billion times.
+        {"2^(3)", 8}, {"2^(-1)", 0.5}, {"0^(0)", 0}, {"5^(0)", 1}, {"2^(3)^(2)", 512},
+        {"-2^(2)", -4}, {"(-2)^(2)", 4}, {"(-2)^(3)", -8}, {"2^(2.000001)", 4},
+        {"10^(-400)", 0}, {"1^(1000000000)", 1}, {"0.5^(100000)", 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(value(c.text), c.value) << c.text;
     EXPECT_NEAR(value("4^(0.5)"), 2, 1e-12);
-    EXPECT_EQ(value("2^(3)^(2)"), 512);    // groups from the right
-    EXPECT_EQ(value("-2^(2)"), -4);        // the sign applies to the power
-    EXPECT_EQ(value("(-2)^(2)"), 4);
-    EXPECT_EQ(value("(-2)^(3)"), -8);
-    EXPECT_EQ(value("2^(2.000001)"), 4);   // near-whole exponents count as whole
-    EXPECT_EQ(evalCode("(-4)^(0.5)"), 5);
-    EXPECT_EQ(evalCode("10^(400)"), 5);     // overflow, also of a whole exponent
-    EXPECT_EQ(evalCode("0.1^(-400)"), 5);   // 1 over an underflowed product
-    EXPECT_EQ(value("10^(-400)"), 0);       // a tiny result is no failure
-    EXPECT_EQ(evalCode("2^(5000.5)"), 5);
-    EXPECT_EQ(value("1^(1000000000)"), 1);  // must not loop a billion times
-    EXPECT_EQ(value("0.5^(100000)"), 0);
-    // The operator as the last byte is no power; what follows it is refused.
-    EXPECT_EQ(evalCode("2^"), 7);
-    EXPECT_EQ(evalCode("(2^)"), 7);
-    EXPECT_EQ(evalCode("2^("), 4);
 }
 
-TEST(Evaluate, SyntaxErrors) {
-    EXPECT_EQ(evalCode("(2+3"), 4);
-    EXPECT_EQ(evalCode("2*(3"), 4);
-    EXPECT_EQ(evalCode("2+3)"), 7);
-    EXPECT_EQ(evalCode("(2)3"), 7);
-    EXPECT_EQ(evalCode("2=3"), 7);
-    EXPECT_EQ(evalCode("()"), 15);
-    EXPECT_EQ(evalCode("2*()"), 15);
-    EXPECT_EQ(evalCode("3*"), 15);
-    EXPECT_EQ(evalCode(""), 15);
-    EXPECT_EQ(evalCode("1.2.3"), 7);
-    EXPECT_EQ(evalCode("5."), 3);
-    EXPECT_EQ(evalCode("5.+1"), 3);
-}
-
-TEST(Evaluate, NoOperandWhereOneIsNeeded) {
-    for (const char* text : {"3+", "3-", "--3", "-+3", "++3", ".5", "2*x", "x", "(+)", "2+*3",
-                             "2*/3"}) {
-        EXPECT_EQ(evalCode(text), 7) << text;
-    }
+TEST(Evaluate, ErrorCodes) {
+    struct Case { const char* text; int code; };
+    const Case cases[] = {
+        // Chained divisions, division by zero; a divisor that failed is not tested for 0.
+        {"8/2/2", 7}, {"8:2:2", 7}, {"(1)/(2):3", 7}, {"5:0", 6}, {"5/(3-3)", 6}, {"5/-0", 6},
+        {"5/(2+)", 7},
+        // Powers: a negative base with a fractional exponent, overflow also of a
+        // whole exponent, 1 over an underflowed product.  The operator as the
+        // last byte is no power; what follows it is refused.
+        {"(-4)^(0.5)", 5}, {"10^(400)", 5}, {"0.1^(-400)", 5}, {"2^(5000.5)", 5},
+        {"2^", 7}, {"(2^)", 7}, {"2^(", 4},
+        // Syntax
+        {"(2+3", 4}, {"2*(3", 4}, {"2+3)", 7}, {"(2)3", 7}, {"2=3", 7}, {"()", 15},
+        {"2*()", 15}, {"3*", 15}, {"", 15}, {"1.2.3", 7}, {"5.", 3}, {"5.+1", 3},
+        // No operand where one is needed.
+        {"3+", 7}, {"3-", 7}, {"--3", 7}, {"-+3", 7}, {"++3", 7}, {".5", 7}, {"2*x", 7},
+        {"x", 7}, {"(+)", 7}, {"2+*3", 7}, {"2*/3", 7},
+    };
+    for (const Case& c : cases) EXPECT_EQ(evalCode(c.text), c.code) << c.text;
     EXPECT_EQ(evalCode(std::string("2*") + char(FRACTION_START)), 7);
 }
 

@@ -3,7 +3,6 @@
 // AddressSanitizer or UndefinedBehaviorSanitizer fails it.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <random>
 #include <vector>
 
@@ -95,7 +94,6 @@ TEST(Robustness, RandomAndMutatedLines) {
     Fuzzer fuzz(20240611);
     const double roots[] = {-3, 0, 1.0 / 3, 2.5, 1e9, -1e-7};
     long codes[16] = {};
-    long finalForms = 0;
     for (long i = 0; i < INPUTS; ++i) {
         const std::string line = fuzz.next();
         errorCode = 0;
@@ -109,7 +107,7 @@ TEST(Robustness, RandomAndMutatedLines) {
         ++codes[code];
 
         errorCode = 0;
-        if (isFinalForm(n.empty() ? line : n)) ++finalForms;
+        isFinalForm(n.empty() ? line : n);
 
         errorCode = 0;
         evaluate(i % 2 ? line : n);
@@ -117,9 +115,6 @@ TEST(Robustness, RandomAndMutatedLines) {
             << errorCode;
     }
     errorCode = 0;
-    std::printf("robustness: %ld inputs, each through normalise, checkEquation, isFinalForm "
-                "and evaluate; %ld final forms; check codes:", INPUTS, finalForms);
-    for (int c = 0; c < 16; ++c)
-        if (codes[c]) std::printf(" %d:%ld", c, codes[c]);
-    std::printf("\n");
+    // The inputs reach every outcome of the check, a pass included.
+    for (int c : {0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15}) EXPECT_GT(codes[c], 0) << c;
 }

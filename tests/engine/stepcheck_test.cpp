@@ -38,57 +38,45 @@ TEST(Substitute, LimitOf255Bytes) {
     EXPECT_EQ(errorCode, 3);
 }
 
-TEST(CheckEquation, PassesEquivalentLinesOnly) {
-    EXPECT_EQ(checkCode("2*x+5=4*x+11 ", -3), 0);
-    EXPECT_EQ(checkCode("-6=2*x ", -3), 0);
-    EXPECT_EQ(checkCode("x=-3 ", -3), 0);
-    EXPECT_EQ(checkCode("2*x=6 ", -3), 12);
-    EXPECT_EQ(checkCode("x=5 ", -5), 12);
-    EXPECT_EQ(checkCode("x*x=9 ", -3), 0);
-    EXPECT_EQ(checkCode("x^(2)=9 ", -3), 0);
-    EXPECT_EQ(checkCode("-x^(2)=-9 ", -3), 0);
-    EXPECT_EQ(checkCode("(x+1)/(3)=(2)/(3) ", 1), 0);
-    EXPECT_EQ(checkCode("3*x=1 ", 1.0 / 3), 0);   // 0.999999 against 1
-    EXPECT_EQ(checkCode("2*x= ", 0), 0);          // an empty side is 0
-    EXPECT_EQ(checkCode("=x ", 0), 0);
-    EXPECT_EQ(checkCode("y=2 ", 2), 0);
-}
+struct CheckCase {
+    std::string text;
+    double root;
+    int code;
+};
 
-TEST(CheckEquation, ToleranceBoundaries) {
-    // Relative: |L - R| <= |L + R| / 1000, equality passing.
-    EXPECT_EQ(checkCode("x=5.6 ", 5.6), 0);
-    EXPECT_EQ(checkCode("x=5.61 ", 5.6), 0);
-    EXPECT_EQ(checkCode("x=5.62 ", 5.6), 12);
-    EXPECT_EQ(checkCode("x=1001 ", 999), 0);      // difference 2, tolerance exactly 2
-    EXPECT_EQ(checkCode("x=1001.001 ", 999), 12);
-    EXPECT_EQ(checkCode("x=-5 ", 5), 12);         // sum 0, tolerance 0
-    // Absolute near zero: 0.02 when either side is below 0.01 in magnitude.
-    EXPECT_EQ(checkCode("x=0.015 ", 0), 0);
-    EXPECT_EQ(checkCode("x=0.02 ", 0), 0);        // exactly the margin
-    EXPECT_EQ(checkCode("x=0.0200001 ", 0), 12);
-    EXPECT_EQ(checkCode("x=0.03 ", 0), 12);
-    EXPECT_EQ(checkCode("x=-0.01 ", 0.0099), 0);  // opposite signs, both tiny
-    // 0.01 itself is not below 0.01: the relative rule applies.
-    EXPECT_EQ(checkCode("x=0.0199 ", 0.0099), 0);
-    EXPECT_EQ(checkCode("x=0.0199 ", 0.01), 12);
+TEST(CheckEquation, PassesEquivalentLinesOnly) {
+    const CheckCase cases[] = {
+        {"2*x+5=4*x+11 ", -3, 0}, {"-6=2*x ", -3, 0}, {"x=-3 ", -3, 0}, {"2*x=6 ", -3, 12},
+        {"x=5 ", -5, 12}, {"x*x=9 ", -3, 0}, {"x^(2)=9 ", -3, 0}, {"-x^(2)=-9 ", -3, 0},
+        {"(x+1)/(3)=(2)/(3) ", 1, 0}, {"y=2 ", 2, 0},
+        {"3*x=1 ", 1.0 / 3, 0},  // 0.999999 against 1
+        {"2*x= ", 0, 0}, {"=x ", 0, 0},  // an empty side is 0
+        // Relative tolerance: |L - R| <= |L + R| / 1000, equality passing; a
+        // difference of 2 against a tolerance of exactly 2; a sum of 0.
+        {"x=5.6 ", 5.6, 0}, {"x=5.61 ", 5.6, 0}, {"x=5.62 ", 5.6, 12}, {"x=1001 ", 999, 0},
+        {"x=1001.001 ", 999, 12}, {"x=-5 ", 5, 12},
+        // Absolute near zero: 0.02 when either side is below 0.01 in magnitude,
+        // exactly the margin passing, opposite signs both tiny; 0.01 itself is
+        // not below 0.01, so the relative rule applies.
+        {"x=0.015 ", 0, 0}, {"x=0.02 ", 0, 0}, {"x=0.0200001 ", 0, 12}, {"x=0.03 ", 0, 12},
+        {"x=-0.01 ", 0.0099, 0}, {"x=0.0199 ", 0.0099, 0}, {"x=0.0199 ", 0.01, 12},
+    };
+    for (const CheckCase& c : cases) EXPECT_EQ(checkCode(c.text, c.root), c.code) << c.text << c.root;
 }
 
 TEST(CheckEquation, Codes) {
-    EXPECT_EQ(checkCode("2*x+5 ", 1), 11);
-    EXPECT_EQ(checkCode("2+3=5 ", 1), 10);        // no unknown, even when true
-    EXPECT_EQ(checkCode("x+y=5 ", 1), 9);
-    EXPECT_EQ(checkCode("x=1=1 ", 1), 7);         // a second "=" stays on the right
-    EXPECT_EQ(checkCode("x=(1)/(0) ", 1), 6);
-    EXPECT_EQ(checkCode("x=()/(2) ", 1), 15);
-    EXPECT_EQ(checkCode("x=(1 ", 1), 4);
-    EXPECT_EQ(checkCode("x=2*e ", 1), 7);         // a letter that is not the unknown
-    EXPECT_EQ(checkCode("", 1), 10);
+    // No unknown even when true; a second "=" stays on the right; a letter
+    // that is not the unknown.
+    const CheckCase cases[] = {
+        {"2*x+5 ", 1, 11}, {"2+3=5 ", 1, 10}, {"x+y=5 ", 1, 9}, {"x=1=1 ", 1, 7},
+        {"x=(1)/(0) ", 1, 6}, {"x=()/(2) ", 1, 15}, {"x=(1 ", 1, 4}, {"x=2*e ", 1, 7}, {"", 1, 10},
+        {"x=1 ", 1e300, 8},  // huge roots make the text too long
+    };
+    for (const CheckCase& c : cases) EXPECT_EQ(checkCode(c.text, c.root), c.code) << c.text;
     // Overflow must never let a line pass: infinity equals infinity otherwise.
     const std::string big = "1" + std::string(60, '0') + "^(4)";
     EXPECT_EQ(checkCode("x=" + big + "*" + big + " ", 1), 12);
     EXPECT_EQ(checkCode("x+" + big + "*" + big + "=" + big + "*" + big + " ", 1), 12);
-    // Huge roots make the text too long.
-    EXPECT_EQ(checkCode("x=1 ", 1e300), 8);
     // Does nothing once a code is set, and does not reset it.
     errorCode = 99;
     EXPECT_EQ(checkEquation("x=1 ", 1), 99);
@@ -100,14 +88,15 @@ TEST(CheckEquation, NormalisedWrittenLines) {
         const std::string n = normalise(line);
         return checkEquation(n, root);
     };
-    EXPECT_EQ(check("2x+5=4x+11", -3), 0);
-    EXPECT_EQ(check("2x+5=4x+11/-2x", -3), 0);
-    EXPECT_EQ(check(frac("x+1", "3") + "=" + frac("2", "3"), 1), 0);
-    EXPECT_EQ(check(frac("x+1", "3") + "x=" + frac("2", "3"), 1), 0);
-    EXPECT_EQ(check("x" + pw("2") + "-4=0", 2), 0);
-    EXPECT_EQ(check("2" + pw("3") + "x=16", 2), 0);
-    EXPECT_EQ(check(frac("x+1", "") + "=2", 1), 15);   // empty denominator
-    EXPECT_EQ(check("x=2" + frac("1", "3") + ":3", 1), 7);
+    const CheckCase cases[] = {
+        {"2x+5=4x+11", -3, 0}, {"2x+5=4x+11/-2x", -3, 0},
+        {frac("x+1", "3") + "=" + frac("2", "3"), 1, 0},
+        {frac("x+1", "3") + "x=" + frac("2", "3"), 1, 0},
+        {"x" + pw("2") + "-4=0", 2, 0}, {"2" + pw("3") + "x=16", 2, 0},
+        {frac("x+1", "") + "=2", 1, 15},  // empty denominator
+        {"x=2" + frac("1", "3") + ":3", 1, 7},
+    };
+    for (const CheckCase& c : cases) EXPECT_EQ(check(c.text, c.root), c.code) << c.text;
     // The check by substitution joins the pupil's line with the equation's
     // right side: longer than one written line, still checked.
     std::string side = "x";
