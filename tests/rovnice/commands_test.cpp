@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -63,11 +64,9 @@ TEST(CommandsTest, BadUsageExitsWithTwoAndOneLine) {
 }
 
 TEST(CommandsTest, ListRootTextDropsPaddingOnly) {
-    EXPECT_EQ(rovnice::listRootText("2.50000"), "2.5");
-    EXPECT_EQ(rovnice::listRootText("(-3.0000)"), "-3");
-    EXPECT_EQ(rovnice::listRootText("100.000"), "100");
-    EXPECT_EQ(rovnice::listRootText("1.00000"), "1.0");
-    EXPECT_EQ(rovnice::listRootText("20000"), "20000");
+    const std::pair<const char*, const char*> cases[] = {
+        {"2.50000", "2.5"}, {"(-3.0000)", "-3"}, {"100.000", "100"}, {"1.00000", "1.0"}, {"20000", "20000"}};
+    for (const auto& [numberText, shown] : cases) EXPECT_EQ(rovnice::listRootText(numberText), shown);
 }
 
 class ToolFiles : public ::testing::Test {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "engine/engine.h"
 #include "tools/rovnice/exact.h"
@@ -22,63 +23,43 @@ std::string normalised(const std::string& notationText) {
 
 TEST(ExactTest, RationalsFromRootTexts) {
     Rational r;
-    ASSERT_TRUE(exact::parseRational("2,5", r));
-    EXPECT_EQ(r.text(), "5/2");
-    ASSERT_TRUE(exact::parseRational("-7/14", r));
-    EXPECT_EQ(r.text(), "-1/2");
-    ASSERT_TRUE(exact::parseRational("0.1", r));
+    const std::pair<const char*, const char*> cases[] = {{"2,5", "5/2"}, {"-7/14", "-1/2"}, {"-3", "-3"}, {"0.1", "1/10"}};
+    for (const auto& [text, inLowestTerms] : cases) {
+        ASSERT_TRUE(exact::parseRational(text, r)) << text;
+        EXPECT_EQ(r.text(), inLowestTerms);
+    }
     EXPECT_EQ(r.toDouble(), 0.1);
-    ASSERT_TRUE(exact::parseRational("-3", r));
-    EXPECT_EQ(r.text(), "-3");
     for (const char* bad : {"", "-", "1/0", "1.", ".5", "--1", "1e5", "2/3/4", "x", "1 ", "1/-2"})
         EXPECT_FALSE(exact::parseRational(bad, r)) << bad;
 }
 
 TEST(ExactTest, SolvesLinearEquationsExactly) {
-    struct Case {
-        const char* equation;
-        const char* root;
+    const std::pair<const char*, const char*> cases[] = {
+        {"2x+5=7", "1"}, {"x-5=-14-2x", "-3"}, {"\\frac{x}{3}=\\frac{1}{2}", "3/2"}, {"0.5x=1.25", "5/2"},
+        {"(x+1)^2=x^2+5", "2"}, {"3(x-2)-(x+4)=2", "6"}, {"\\frac{3}{x-1}=\\frac{2}{x+1}", "-5"},
+        {"\\frac{1}{x}+\\frac{1}{2x}=3", "1/2"}, {"(x+1)(x-1)=x^2+x", "-1"}, {"2^3x=4", "1/2"},
+        {"x:4*2=3", "6"},  // (x:4)*2, as the program reads it
     };
-    for (const Case& c : {
-             Case{"2x+5=7", "1"},
-             Case{"x-5=-14-2x", "-3"},
-             Case{"\\frac{x}{3}=\\frac{1}{2}", "3/2"},
-             Case{"0.5x=1.25", "5/2"},
-             Case{"(x+1)^2=x^2+5", "2"},
-             Case{"3(x-2)-(x+4)=2", "6"},
-             Case{"\\frac{3}{x-1}=\\frac{2}{x+1}", "-5"},
-             Case{"\\frac{1}{x}+\\frac{1}{2x}=3", "1/2"},
-             Case{"(x+1)(x-1)=x^2+x", "-1"},
-             Case{"2^3x=4", "1/2"},
-             Case{"x:4*2=3", "6"}  // (x:4)*2, as the program reads it,
-         }) {
-        const exact::Solution s = exact::solveLinear(normalised(c.equation));
-        EXPECT_TRUE(s.ok) << c.equation << ": " << s.problem;
-        EXPECT_EQ(s.root.text(), c.root) << c.equation;
+    for (const auto& [equation, root] : cases) {
+        const exact::Solution s = exact::solveLinear(normalised(equation));
+        EXPECT_TRUE(s.ok) << equation << ": " << s.problem;
+        EXPECT_EQ(s.root.text(), root) << equation;
     }
 }
 
 TEST(ExactTest, ReportsEquationsWithoutOneSolution) {
-    struct Case {
-        const char* equation;
-        const char* problem;
+    const std::pair<const char*, const char*> cases[] = {
+        {"x^2=4", "není po úpravě lineární"}, {"2x=2x+1", "nemá řešení"}, {"2(x+1)=2x+2", "platí pro každé x"},
+        // Multiplying out would give x=1, which makes a denominator 0.
+        {"\\frac{1}{x-1}+\\frac{1}{x+1}=\\frac{2}{x^2-1}", "nemá řešení"},
+        {"\\frac{x}{x-2}=\\frac{2}{x-2}", "nemá řešení"},
+        {"2x=5=5", "více než jedno rovnítko"}, {"2x+5", "chybí rovnítko"}, {"2x=(3", "chybí"},
+        {"x^{x}=2", "exponent obsahuje neznámou"}, {"99999999999999999999999999999999x=1", "příliš"},
     };
-    for (const Case& c : {
-             Case{"x^2=4", "není po úpravě lineární"},
-             Case{"2x=2x+1", "nemá řešení"},
-             Case{"2(x+1)=2x+2", "platí pro každé x"},
-             // Multiplying out would give x=1, which makes a denominator 0.
-             Case{"\\frac{1}{x-1}+\\frac{1}{x+1}=\\frac{2}{x^2-1}", "nemá řešení"},
-             Case{"\\frac{x}{x-2}=\\frac{2}{x-2}", "nemá řešení"},
-             Case{"2x=5=5", "více než jedno rovnítko"},
-             Case{"2x+5", "chybí rovnítko"},
-             Case{"x^{x}=2", "exponent obsahuje neznámou"},
-             Case{"99999999999999999999999999999999x=1", "příliš"},
-             Case{"2x=(3", "chybí"},
-         }) {
-        const exact::Solution s = exact::solveLinear(normalised(c.equation));
-        EXPECT_FALSE(s.ok) << c.equation;
-        EXPECT_NE(s.problem.find(c.problem), std::string::npos) << c.equation << ": " << s.problem;
+    for (const auto& [equation, problem] : cases) {
+        const exact::Solution s = exact::solveLinear(normalised(equation));
+        EXPECT_FALSE(s.ok) << equation;
+        EXPECT_NE(s.problem.find(problem), std::string::npos) << equation << ": " << s.problem;
     }
 }
 
@@ -94,11 +75,9 @@ TEST(ExactTest, SidesAtARootFindZeroDivisors) {
 }
 
 TEST(ExactTest, RootsWrittenBackReadExactly) {
-    EXPECT_EQ(source::rootText(2.5), "2.5");
-    EXPECT_EQ(source::rootText(-3), "-3");
-    EXPECT_EQ(source::rootText(1.0 / 3), "1/3");
-    EXPECT_EQ(source::rootText(-22.0 / 7), "-22/7");
-    EXPECT_EQ(source::rootText(1e-7), "0.0000001");
+    const std::pair<double, const char*> cases[] = {
+        {2.5, "2.5"}, {-3, "-3"}, {1.0 / 3, "1/3"}, {-22.0 / 7, "-22/7"}, {1e-7, "0.0000001"}};
+    for (const auto& [v, text] : cases) EXPECT_EQ(source::rootText(v), text);
     for (double v : {0.1, 1.0 / 3, -5.0 / 6, 123.456, 1e-7, 7.0 / 1000003}) {
         Rational r;
         ASSERT_TRUE(exact::parseRational(source::rootText(v), r)) << source::rootText(v);

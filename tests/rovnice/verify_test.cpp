@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/markers.h"
 #include "problems/equationfile.h"
 #include "tools/rovnice/notation.h"
 #include "tools/rovnice/sourcefile.h"
@@ -161,12 +160,7 @@ TEST(VerifyTest, DuplicatesAndCountsAcrossFiles) {
     std::vector<source::Equation> eqs;
     std::vector<source::Error> errors;
     ASSERT_TRUE(source::parse(GOOD, eqs, errors));
-    std::string dat;
-    for (const source::Equation& e : eqs) {
-        unsigned char buf[EquationRecord::RECORD_SIZE];
-        e.record().toBytes(buf);
-        dat.append(reinterpret_cast<char*>(buf), sizeof buf);
-    }
+    std::string dat = source::fileBytes(eqs);
     verify::Checker d;
     d.checkSourceFile("data/r11.txt", GOOD);
     d.checkDatFile("build/r11.dat", dat);
