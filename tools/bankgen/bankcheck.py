@@ -20,7 +20,6 @@ Usage:  bankcheck.py FILE...     (exit status 1 on any problem)
 The committed `rovnice verify` is the authority for the build; this script
 exists so that the generator can check its own output without a build.
 """
-import math
 import re
 import sys
 from fractions import Fraction
@@ -155,10 +154,7 @@ def guard_problems(items, inner=False):
     allowed = START - {'FRAC'} if inner else START
     for it in items:
         tok = {'c': None, 'frac': 'FRAC', 'pow': 'POW'}[it[0]] or it[1]
-        ok = tok in allowed or tok == 'x'
-        if inner and tok == 'FRAC':
-            ok = False
-        if not ok:
+        if tok not in allowed and tok != 'x':
             probs.append('znak %s nelze napsat na tomto místě' % tok)
         if it[0] == 'frac':
             for part in (it[1], it[2]):
@@ -459,7 +455,7 @@ def read_source(path):
     return blocks
 
 
-def check_line(text, root, where, probs, need_x=True):
+def check_line(text, root, where, probs):
     math_src, note = split_note(text)
     try:
         items = parse_math(math_src)

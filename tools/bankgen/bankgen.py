@@ -49,8 +49,6 @@ def term(c, s='x', first=False):
     c = F(c)
     if s == '':
         body = num(abs(c))
-    elif s.startswith('(') or s.startswith('\\frac'):
-        body = ('' if abs(c) == 1 else num(abs(c))) + s
     else:
         body = ('' if abs(c) == 1 else num(abs(c))) + s
     if c < 0:
@@ -125,11 +123,6 @@ def number_text(v, dec, fraction=fr):
     return fraction(v)
 
 
-def value_text(v, dec):
-    """Right side of the final line."""
-    return number_text(v, dec)
-
-
 def root_text(v, dec):
     """The root as the source's root field writes it: a plain p/q."""
     return number_text(v, dec, lambda f: '%d/%d' % (f.numerator, f.denominator))
@@ -164,16 +157,16 @@ def divide(sol, a, b, xleft=True):
     dec = sol.dec
     if a == 1:
         if not xleft:
-            sol.add('x=' + value_text(v, dec))
+            sol.add('x=' + number_text(v, dec))
         return
     if a == -1:
         sol.note(n_mul(-1))
         if xleft:
-            sol.add('x=' + value_text(v, dec))
+            sol.add('x=' + number_text(v, dec))
         else:
             sol.add(num(v) + '=x' if v.denominator == 1 or dec
                     else fr(v) + '=x')
-            sol.add('x=' + value_text(v, dec))
+            sol.add('x=' + number_text(v, dec))
         return
     sol.note(n_div(a))
     if v.denominator == 1 or (dec and (a.denominator != 1
@@ -186,8 +179,8 @@ def divide(sol, a, b, xleft=True):
             else:
                 sol.add(q + '=x')
         if not xleft:
-            sol.add(value_text(v, dec) + '=x')
-        sol.add('x=' + value_text(v, dec))
+            sol.add(number_text(v, dec) + '=x')
+        sol.add('x=' + number_text(v, dec))
         return
     if a.denominator != 1 or b.denominator != 1:
         raise Retry()
@@ -238,7 +231,6 @@ def solve_terms(sol, L, R, text=None, note_combine='sečteme'):
         R = [t for t in R if t[1] != 'x^2']
         sol.add(E(*L) + '=' + E(*R))
     A, C = coef(L, 'x'), coef(R, 'x')
-    B, D = coef(L, ''), coef(R, '')
     if A == C:
         raise Retry()
     if A and C:
@@ -261,8 +253,6 @@ def solve_terms(sol, L, R, text=None, note_combine='sečteme'):
             sol.add(E((a, 'x')) + '=' + E((d - b, '')))
         else:
             sol.add(E((d - b, '')) + '=' + E((a, 'x')))
-    elif not xleft and a == 1 and len(O) == 1:
-        pass
     divide(sol, a, d - b, xleft)
 
 
@@ -477,7 +467,7 @@ R13 = [
 
 # r14: a fraction with x equals a fraction of numbers ----------------------
 
-def frac_eq(s, p, a, b, c, right=False, whole=False):
+def frac_eq(s, p, a, b, c, right=False):
     """p x / a = b / c (p, b signed): multiply by the common denominator."""
     m = a * c // math.gcd(a, c)
     k = p * (m // a)
@@ -502,11 +492,6 @@ def fx(p, a):
     """The fraction p x / a with the sign of p in front."""
     body = '\\frac{%sx}{%d}' % ('' if abs(p) == 1 else str(abs(p)), a)
     return '-' + body if p < 0 else body
-
-
-def fn(b, c):
-    body = '\\frac{%d}{%d}' % (abs(b), c)
-    return '-' + body if b < 0 else body
 
 
 def r14(rng, kind, p=1, neg=False, right=False):
@@ -547,9 +532,9 @@ def r14(rng, kind, p=1, neg=False, right=False):
         raise Retry()
     s = Sol()
     if right:
-        s.add('%s=%s' % (fn(b, c), fx(p, a)))
+        s.add('%s=%s' % (raw_fr(b, c), fx(p, a)))
     else:
-        s.add('%s=%s' % (fx(p, a), fn(b, c)))
+        s.add('%s=%s' % (fx(p, a), raw_fr(b, c)))
     frac_eq(s, p, a, b, c, right)
     return done(s.lines[0][0], r, s)
 
@@ -1043,7 +1028,7 @@ def solve_items(s, L, R, cond=True):
         note = mul_note(m, keys)
         if keys and cond:
             bad = sorted(F(-q, p) for p, q in keys)
-            c = 'x nesmí být ' + ', '.join(value_text(v, False) for v in bad)
+            c = 'x nesmí být ' + ', '.join(number_text(v, False) for v in bad)
             if all(v.denominator == 1 for v in bad):
                 cand = note + ', ' + c
                 if bankcheck.width(bankcheck.parse_math(eq)) + len(cand) < 44:
@@ -1055,14 +1040,12 @@ def solve_items(s, L, R, cond=True):
     if prods:
         only_sq = all(it[0] == 'SQ' for it in L + R if it[0] != 'T')
         s.note('umocníme' if only_sq else 'roznásobíme')
-        if all(it[1] == 1 for it in prods):
-            L = sum([open_product(it) if it[0] != 'P' else
-                     [('T', c, k) for c, k in item_poly(it)] for it in L], [])
-            R = sum([open_product(it) if it[0] != 'P' else
-                     [('T', c, k) for c, k in item_poly(it)] for it in R], [])
-        else:
-            L = sum([open_product(it) for it in L], [])
-            R = sum([open_product(it) for it in R], [])
+        # with no factor before any product, the other parentheses open too
+        opens = all(it[1] == 1 for it in prods)
+        expand = lambda side: sum([
+            [('T', c, k) for c, k in item_poly(it)]
+            if opens and it[0] == 'P' else open_product(it) for it in side], [])
+        L, R = expand(L), expand(R)
         s.add(side_text(L) + '=' + side_text(R))
     ps = [it for it in L + R if it[0] == 'P']
     if ps:
@@ -1254,10 +1237,6 @@ def sensible(items):
             inners += fs
     if len(inners) != len(set(inners)):
         raise Retry()
-
-
-def I(lo, hi):
-    return lambda rng: rng.randint(lo, hi)
 
 
 R31 = [
