@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "feedback/animscript.h"
 #include "tests/datafiles/testfiles.h"
 
@@ -15,11 +17,6 @@ AnimationRecord sample() {
     return record;
 }
 
-int32_t int32At(const unsigned char* bytes, int offset) {
-    return static_cast<int32_t>(bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-                                static_cast<uint32_t>(bytes[offset + 3]) << 24);
-}
-
 std::string textAt(const unsigned char* bytes, int offset) {
     return std::string(reinterpret_cast<const char*>(bytes + offset + 1), bytes[offset]);
 }
@@ -29,14 +26,9 @@ std::string textAt(const unsigned char* bytes, int offset) {
 TEST(AnimationRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
     unsigned char bytes[ANIMATION_RECORD_SIZE];
     encodeAnimationRecord(sample(), bytes);
-    EXPECT_EQ(bytes[0], 0x04);
-    EXPECT_EQ(bytes[3], 0x01);
-    const char* phases[5] = {"3", "14", "", "", "16"};
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(textAt(bytes, 61 + 13 * k), phases[k]) << "phase " << k + 1;
-    EXPECT_EQ(int32At(bytes, 128), -10);
-    EXPECT_EQ(bytes[128], 0xF6);
-    EXPECT_EQ(bytes[131], 0xFF);
-    EXPECT_EQ(int32At(bytes, 132), 25);
+    EXPECT_EQ(std::vector<int>(bytes, bytes + 4), (std::vector<int>{0x04, 0x03, 0x02, 0x01}));
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(textAt(bytes, 61 + 13 * k), sample().phase[k]) << "phase " << k + 1;
+    EXPECT_EQ(std::vector<int>(bytes + 128, bytes + 136), (std::vector<int>{0xF6, 0xFF, 0xFF, 0xFF, 25, 0, 0, 0}));
     EXPECT_EQ(textAt(bytes, 136), "maleok");
 }
 
