@@ -37,7 +37,6 @@ void answerDialogSoon(std::function<void(TFchyba*)> answer) {
 TEST(WarningDialog, WidthFollowsTheTextWithOkCentred) {
     TFchyba* dialog = warningDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("Upozornění"));
 
     dialog->prepare(QString::fromUtf8("Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."));
     const int longWidth = dialog->width();
@@ -108,10 +107,14 @@ struct BubbleTest : ::testing::Test {
 };
 
 TEST_F(BubbleTest, SaveDrawEraseRestoresThePicturePixelForPixel) {
-    for (bool withFile : {true, false}) {
+    // BMP files may load as palette pictures: they are restored too.
+    const struct { bool withFile; QImage::Format format; } cases[] = {
+        {true, QImage::Format_RGB32}, {false, QImage::Format_RGB32}, {false, QImage::Format_Indexed8}};
+    for (const auto& [withFile, format] : cases) {
         if (withFile) writeBubblePicture();
         else QFile::remove(root() + QStringLiteral("system/bublina.bmp"));
-        QImage original = picture;
+        picture = patternedPicture(400, 300).convertToFormat(format);
+        const QImage original = picture.convertToFormat(QImage::Format_RGB32);
         SpeechBubble bubble(&picture, QPoint(104, 6), repaint, root());
         bubble.saveBubbleBackground();
         bubble.showBubble(cp1250::w1250("Pro další příklad"), cp1250::w1250("klikni nebo ťukni."), "");
@@ -125,7 +128,7 @@ TEST_F(BubbleTest, SaveDrawEraseRestoresThePicturePixelForPixel) {
         bubble.showBubble("a", "b", "c");
         bubble.eraseBubble();
         EXPECT_FALSE(bubble.bubbleShown());
-        EXPECT_EQ(picture, original) << "with bublina.bmp: " << withFile;
+        EXPECT_EQ(picture, original) << "with bublina.bmp: " << withFile << ", format " << format;
         EXPECT_EQ(repaints.back(), QRect(104, 6, 189, 83));
     }
 }
@@ -141,21 +144,14 @@ TEST_F(BubbleTest, EmptyLinesDrawNothing) {
     // Line 1 sits at y 17; the rows of lines 2 and 3 are as in an empty bubble.
     EXPECT_NE(oneLine.copy(0, 17, 189, 14), empty.copy(0, 17, 189, 14));
     EXPECT_EQ(oneLine.copy(0, 33, 189, 50), empty.copy(0, 33, 189, 50));
+    // No line stays behind for the next bubble.
+    bubble.showBubble("", "", "");
+    EXPECT_EQ(picture.copy(bubble.rect()), empty);
     // Erasing with no bubble shown still restores the saved background.
     bubble.eraseBubble();
     const QImage restored = picture;
     bubble.eraseBubble();
     EXPECT_EQ(picture, restored);
-}
-
-TEST_F(BubbleTest, PalettePicturesAreRestoredToo) {
-    QImage indexed = patternedPicture(300, 100).convertToFormat(QImage::Format_Indexed8);
-    const QImage asRgb = indexed.convertToFormat(QImage::Format_RGB32);
-    SpeechBubble bubble(&indexed, QPoint(81, 5), repaint, root());
-    bubble.saveBubbleBackground();
-    bubble.showBubble("x", "", "");
-    bubble.eraseBubble();
-    EXPECT_EQ(indexed.convertToFormat(QImage::Format_RGB32), asRgb);
 }
 
 TEST_F(BubbleTest, WaitBlocksUntilTheBubbleIsErased) {
@@ -209,17 +205,14 @@ TEST(Mascot, FramesCopyOnlyOpaquePixelsOverTheSavedBackground) {
     EXPECT_EQ(repaints, 4);
 }
 
-TEST(Sound, MissingDeviceOrFileIsSilentAndQuick) {
+TEST(Sound, MissingDeviceOrFileIsSilent) {
     QTemporaryDir dir;
     SoundPlayer player(dir.path() + QLatin1Char('/'));
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < 10; ++i) player.play("cink");
-    player.play("");
+    player.play("cink");
+    player.play("cink");  // looked for again
     player.stop();
     playSound("cink");
     EXPECT_FALSE(player.lastRequestPlayed());
-    EXPECT_LT(clock.elapsed(), 5000);
 }
 
 struct FeedbackTest : ::testing::Test {
