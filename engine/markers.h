@@ -3,6 +3,8 @@
 // editor, the equation files and the tools.
 #pragma once
 
+#include <string>
+
 constexpr unsigned char FRACTION_START = 130;
 constexpr unsigned char FRACTION_END = 131;
 constexpr unsigned char NUMERATOR_START = 132;
@@ -19,4 +21,18 @@ constexpr unsigned char POWER_OPERATOR = POWER_START;
 
 inline bool isMarker(unsigned char c) {
     return c >= FRACTION_START && c <= POWER_END && c != CELL_END;
+}
+
+// A fraction as the written line stores it: the denominator before the numerator.
+inline std::string writtenFraction(const std::string& numerator, const std::string& denominator) {
+    std::string s;
+    s += static_cast<char>(FRACTION_START);
+    s += static_cast<char>(DENOMINATOR_START);
+    s += denominator;
+    s += static_cast<char>(DENOMINATOR_END);
+    s += static_cast<char>(NUMERATOR_START);
+    s += numerator;
+    s += static_cast<char>(NUMERATOR_END);
+    s += static_cast<char>(FRACTION_END);
+    return s;
 }

@@ -14,18 +14,8 @@ inline std::string lin(std::string s) {
     return s;
 }
 
-// A fraction as the editor stores it: denominator first.
 inline std::string frac(const std::string& numerator, const std::string& denominator) {
-    std::string s;
-    s += static_cast<char>(FRACTION_START);
-    s += static_cast<char>(DENOMINATOR_START);
-    s += denominator;
-    s += static_cast<char>(DENOMINATOR_END);
-    s += static_cast<char>(NUMERATOR_START);
-    s += numerator;
-    s += static_cast<char>(NUMERATOR_END);
-    s += static_cast<char>(FRACTION_END);
-    return s;
+    return writtenFraction(numerator, denominator);
 }
 
 // An exponent as the editor stores it after its base.

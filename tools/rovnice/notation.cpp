@@ -104,14 +104,7 @@ struct Parser {
         std::string numerator, denominator;
         if (!group(Context::FractionPart, numerator)) return false;
         if (!group(Context::FractionPart, denominator)) return false;
-        out += static_cast<char>(FRACTION_START);
-        out += static_cast<char>(DENOMINATOR_START);
-        out += denominator;
-        out += static_cast<char>(DENOMINATOR_END);
-        out += static_cast<char>(NUMERATOR_START);
-        out += numerator;
-        out += static_cast<char>(NUMERATOR_END);
-        out += static_cast<char>(FRACTION_END);
+        out += writtenFraction(numerator, denominator);
         return true;
     }
 
