@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "editor/caret.h"
 #include "tests/editor/testline.h"
 
@@ -21,6 +23,7 @@ struct Ed {
         ed.caret.shown = true;
     }
     const LayoutCell& cell(int i) const { return ed.lineCells[static_cast<size_t>(i)]; }
+    std::vector<int> at() const { return {ed.caret.x, ed.caret.y, ed.caret.height}; }
 };
 
 }  // namespace
@@ -28,29 +31,24 @@ struct Ed {
 TEST(Caret, EmptyLineCaretStandsInTheMiddleOfItsBand) {
     Ed e("", 1, 3);
     placeCaret(e.ed, e.pic);
-    EXPECT_EQ(e.ed.caret.x, 10 + 128 + 300 - 20);
-    EXPECT_EQ(e.ed.caret.y, 100 + 2 * 50 + 64 + 8);
-    EXPECT_EQ(e.ed.caret.height, 30);
+    EXPECT_EQ(e.at(), (std::vector<int>{10 + 128 + 300 - 20, 100 + 2 * 50 + 64 + 8, 30}));
     EXPECT_FALSE(e.ed.caret.shown);  // taken off before it moves
 
     Ed start("", 1, 3);
     placeCaretAtStart(start.ed, start.pic);
-    EXPECT_EQ(start.ed.caret.x, e.ed.caret.x);
-    EXPECT_EQ(start.ed.caret.y, e.ed.caret.y);
+    EXPECT_EQ(start.at(), e.at());
 
     // In the check phase the line starts at the left.
     Ed check("", 1, 1, true);
     placeCaret(check.ed, check.pic);
-    EXPECT_EQ(check.ed.caret.x, 10 + 128 + 10);
+    EXPECT_EQ(check.at(), (std::vector<int>{10 + 128 + 10, 100 + 64 + 8, 30}));
 }
 
 TEST(Caret, StandsAfterTheByteBeforeIt) {
     Ed e("2x+3", 3);
     const int keypadTop = placeCaret(e.ed, e.pic);
     const LayoutCell& p = e.cell(2);
-    EXPECT_EQ(e.ed.caret.x, p.x + p.width + 128);
-    EXPECT_EQ(e.ed.caret.y, p.y + 64 + 4);
-    EXPECT_EQ(e.ed.caret.height, 30);
+    EXPECT_EQ(e.at(), (std::vector<int>{p.x + p.width + 128, p.y + 64 + 4, 30}));
     EXPECT_EQ(keypadTop, e.ed.caret.y + 50 + 5);
 
     // At position 1 of a written line it stands at the first cell.
@@ -76,9 +74,7 @@ TEST(Caret, AfterAFractionItRisesFromTheBandBottom) {
     Ed e(wl("[{4}<3>]"), 9, 2);
     placeCaret(e.ed, e.pic);
     const LayoutCell& fe = e.cell(8);
-    EXPECT_EQ(e.ed.caret.x, fe.x + 128);
-    EXPECT_EQ(e.ed.caret.y, 100 + 2 * 50 + 64 - fe.height);
-    EXPECT_EQ(e.ed.caret.height, 30);
+    EXPECT_EQ(e.at(), (std::vector<int>{fe.x + 128, 100 + 2 * 50 + 64 - fe.height, 30}));
 }
 
 TEST(Caret, ByteWithoutACellKeepsTheCaretAtTheLineEnd) {
@@ -104,6 +100,5 @@ TEST(Caret, AtStartBeforeTheFirstFreePosition) {
     EXPECT_EQ(e.ed.caret.x, 10 + 128 + 300 - 20);
     Ed f("2x", 1);
     placeCaretAtStart(f.ed, f.pic);
-    EXPECT_EQ(f.ed.caret.x, f.cell(1).x + 128);
-    EXPECT_EQ(f.ed.caret.y, f.cell(1).y + 64 + 4);
+    EXPECT_EQ(f.at(), (std::vector<int>{f.cell(1).x + 128, f.cell(1).y + 64 + 4, 30}));
 }

@@ -121,18 +121,14 @@ TEST(Draw, TheWhiteBandOfTheCurrentLineComesFirst) {
     EXPECT_FALSE(empty.lineFull);
 }
 
-TEST(Layout, NoteKeepsAThirtyPixelGap) {
-    Laid l("2x=6/ab");
-    EXPECT_EQ(l[5].x, l[4].x + l[4].width + 30);
-    EXPECT_EQ(l[6].x, l[5].x + l[5].width);
-    EXPECT_FALSE(l[5].isMarker);
-}
-
 TEST(Layout, MarkerCodesTypedInANoteAreCharacters) {
     // "Š" is byte 138, the code of the power's end; "„" is 132.  In a note they
     // are letters, while a fraction around the note stays a fraction.
     std::string t = "2x=6/" + std::string{static_cast<char>(138), static_cast<char>(132)} + "a";
     Laid l(t);
+    EXPECT_EQ(l[5].x, l[4].x + l[4].width + 30);  // the note keeps its distance
+    EXPECT_EQ(l[6].x, l[5].x + l[5].width);
+    EXPECT_FALSE(l[5].isMarker);
     EXPECT_FALSE(l[6].isMarker);
     EXPECT_FALSE(l[7].isMarker);
     EXPECT_EQ(l[6].level, MAIN_LEVEL);
@@ -174,33 +170,20 @@ TEST(Draw, AlignsOnTheEqualsSignOrTheLastCharacterNearTheMiddle) {
     }
 }
 
-TEST(Draw, LongLinesShiftLeftButNeverPastTheStart) {
-    // The right half overflows: the end comes to 10 pixels inside the area.
-    Laid a("1=" + std::string(30, 'x'));
-    const int rightBefore = a[32].x + a[32].width;
-    a.draw();
-    EXPECT_EQ(a[32].x + a[32].width, 10 + 600 - 10 + 4);
-    EXPECT_LT(a[1].x - 4 - 10, 310);
-    EXPECT_GT(a[1].x, 14);
-    EXPECT_LT(rightBefore, 590);
-    EXPECT_FALSE(a.lineFull);
-
-    // Wider than the area: shift 0, first character 4 pixels right of the left edge.
-    Laid b("1=" + std::string(60, 'x'));
-    b.draw();
-    EXPECT_EQ(b[1].x, 14);
-    EXPECT_TRUE(b.lineFull);
-}
-
-TEST(Draw, LineFullWithinTwentyPixelsOfTheEnd) {
-    // 'x' is 12 wide from x 10: 48 of them end at 586, 49 at 598 (> 590).
-    Laid notFull(std::string(48, 'x'));
-    notFull.draw();
-    EXPECT_FALSE(notFull.lineFull);
-    EXPECT_EQ(notFull[1].x, 14);
-    Laid full(std::string(49, 'x'));
-    full.draw();
-    EXPECT_TRUE(full.lineFull);
+TEST(Draw, LongLinesShiftLeftButNeverPastTheStartAndFillTheLine) {
+    // "x" is 12 wide, "1" 8.  A line whose right half overflows ends 10 pixels
+    // inside the area (at 604, so 1=30x starts at 604 - 380); a wider one
+    // stays 4 pixels right of the area's edge.  A line is full once it ends
+    // within 20 pixels of the area's end: 48 x end at 586, 49 at 598 (> 590).
+    const struct { std::string text; int firstX; bool full; } cases[] = {
+        {"1=" + std::string(30, 'x'), 224, false}, {"1=" + std::string(60, 'x'), 14, true},
+        {std::string(48, 'x'), 14, false},         {std::string(49, 'x'), 14, true}};
+    for (const auto& c : cases) {
+        Laid l(c.text);
+        l.draw();
+        EXPECT_EQ(l[1].x, c.firstX) << c.text.size();
+        EXPECT_EQ(l.lineFull, c.full) << c.text.size();
+    }
 
     // The check phase starts at 14 pixels from the area's edge.
     Laid check("L=2*3");
