@@ -1,7 +1,6 @@
 #include "tools/rovnice/exact.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/engine.h"
 
@@ -526,7 +525,7 @@ Solution solveLinear(const std::string& text) {
         }
         // The root is put back in, so a slip in the algebra above cannot
         // pass a wrong root as the solution.
-        if (!(lv == rv)) {
+        if (lv != rv) {
             s.problem = "vnitřní chyba výpočtu: x = " + root.text() + " rovnici nesplňuje";
             return s;
         }

@@ -228,7 +228,7 @@ void Checker::checkItem(const Item& item) {
         rootKnown = true;
         Item atRoot = item;  // root problems point at the root's own line
         if (item.rootLine > 0) atRoot.lineOf[0] = item.rootLine;
-        if (item.hasExactRoot && !(item.exactRoot == solution.root)) {
+        if (item.hasExactRoot && item.exactRoot != solution.root) {
             report(atRoot, 0, "kořen rovnice je x = " + solution.root.text() + ", zapsán je " +
                                 item.exactRoot.text());
         } else if (!item.hasExactRoot && rec.root != solution.root.toDouble()) {
@@ -266,7 +266,7 @@ void Checker::checkItem(const Item& item) {
             std::string why;
             if (!exact::sidesAt(text, root, left, right, why))
                 report(item, k, why);
-            else if (!(left == right))
+            else if (left != right)
                 report(item, k, "při x = " + root.text() + " přesně neplatí (vlevo " + left.text() +
                                     ", vpravo " + right.text() + ")");
         }
