@@ -178,13 +178,14 @@ TEST(Mascot, FramesCopyOnlyOpaquePixelsOverTheSavedBackground) {
     const QImage original = picture;
     int repaints = 0;
     MascotPainter mascot(&picture, QPoint(26, 14), [&](const QRect&) { ++repaints; });
-    QImage frameA(47, 70, QImage::Format_RGB32), frameB(47, 70, QImage::Format_RGB32);
-    frameA.fill(qRgb(0, 255, 0));  // pixel (1,1) green: transparent
-    frameB.fill(qRgb(255, 0, 255));
-    for (int i = 10; i < 20; ++i) frameA.setPixel(i, 30, qRgb(1, 2, 3));
-    frameB.setPixel(5, 5, qRgb(9, 9, 9));
-    mascot.setImage(3, frameA);
-    mascot.setImage(4, frameB);
+    // The colour of pixel (1,1) is the transparent one.
+    QImage frame(47, 70, QImage::Format_RGB32);
+    frame.fill(qRgb(0, 255, 0));
+    for (int i = 10; i < 20; ++i) frame.setPixel(i, 30, qRgb(1, 2, 3));
+    mascot.setImage(3, frame);
+    frame.fill(qRgb(255, 0, 255));
+    frame.setPixel(5, 5, qRgb(9, 9, 9));
+    mascot.setImage(4, frame);
     mascot.captureBackground();
 
     mascot.drawMascotFrame(3);
