@@ -28,13 +28,10 @@ QImage load(const QString& name) {
 QString mascotName(int frame) { return QString("velmir%1.bmp").arg(frame, 2, 10, QChar('0')); }
 
 TEST(Pictures, EveryFileIsABitmapOfItsSize) {
-    QVector<QPair<QString, QSize>> expected{{"podklad800.bmp", {800, 600}},
-                                           {"podklad.bmp", {1024, 768}},
-                                           {"tachak.bmp", {DIAL_WIDTH, DIAL_HEIGHT}},
-                                           {"bublina.bmp", {BUBBLE_WIDTH, BUBBLE_HEIGHT}},
-                                           {"klavesnice.bmp", {KEYPAD_WIDTH, KEYPAD_HEIGHT}}};
-    for (QString icon : {"zlomek", "mocnina2", "mocnina3", "mocnina4", "hodnoceni", "napoveda",
-                         "ucitel", "konec"})
+    QVector<QPair<QString, QSize>> expected{
+        {"podklad800.bmp", {800, 600}}, {"podklad.bmp", {1024, 768}}, {"tachak.bmp", {DIAL_WIDTH, DIAL_HEIGHT}},
+        {"bublina.bmp", {BUBBLE_WIDTH, BUBBLE_HEIGHT}}, {"klavesnice.bmp", {KEYPAD_WIDTH, KEYPAD_HEIGHT}}};
+    for (QString icon : {"zlomek", "mocnina2", "mocnina3", "mocnina4", "hodnoceni", "napoveda", "ucitel", "konec"})
         expected.push_back({icon + ".bmp", {25, 25}});
     for (int i = 0; i < MASCOT_PICTURES; ++i) expected.push_back({mascotName(i), {MASCOT_WIDTH, MASCOT_HEIGHT}});
     for (const auto& [name, size] : expected) {
@@ -53,14 +50,12 @@ TEST(Pictures, EveryFileIsABitmapOfItsSize) {
 // bounds), as the menu reads them.
 struct Box { int code, left, right, top, bottom; };
 const QVector<Box> kMenuBoxes{
-    {10, 36, 187, 124, 161},  {11, 206, 295, 117, 160}, {12, 328, 434, 117, 152},
-    {13, 459, 537, 115, 175}, {14, 606, 709, 120, 169}, {20, 36, 145, 199, 231},
-    {21, 168, 274, 194, 228}, {22, 300, 487, 191, 226}, {23, 518, 755, 190, 230},
-    {30, 40, 275, 272, 304},  {31, 289, 459, 242, 280}, {32, 305, 505, 289, 321},
-    {33, 503, 774, 249, 298}, {40, 40, 214, 343, 385},  {41, 225, 319, 340, 402},
-    {42, 344, 527, 351, 409}, {43, 548, 769, 339, 408}, {80, 643, 756, 538, 572},
-    {50, 30, 294, 423, 490},  {51, 304, 433, 431, 487}, {52, 481, 731, 434, 520},
-    {61, 45, 435, 523, 555},  {71, 470, 596, 541, 571}};
+    {10, 36, 187, 124, 161}, {11, 206, 295, 117, 160}, {12, 328, 434, 117, 152}, {13, 459, 537, 115, 175},
+    {14, 606, 709, 120, 169}, {20, 36, 145, 199, 231}, {21, 168, 274, 194, 228}, {22, 300, 487, 191, 226},
+    {23, 518, 755, 190, 230}, {30, 40, 275, 272, 304}, {31, 289, 459, 242, 280}, {32, 305, 505, 289, 321},
+    {33, 503, 774, 249, 298}, {40, 40, 214, 343, 385}, {41, 225, 319, 340, 402}, {42, 344, 527, 351, 409},
+    {43, 548, 769, 339, 408}, {80, 643, 756, 538, 572}, {50, 30, 294, 423, 490}, {51, 304, 433, 431, 487},
+    {52, 481, 731, 434, 520}, {61, 45, 435, 523, 555}, {71, 470, 596, 541, 571}};
 
 TEST(StartScreen, AtBothSizesMenuDrawingsKeepToTheirBoxesAndTheEquationBandStaysLight) {
     // width -> code -> pixels covered, from the generator's report.
@@ -73,8 +68,8 @@ TEST(StartScreen, AtBothSizesMenuDrawingsKeepToTheirBoxesAndTheEquationBandStays
     while ((in >> width >> code >> left >> top >> right >> bottom).status() == QTextStream::Ok)
         report[width][code] = QRect(QPoint(left, top), QPoint(right, bottom));
 
-    for (const auto& [width, name] : {qMakePair(800, QString("podklad800.bmp")), qMakePair(1024, QString("podklad.bmp"))}) {
-        const QImage screen = load(name);
+    for (int width : {800, 1024}) {
+        const QImage screen = load(width == 800 ? "podklad800.bmp" : "podklad.bmp");
         const double to800 = 800.0 / width;
         // Around the title the band the program writes the equation into is white.
         for (int x : {110, 150, 250, 660})
@@ -91,8 +86,8 @@ TEST(StartScreen, AtBothSizesMenuDrawingsKeepToTheirBoxesAndTheEquationBandStays
             // The outermost covered pixels, mapped as the program maps a click.
             const QRect mapped(QPoint(std::lround(r.left() * to800), std::lround(r.top() * to800)),
                                QPoint(std::lround(r.right() * to800), std::lround(r.bottom() * to800)));
-            EXPECT_TRUE(QRect(QPoint(box.left + 1, box.top + 1), QPoint(box.right - 1, box.bottom - 1)).contains(mapped))
-                << at;
+            const QRect inside(QPoint(box.left + 1, box.top + 1), QPoint(box.right - 1, box.bottom - 1));
+            EXPECT_TRUE(inside.contains(mapped)) << at;
             // It fills a fair part of its box, so it reads as the target.
             EXPECT_GT(r.width() * r.height() * to800 * to800, 0.3 * (box.right - box.left) * (box.bottom - box.top))
                 << at;
@@ -122,7 +117,8 @@ TEST(Bubble, OutsideIsPureWhiteAndTheTailPointsToTheMascotOnItsLeft) {
     }
     // All four corners are outside, and the shape leaves some outside.
     const QRect all = bubble.rect();
-    for (QPoint p : {all.topLeft(), all.topRight(), all.bottomLeft(), all.bottomRight()}) EXPECT_EQ(bubble.pixel(p), kWhite);
+    for (QPoint p : {all.topLeft(), all.topRight(), all.bottomLeft(), all.bottomRight()})
+        EXPECT_EQ(bubble.pixel(p), kWhite);
     EXPECT_GT(white, 300);
     EXPECT_LT(white, BUBBLE_WIDTH * BUBBLE_HEIGHT / 3);
     EXPECT_LE(leftmost, 4);
@@ -137,7 +133,8 @@ TEST(Bubble, EveryTextSitsOnPlainSilver) {
     QFontMetrics fm(font);
     const QPoint pos[3] = {{31, 17}, {19, 33}, {35, 49}};
     // The program's texts ("line | text"), and any line of 20 ordinary characters.
-    QVector<QPair<int, QString>> texts{{1, "Oooooooooooooooooooo"}, {2, "Oooooooooooooooooooo"}, {3, "Oooooooooooooooooooo"}};
+    const QString ordinary = "O" + QString(19, 'o');
+    QVector<QPair<int, QString>> texts{{1, ordinary}, {2, ordinary}, {3, ordinary}};
     QFile file(BUBBLE_TEXTS);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
@@ -161,15 +158,13 @@ TEST(Keypad, EveryKeyHasAFaceWithinItsAreaAndOffTheRowBoundary) {
          {336, 386}, {388, 440}}};
     QImage pad = load("klavesnice.bmp");
     const QRgb panel = pad.pixel(0, 0);
-    for (int x = 0; x < pad.width(); ++x) {
-        EXPECT_EQ(pad.pixel(x, 38), panel) << x;
-        EXPECT_EQ(pad.pixel(x, 39), panel) << x;
-    }
     for (int row = 0; row < 2; ++row) {
-        // Columns of this row where a key face shows.
+        // Columns of this row where a key face shows; none touches the row boundary (38 | 39).
         QVector<bool> face(pad.width(), false);
-        for (int x = 0; x < pad.width(); ++x)
+        for (int x = 0; x < pad.width(); ++x) {
+            EXPECT_EQ(pad.pixel(x, 38 + row), panel) << "row " << row + 1 << " at " << x;
             for (int y = row * 39; y <= 38 + row * 38; ++y) face[x] = face[x] || pad.pixel(x, y) != panel;
+        }
         // Every run of face columns falls inside one key area.
         for (int x = 0; x < pad.width();) {
             if (!face[x]) { ++x; continue; }
@@ -218,8 +213,8 @@ TEST(Mascot, KeyColourIsTheBackgroundAndNeverInsideTheFigure) {
                 if (c == key) continue;
                 ++figure;
                 // No blend towards the key colour: it would show as a halo.
-                EXPECT_GT(std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) + std::abs(qBlue(c) - qBlue(key)),
-                          120) << "frame " << i << " at " << x << "," << y;
+                EXPECT_GT(std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) +
+                              std::abs(qBlue(c) - qBlue(key)), 120) << "frame " << i << " at " << x << "," << y;
             }
         }
         EXPECT_GT(figure, MASCOT_WIDTH * MASCOT_HEIGHT / 3) << "frame " << i;
