@@ -132,8 +132,6 @@ TEST(DeliveredSettings, LoadsAsTheDeliveredSettings) {
     ProgramSettings settings;
     ASSERT_EQ(loadSettings(settings, DELIVERED_SETTINGS), "");
     EXPECT_FALSE(settings.password.empty());
-    EXPECT_LE(settings.password.size(), 20u);
-    EXPECT_EQ(settings.password, upperCasePassword(settings.password));
     // Falling from grade 1 to grade 4, all within 1..99 %.
     const auto& b = settings.gradeBoundaries;
     EXPECT_TRUE(std::is_sorted(b.rbegin(), b.rend()));

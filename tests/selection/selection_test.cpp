@@ -233,8 +233,6 @@ TEST_F(Selection, ReturningToAnAreaGivesTheLastUnusedEntryOfItsTriplet) {
     setCount(31, 20);
     selection.tripletTable[areaIndexOf(31)] = {TripletEntry{31, 3, 1, 0}, TripletEntry{31, 4, 1, 0},
                                                TripletEntry{31, 5, 0, 0}};
-    selection.currentPick.errors = 0;
-    selection.newTripletNeeded = true;  // the last equation elsewhere went well
     startArea(scope(), 31, hooks);
     EXPECT_EQ(reads, (std::vector<Read>{{31, 5}}));
     finish(3);  // all three given: a new triplet whatever the errors
