@@ -123,7 +123,7 @@ int cmdEval(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
     const int32_t code = errorCode;
     errorCode = 0;
     out << "{\"value\": ";
-    // An overflowing power can end in infinity without an error code; JSON
+    // A product that overflows can end in infinity without an error code; JSON
     // has no word for it, so it is reported as no value.
     if (code > 0 || !std::isfinite(value)) {
         out << "null";

@@ -33,7 +33,9 @@ std::string hexByte(unsigned char b) {
 enum class Context { Top, FractionPart, Power };
 
 struct Parser {
-    std::string text;  // UTF-8; the notation's own characters are ASCII
+    explicit Parser(const std::string& utf8) : text(utf8) {}
+
+    std::string text;  // the notation's own characters are ASCII
     size_t pos = 0;
     std::string error;
 
@@ -199,9 +201,8 @@ std::string printSequence(const std::string& b, bool topLevel) {
 }  // namespace
 
 bool parse(const std::string& utf8, std::string& bytes, std::string& error) {
-    Parser p;
+    Parser p(utf8);
     bytes.clear();
-    p.text = utf8;
     if (!p.sequence(Context::Top, bytes)) {
         error = p.error;
         return false;
@@ -212,8 +213,7 @@ bool parse(const std::string& utf8, std::string& bytes, std::string& error) {
 std::string print(const std::string& bytes) { return printSequence(bytes, true); }
 
 bool parseLinear(const std::string& utf8, std::string& bytes, std::string& error) {
-    Parser p;
-    p.text = utf8;
+    Parser p(utf8);
     bytes.clear();
     while (p.pos < utf8.size()) {
         const size_t i = p.pos;

@@ -212,7 +212,6 @@ void Checker::checkItem(const Item& item) {
     const std::string equation = normalise(rec.slot(0));
     errorCode = 0;
     const exact::Solution solution = exact::solveLinear(equation);
-    errorCode = 0;
     exact::Rational root;
     bool rootKnown = false;
     if (!solution.ok) {
