@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mainwindow/geometry.h"  // roundHalfEven
+#include "engine/rounding.h"
 
 namespace {
 

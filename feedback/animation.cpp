@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "mainwindow/geometry.h"  // roundHalfEven
+#include "engine/rounding.h"
 #include "engine/cp1250.h"
 
 namespace {

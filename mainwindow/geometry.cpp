@@ -2,11 +2,6 @@
 
 #include <cmath>
 
-int32_t roundHalfEven(double value) {
-    // The default rounding mode is to nearest, ties to even.
-    return static_cast<int32_t>(std::nearbyint(value));
-}
-
 std::string startPicturePath(int32_t screenWidth) {
     return screenWidth == 800 ? "system/podklad800.bmp" : "system/podklad.bmp";
 }
@@ -89,11 +84,11 @@ MainWindowGeometry computeGeometry(int32_t screenWidth, int32_t screenHeight, in
 
     // The mascot is centred in a 78 x 78 scaled box; its horizontal offset of
     // 10 follows scaleY, at capture and at drawing alike.
-    g.mascot = {roundHalfEven(10 * sy + (78 * sx - MASCOT_WIDTH) / 2),
-                roundHalfEven(10 * sy + (78 * sy - MASCOT_HEIGHT) / 2)};
-    // The bubble's corner is scaled like the mascot beside it; left where it
-    // is drawn for 800 x 600 it would cover the mascot on a large picture.
-    g.bubble = {roundHalfEven(81 * sx), roundHalfEven(5 * sy), BUBBLE_WIDTH, BUBBLE_HEIGHT};
+    // The mascot and the bubble are placed where the feedback draws them.
+    const PixelPoint mascot = mascotPosition(sx, sy);
+    const PixelPoint bubble = bubblePosition(sx, sy);
+    g.mascot = {mascot.x, mascot.y};
+    g.bubble = {bubble.x, bubble.y, BUBBLE_WIDTH, BUBBLE_HEIGHT};
     g.dial = dialGeometry(sx, sy);
     return g;
 }

@@ -8,12 +8,11 @@
 #include <string>
 
 #include "editor/writtenline.h"
-#include "feedback/animation.h"  // the mascot's and the bubble's sizes
+#include "engine/rounding.h"
+#include "feedback/animation.h"  // the mascot's and the bubble's sizes and places
 #include "mainwindow/sessionstate.h"
 #include "mainwindow/speedometer.h"
 
-// Nearest whole number, halves to the even neighbour.
-int32_t roundHalfEven(double value);
 
 struct Rect {
     int32_t left = 0, top = 0, width = 0, height = 0;
