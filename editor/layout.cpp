@@ -2,27 +2,10 @@
 
 #include <algorithm>
 
+#include "editor/structure.h"
 #include "engine/rounding.h"
 
 namespace {
-
-int enterExponent(int level) {
-    switch (level) {
-    case MAIN_LEVEL: return MAIN_EXPONENT;
-    case DENOMINATOR_LEVEL: return DENOMINATOR_EXPONENT;
-    case NUMERATOR_LEVEL: return NUMERATOR_EXPONENT;
-    default: return level;
-    }
-}
-
-int leaveExponent(int level) {
-    switch (level) {
-    case MAIN_EXPONENT: return MAIN_LEVEL;
-    case DENOMINATOR_EXPONENT: return DENOMINATOR_LEVEL;
-    case NUMERATOR_EXPONENT: return NUMERATOR_LEVEL;
-    default: return level;
-    }
-}
 
 int fontOf(const PageLayout& page, int level) {
     return page.fontSize[static_cast<size_t>(std::clamp(level, 1, 6))];
@@ -44,23 +27,32 @@ std::vector<bool> structuralMarkers(const std::string& text) {
     auto at = [&](int i) -> unsigned char {
         return i >= 1 && i <= n ? static_cast<unsigned char>(text[static_cast<size_t>(i - 1)]) : 0;
     };
+    // A power's exponent is one digit as inserted, or more once an "x" is
+    // typed into it; never empty.
     for (int i = 1; i + 2 <= n; ++i) {
-        if (at(i) == POWER_START && !isMarker(at(i + 1)) && at(i + 2) == POWER_END) {
-            s[i] = s[i + 2] = true;
-            i += 2;
+        if (at(i) != POWER_START) continue;
+        int end = i + 1;
+        while (end <= n && !isMarker(at(end))) ++end;
+        if (end > i + 1 && at(end) == POWER_END) {
+            s[i] = s[end] = true;
+            i = end;
         }
     }
-    // Fractions never nest, so each one's markers are the first matching ones
-    // after its start.
+    // Fractions never nest: no byte with a fraction marker's code lies inside
+    // one, so each one's markers are the next such bytes after its start.  A
+    // "‚†" typed in a note before a fraction is thus not taken for its start.
+    auto isFractionCode = [](unsigned char b) { return b >= FRACTION_START && b <= DENOMINATOR_END; };
+    auto nextFractionCode = [&](int from) {
+        while (from <= n && !isFractionCode(at(from))) ++from;
+        return from;
+    };
     for (int i = 1; i <= n; ++i) {
         if (at(i) != FRACTION_START || at(i + 1) != DENOMINATOR_START) continue;
-        int de = i + 2;
-        while (de <= n && at(de) != DENOMINATOR_END) ++de;
-        if (de > n || at(de + 1) != NUMERATOR_START) continue;
-        int ne = de + 2;
-        while (ne <= n && at(ne) != NUMERATOR_END) ++ne;
-        if (ne > n || at(ne + 1) != FRACTION_END) continue;
-        for (int j : {i, i + 1, de, de + 1, ne, ne + 1}) s[j] = true;
+        const int de = nextFractionCode(i + 2);
+        if (at(de) != DENOMINATOR_END || at(de + 1) != NUMERATOR_START) continue;
+        const int ne = nextFractionCode(de + 2);
+        if (at(ne) != NUMERATOR_END || at(ne + 1) != FRACTION_END) continue;
+        for (int j : {i, i + 1, de, de + 1, ne, ne + 1}) s[static_cast<size_t>(j)] = true;
         i = ne + 1;
     }
     return s;
@@ -82,7 +74,10 @@ int layoutLine(const std::string& fullText, LineCells& cells, PageLayout& page,
 
     for (int i = 1; i <= n; ++i) {
         LayoutCell& c = cells[static_cast<size_t>(i)];
-        const auto b = static_cast<unsigned char>(text[static_cast<size_t>(i - 1)]);
+        auto b = static_cast<unsigned char>(text[static_cast<size_t>(i - 1)]);
+        // The code of a free cell would end the line for every reader: a
+        // damaged line's stray byte of that code stands as a blank instead.
+        if (b == CELL_END) b = ' ';
         c.code = b;
         if (structural[static_cast<size_t>(i)]) {
             c.isMarker = true;

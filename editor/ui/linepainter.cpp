@@ -66,7 +66,11 @@ QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics, cons
 
 QRect LinePainter::layoutAndDraw(EditorState& ed, const std::string& line) {
     layoutLine(line, ed.lineCells, ed.pageLayout, ed.caretPos, metrics_);
-    const DrawOps ops = drawLine(ed);
+    return paintLine(drawLine(ed));
+}
+
+QRect LinePainter::paintLine(const DrawOps& ops) {
+    if (ops.empty()) return QRect();
     // x stays typeable on a full line, so a line can run past the area's end:
     // keep it inside its band rather than leave marks on the picture's margin.
     const DrawOp& band = ops.front();

@@ -51,6 +51,12 @@ public:
     QRect layoutAndDraw(EditorState& ed, const std::string& line);
     QRect layoutAndDraw(EditorState& ed) { return layoutAndDraw(ed, ed.writtenLine); }
 
+    // Paints a drawn line (its band first), kept inside the band.
+    QRect paintLine(const DrawOps& ops);
+
+    // The measuring the painting agrees with, for the editor's operations.
+    QtTextMetrics& metrics() { return metrics_; }
+
     QRect clearEquationBand(const ScreenGeometry& g);
     QRect clearWritingArea(const ScreenGeometry& g, const PageLayout& page);
     QRect drawRuledLines(const PageLayout& page);
