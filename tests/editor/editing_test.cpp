@@ -46,6 +46,18 @@ TEST(Editing, FractionsAndPowersGoInWholeWithTheCaretsLevel) {
     for (const Case& c : cases) check(c);
 }
 
+TEST(Editing, AnExponentWithTheUnknownInItStaysAnExponent) {
+    ScriptedEditor e("x");
+    e.run("^2Lx");
+    const auto& cells = e.ed.lineCells;
+    EXPECT_TRUE(cells[2].isMarker && cells[5].isMarker);
+    EXPECT_EQ(std::vector<int>({cells[3].level, cells[4].level, cells[3].fontSize}),
+              std::vector<int>({MAIN_EXPONENT, MAIN_EXPONENT, 16}));
+    // and goes whole once its last byte is deleted
+    e.run("XB");
+    EXPECT_EQ(e.shown(), "x|");
+}
+
 TEST(Editing, NoLineGrowsPastAHundredBytes) {
     // A wide page, so that only the byte count refuses.
     const std::string note = "2x=6/";
