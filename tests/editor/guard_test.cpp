@@ -47,9 +47,15 @@ TEST(Guard, AfterEachClassOfByteAndAtEachLevel) {
     for (const auto& c : cases) {
         ScriptedEditor e(c.line);
         EXPECT_EQ(allowedOf(e.ed), c.allowed) << c.line;
-        EXPECT_EQ(toolbarOf(e.ed.allowedNext),
-                  (ToolbarState{e.ed.allowedNext.test(FRACTION_START), e.ed.allowedNext.test(POWER_START)}));
     }
+
+    // Every operation hands the buttons the guard's word: none right after a
+    // fraction was begun, the powers after a numerator's digit.
+    ScriptedEditor e("2");
+    e.run("#");
+    EXPECT_EQ(e.last.toolbar, (ToolbarState{false, false}));
+    e.run("3");
+    EXPECT_EQ(e.last.toolbar, (ToolbarState{false, true}));
 }
 
 TEST(Guard, StateTheTableLeavesAlone) {
