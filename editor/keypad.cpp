@@ -41,7 +41,7 @@ KeypadKey keyIn(const KeyArea (&row)[N], int32_t x) {
 
 KeypadKey keypadKeyAt(int32_t x, int32_t y) {
     if (x < 0) return SPACE;
-    return y < keypad::lowerRowTop ? keyIn(upperRow, x) : keyIn(lowerRow, x);
+    return y < KeypadPicture::lowerRowTop ? keyIn(upperRow, x) : keyIn(lowerRow, x);
 }
 
 EditResult keypadPressed(EditorState& ed, const EditorContext& ctx, KeypadKey key) {
@@ -53,7 +53,7 @@ EditResult keypadPressed(EditorState& ed, const EditorContext& ctx, KeypadKey ke
     case KeypadKey::Down: moveDown(ed); break;
     case KeypadKey::Fraction:
         // The guard after it is set by the insertion, as after NUMERATOR_START.
-        return fractionButton(ed, ctx);
+        return fractionButtonReleased(ed, ctx);
     case KeypadKey::Enter:
         r.handOver = HandOver::Enter;
         r.toolbar = toolbarOf(ed.allowedNext);
@@ -75,8 +75,8 @@ EditResult keypadPressed(EditorState& ed, const EditorContext& ctx, KeypadKey ke
 
 int32_t keypadTop(const EditorState& ed, const EditorContext& ctx) {
     const PageLayout& page = ed.pageLayout;
-    const int32_t below = ed.caret.y + page.lineHeight + keypad::gapToCaretLine;
-    if (below + keypad::height <= ctx.windowHeight) return below;
+    const int32_t below = ed.caret.y + page.lineHeight + KeypadPicture::gapToCaretLine;
+    if (below + KeypadPicture::height <= ctx.windowHeight) return below;
     const int32_t lineTop = bandTop(page, page.currentLine) + ctx.picture.top;
-    return std::max(lineTop - keypad::height - keypad::gapToCaretLine, 0);
+    return std::max(lineTop - KeypadPicture::height - KeypadPicture::gapToCaretLine, 0);
 }

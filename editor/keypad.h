@@ -7,12 +7,12 @@
 
 #include "editor/lineeditor.h"
 
-namespace keypad {
-constexpr int32_t width = 441;
-constexpr int32_t height = 77;
-constexpr int32_t lowerRowTop = 39;  // the upper row is y < 39
-constexpr int32_t gapToCaretLine = 5;
-}  // namespace keypad
+struct KeypadPicture {
+    static constexpr int32_t width = 441;
+    static constexpr int32_t height = 77;
+    static constexpr int32_t lowerRowTop = 39;  // the upper row is y < 39
+    static constexpr int32_t gapToCaretLine = 5;
+};
 
 struct KeypadKey {
     enum Kind : uint8_t { Character, Up, Down, Fraction, Enter, Backspace };

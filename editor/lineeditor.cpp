@@ -131,12 +131,12 @@ EditResult keyReleased(EditorState& ed, const EditorContext& ctx, KeyCode key, b
     return finished(ed, r);
 }
 
-EditResult fractionButton(EditorState& ed, const EditorContext& ctx) {
+EditResult fractionButtonReleased(EditorState& ed, const EditorContext& ctx) {
     if (!ed.allowedNext.test(FRACTION_START)) return refusal(ed);
     return insertFraction(ed, ctx);
 }
 
-EditResult powerButton(EditorState& ed, const EditorContext& ctx, unsigned char digit) {
+EditResult powerButtonReleased(EditorState& ed, const EditorContext& ctx, unsigned char digit) {
     if (!ed.allowedNext.test(POWER_START)) return refusal(ed);
     return insertPower(ed, ctx, digit);
 }

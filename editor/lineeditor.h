@@ -65,8 +65,8 @@ EditResult keyReleased(EditorState& ed, const EditorContext& ctx, KeyCode key, b
 
 // The fraction button (BitBtn3) and the power buttons (BitBtn4..BitBtn6,
 // digit '2'..'4'): they act only where the guard allows.
-EditResult fractionButton(EditorState& ed, const EditorContext& ctx);
-EditResult powerButton(EditorState& ed, const EditorContext& ctx, unsigned char digit);
+EditResult fractionButtonReleased(EditorState& ed, const EditorContext& ctx);
+EditResult powerButtonReleased(EditorState& ed, const EditorContext& ctx, unsigned char digit);
 
 // A click on the main picture at (x, y) in picture coordinates
 // (Image1MouseUp): inside the current line's band it puts the caret before

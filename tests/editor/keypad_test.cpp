@@ -41,7 +41,7 @@ TEST(Keypad, KeysWhereThePictureDrawsThemAndSpacesBetween) {
     }
     ASSERT_EQ(keys, 12 + 11);
     for (int row = 1; row <= 2; ++row) {
-        for (int x = 0; x < keypad::width; ++x) {
+        for (int x = 0; x < KeypadPicture::width; ++x) {
             const auto it = drawn.find({row, x});
             const KeypadKey expected = it != drawn.end() ? it->second : ch(' ');
             const int rowEdges[] = {row == 1 ? 0 : 39, row == 1 ? 38 : 76};
@@ -108,8 +108,8 @@ TEST(Keypad, StaysWholeInTheWindowAndOffTheLineBeingWritten) {
                 const int top = placed.keypadTop;
                 const int bandTop = s.areaTop + (line - 1) * 50;
                 EXPECT_GE(top, 0);
-                EXPECT_LE(top + keypad::height, s.windowHeight) << line << text;
-                EXPECT_TRUE(top + keypad::height <= bandTop || top >= bandTop + 50) << line << text;
+                EXPECT_LE(top + KeypadPicture::height, s.windowHeight) << line << text;
+                EXPECT_TRUE(top + KeypadPicture::height <= bandTop || top >= bandTop + 50) << line << text;
             }
         }
     }

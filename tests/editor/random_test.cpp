@@ -30,8 +30,8 @@ void step(ScriptedEditor& e, std::mt19937& rng) {
     case 2:
     case 3:
     case 4: e.apply(keyReleased(e.ed, e.ctx, releases[pick(11)], pick(8) == 0)); break;
-    case 5: e.apply(fractionButton(e.ed, e.ctx)); break;
-    case 6: e.apply(powerButton(e.ed, e.ctx, static_cast<unsigned char>('1' + pick(5)))); break;
+    case 5: e.apply(fractionButtonReleased(e.ed, e.ctx)); break;
+    case 6: e.apply(powerButtonReleased(e.ed, e.ctx, static_cast<unsigned char>('1' + pick(5)))); break;
     case 7:
     case 8: e.apply(keypadPressed(e.ed, e.ctx, keypadKeyAt(pick(450), pick(80)))); break;
     case 9: {

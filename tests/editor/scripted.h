@@ -64,8 +64,8 @@ struct ScriptedEditor {
             case 'X': release(KeyCode::Delete); break;
             case 'N': release(KeyCode::PageUp); break;
             case 'B': type(KEY_BACKSPACE); break;
-            case '#': apply(fractionButton(ed, ctx)); break;
-            case '^': apply(powerButton(ed, ctx, static_cast<unsigned char>(script[++i]))); break;
+            case '#': apply(fractionButtonReleased(ed, ctx)); break;
+            case '^': apply(powerButtonReleased(ed, ctx, static_cast<unsigned char>(script[++i]))); break;
             default: type(static_cast<unsigned char>(k)); break;
             }
         }
