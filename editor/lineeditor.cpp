@@ -1,5 +1,6 @@
 #include "editor/lineeditor.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "editor/editing.h"
@@ -171,7 +172,7 @@ EditResult placeCaretByMouse(EditorState& ed, const EditorContext& ctx, int32_t 
     if (pos < ed.fixedPrefix) pos = ed.fixedPrefix + 1;
     if (pos == ed.fixedPrefix) return finished(ed, {});  // on the prefix's last byte: stay
 
-    ed.caretPos = static_cast<uint8_t>(pos);
+    ed.caretPos = static_cast<uint8_t>(std::min(pos, 255));
     settleCaret(ed);
     guardAtCaret(ed);
     EditResult r;
