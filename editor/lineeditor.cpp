@@ -47,20 +47,12 @@ EditResult finished(const EditorState& ed, EditResult r) {
     return r;
 }
 
-// A change of the bytes: lay out, draw, place the caret, guard it.
-EditResult changed(EditorState& ed, const EditorContext& ctx) {
-    EditResult r;
-    redraw(ed, ctx, r);
-    place(ed, ctx, r);
-    guardAtCaret(ed);
-    return finished(ed, r);
-}
 
 EditResult insertCharacter(EditorState& ed, const EditorContext& ctx, unsigned char ch) {
     ed.allowedNext.set('x');  // the unknown may be typed anywhere
     if (ch == KEY_ENTER) return finished(ed, {});  // Enter acts on its release
     if (!ed.allowedNext.test(ch) || !insertByte(ed, ch)) return refusal(ed);
-    return changed(ed, ctx);
+    return applyChange(ed, ctx);
 }
 
 }  // namespace
@@ -69,17 +61,17 @@ EditResult editKey(EditorState& ed, const EditorContext& ctx, unsigned char byte
     switch (byte) {
     case KEY_BACKSPACE:
         deleteBefore(ed);
-        return changed(ed, ctx);
+        return applyChange(ed, ctx);
     case KEY_DELETE:
         deleteAfter(ed);
-        return changed(ed, ctx);
+        return applyChange(ed, ctx);
     default: return insertCharacter(ed, ctx, byte);
     }
 }
 
 EditResult insertFraction(EditorState& ed, const EditorContext& ctx) {
     if (!insertFractionMarkers(ed)) return refusal(ed);
-    return changed(ed, ctx);
+    return applyChange(ed, ctx);
 }
 
 EditResult insertPower(EditorState& ed, const EditorContext& ctx, unsigned char digit) {
@@ -180,10 +172,18 @@ EditResult placeCaretByMouse(EditorState& ed, const EditorContext& ctx, int32_t 
     return finished(ed, r);
 }
 
+EditResult applyChange(EditorState& ed, const EditorContext& ctx) {
+    settleCaret(ed);
+    EditResult r;
+    redraw(ed, ctx, r);
+    place(ed, ctx, r);
+    guardAtCaret(ed);
+    return finished(ed, r);
+}
+
 EditResult startLine(EditorState& ed, const EditorContext& ctx, const std::string& prefix) {
     ed.writtenLine = prefix;
     ed.fixedPrefix = static_cast<int32_t>(prefix.size());
-    ed.caretPos = static_cast<uint8_t>(prefix.size() + 1);
-    settleCaret(ed);
-    return changed(ed, ctx);
+    ed.caretPos = static_cast<uint8_t>(std::min<size_t>(prefix.size() + 1, 255));
+    return applyChange(ed, ctx);
 }

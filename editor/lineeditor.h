@@ -73,6 +73,11 @@ EditResult powerButtonReleased(EditorState& ed, const EditorContext& ctx, unsign
 // the nearest character, or after it in a numerator or denominator.
 EditResult placeCaretByMouse(EditorState& ed, const EditorContext& ctx, int32_t x, int32_t y);
 
+// After the step flow changed the written line or the caret itself: keeps
+// the caret in range, lays the line out, draws it, places the caret and
+// guards it, as every operation here ends.
+EditResult applyChange(EditorState& ed, const EditorContext& ctx);
+
 // A fresh line on the current display line: it holds `prefix` (the check by
 // substitution's "L=" or " =", which the caret may not enter), the caret
 // after it, and the line-start guard.  Draws the line.
