@@ -47,7 +47,6 @@ EditResult finished(const EditorState& ed, EditResult r) {
     return r;
 }
 
-
 EditResult insertCharacter(EditorState& ed, const EditorContext& ctx, unsigned char ch) {
     ed.allowedNext.set('x');  // the unknown may be typed anywhere
     if (ch == KEY_ENTER) return finished(ed, {});  // Enter acts on its release
