@@ -51,8 +51,8 @@ public:
     QRect layoutAndDraw(EditorState& ed, const std::string& line);
     QRect layoutAndDraw(EditorState& ed) { return layoutAndDraw(ed, ed.writtenLine); }
 
-    QRect clearEquationBand(const ScreenGeometry& g);
-    QRect clearWritingArea(const ScreenGeometry& g, const PageLayout& page);
+    QRect clearEquationBand(const PictureBox& band);
+    QRect clearWritingArea(const PictureBox& writingArea, const PageLayout& page);
     QRect drawRuledLines(const PageLayout& page);
 
 private:

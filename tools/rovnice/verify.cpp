@@ -19,10 +19,6 @@ constexpr size_t MAX_RECORDS = 199;
 
 using engine_detail::isDigit;
 
-bool canBeginLine(unsigned char c) {
-    return isDigit(c) || c == 'x' || c == '(' || c == '+' || c == '-' || c == FRACTION_START;
-}
-
 bool typeable(unsigned char c) {
     return isDigit(c) || c == 'x' || c == '+' || c == '-' || c == '*' || c == ':' || c == '=' ||
            c == '(' || c == ')' || c == '.';
