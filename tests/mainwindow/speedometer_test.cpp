@@ -43,7 +43,7 @@ TEST(Speedometer, EachBandTiltsTheNeedleByItsOwnSlope) {
     // the third and steeply in the fourth.
     const struct { int good, wrong, band, tick, x, y; } rows[] = {
         {99, 1, 1, 0, 11, 32},   {9, 1, 1, 7, 18, 31},    {41, 9, 1, 12, 23, 29},
-        {7, 3, 2, 7, 32, 29},    {31, 19, 2, 12, 37, 28}, {61, 39, 2, 13, 38, 28},
+        {7, 3, 2, 7, 32, 29},    {63, 37, 2, 11, 36, 28}, {31, 19, 2, 12, 37, 28}, {61, 39, 2, 13, 38, 28},
         {21, 29, 3, 12, 51, 33}, {3, 7, 4, 7, 60, 33},    {11, 39, 4, 12, 65, 35},
         {1, 4, 5, -1, 67, 32},
     };
@@ -52,6 +52,9 @@ TEST(Speedometer, EachBandTiltsTheNeedleByItsOwnSlope) {
                      std::to_string(r.tick));
         expectEnd(at(r.good, r.wrong), r.band, r.x, r.y);
     }
+    // 0.85 of a band is 11.9 fourteenths: still tick 11, on the delivered
+    // boundaries too (33 % in the fourth band).
+    expectEnd(at(1, 2, {85, 70, 50, 30}), 4, 53 + 11, 32 + 2);
 }
 
 TEST(Speedometer, OddBoundariesNeverLeaveTheDial) {

@@ -173,6 +173,33 @@ TEST_F(Selection, SevenRecordsEndWithAShortTripletThenTheNextArea) {
     EXPECT_EQ(count("present"), 4);
 }
 
+TEST_F(Selection, RecordsFromTwoHundredOnAreNeverHandedOut) {
+    // Record numbers from 200 on mark entries past the end, so a longer file
+    // ends after record 199: its last triplet is {198, 199, past the end}.
+    setCount(41, 255);
+    setCount(42, 9);
+    startArea(scope(), 41, hooks);
+    for (int i = 0; i < 100 && session.currentArea == 41; ++i) finish(0);
+    ASSERT_EQ(reads.size(), 68u);
+    EXPECT_EQ(reads[66], Read(41, 198));
+    for (size_t i = 0; i + 1 < reads.size(); ++i) EXPECT_LT(reads[i].second, 200) << i;
+    EXPECT_EQ(reads.back(), Read(42, 0));
+    EXPECT_EQ(warnings, std::vector<std::string>{USED_UP});
+}
+
+TEST_F(Selection, ADrawOnAnEntryPastTheEndTakesTheLastUnusedOne) {
+    // Five records: the second triplet is {3, 4, past the end}; a draw of 3
+    // falls back to record 4, the last entry still unused, not to record 3.
+    setCount(12, 5);
+    randoms = {1, 3};
+    startArea(scope(), 12, hooks);
+    finish(0);
+    EXPECT_EQ(reads, (std::vector<Read>{{12, 0}, {12, 4}}));
+    EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{0, 1, 1}));
+    finish(2);  // the same type again: the one left
+    EXPECT_EQ(reads.back(), Read(12, 3));
+}
+
 TEST_F(Selection, GroupHeadingsLeadToTheirFirstAreaAndUsedUpAreasMoveOn) {
     setCount(21, 30);
     startArea(scope(), 20, hooks);

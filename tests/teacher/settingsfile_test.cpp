@@ -152,12 +152,15 @@ TEST_F(SettingsFile, AStoreThatFailsSaysSoAndNeverCreatesOrLengthensTheFile) {
     EXPECT_EQ(readBytes(file()), shortFile);
     EXPECT_EQ(errorCode, 0);
 
-    // Indexes outside the 67 records are never written either.
+    // Indexes outside the 67 records are never written either: the file is
+    // not even opened, so only the store's own message is shown.
     writeRecords(plainRecords());
     const std::string whole = readBytes(file());
+    warnings.clear();
     EXPECT_FALSE(storeSettingsRecord(SETTINGS_RECORD_COUNT, 1.0, warn, file()));
     EXPECT_FALSE(storeSettingsRecord(-1, 1.0, warn, file()));
     EXPECT_EQ(readBytes(file()), whole);
+    EXPECT_EQ(warnings, std::vector<std::string>(2, w("Nepodařilo se zapsat do souboru POM.CFG!")));
 }
 
 TEST_F(SettingsFile, TheRecordWriterReportsToItsCallerAndLeavesTheErrorCodeAlone) {
