@@ -68,7 +68,7 @@ MainWindowGeometry computeGeometry(int32_t screenWidth, int32_t screenHeight, in
     g.caret.y = s.writingTop + 10;
     g.caret.height = 30;
 
-    // The toolbar: one row at the height of BitBtn2; sizes stay as drawn.
+    // The toolbar: one row at the height of the solution button; sizes stay as drawn.
     const int32_t toolbarTop = roundHalfEven(72 * sy + pt);
     g.toolbar[toolbarIndex(ToolbarButton::ShowSolution)] = {roundHalfEven(112 * sx + pl), toolbarTop, 113, 25};
     const int32_t buttonLefts[] = {432, 464, 496, 528, 568, 600, 632, 664};  // Fraction .. Leave
