@@ -1,800 +1,1067 @@
-"""The sixteen areas of the bank: each a list of equation types, easiest
-first; every type gives one triplet."""
-import math
+"""The sixteen areas of the bank.  Each is a list of equation types, easiest
+first; every type gives one triplet.  A type draws the numbers of an
+equation for a root of the kind it asks for: P a positive whole number, N a
+negative one, Z zero, F a positive fraction (a decimal in area 23), M a
+negative one.  One number of the equation may be left as HOLE: the
+generator puts there what makes the equation hold at the root.
+
+Area 61, the entrance examinations, is a list of kinds instead: each kind
+gives three equations, easier to harder, and the schedule at the end
+interleaves them."""
+from dataclasses import dataclass, field
 from fractions import Fraction
 
-from sides import (HOLE, ax_b, b_ax, equation_type, frac, frac_x, over_x,
-                   paren, product, square, term)
-from steps import (Retry, Solution, draw, draw_nonzero, finish_division,
-                   finished, linear,
-                   solve_linear)
-from texts import (decimal_text, factor_text, fraction_text, note_div,
-                   note_mul, quotient_text, term_text, terms_text)
+from expr import (Frac, Group, Prod, Retry, Square, XFrac, X_FACTOR, linear,
+                  num, var)
 
 
-# r11: x plus or minus a number equals a number -------------------------
-
-def r11_xpa(rng, big=False, neg=False):
-    a = rng.randint(11, 49) if big else rng.randint(2, 9)
-    r = rng.randint(10, 60) if big else rng.randint(1, 12)
-    if neg:
-        r = -rng.randint(1, a - 1) if a > 2 else -1
-    b = r + a
-    if b == 0 or b == a:
-        raise Retry()
-    sol = Solution(show_sums=True)
-    sol.add('x+%d=%d' % (a, b), '-%d' % a)
-    sol.add('x=%d-%d' % (b, a))
-    sol.add('x=%d' % r)
-    return finished(sol.lines[0][0], r, sol)
+class Hole:
+    """The number the generator fills in."""
 
 
-def r11_xma(rng, big=False):
-    a = rng.randint(12, 48) if big else rng.randint(2, 9)
-    b = rng.randint(10, 50) if big else rng.randint(1, 12)
-    sol = Solution()
-    sol.add('x-%d=%d' % (a, b), '+%d' % a)
-    sol.add('x=%d+%d' % (b, a))
-    sol.add('x=%d' % (a + b))
-    return finished(sol.lines[0][0], a + b, sol)
+HOLE = Hole()
 
 
-def r11_apx(rng):
-    a = rng.randint(2, 15)
-    r = rng.randint(1, 15)
-    sol = Solution()
-    sol.add('%d+x=%d' % (a, a + r), '-%d' % a)
-    sol.add('x=%d-%d' % (a + r, a))
-    sol.add('x=%d' % r)
-    return finished(sol.lines[0][0], r, sol)
+@dataclass
+class Type:
+    name: str
+    make: object                  # make(rng, root, level) -> (left, right)
+    roots: str                    # the kinds of the three roots
+    solve: dict = field(default_factory=dict)  # options of solver.solve
+    hole: tuple = (-60, 60)       # where the filled-in number may lie
+    pool: dict = field(default_factory=dict)   # root ranges of this type
+    reduce: bool = False          # its fractions are meant to be reduced
+    hole_places: int = 1          # decimal places of the filled-in number
 
 
-def r11_right(rng, minus=False, first=False, big=False):
-    a = rng.randint(11, 39) if big else rng.randint(2, 12)
-    r = rng.randint(10, 60) if big else rng.randint(1, 15)
-    sol = Solution()
-    if minus:
-        if r <= a:
-            r += a
-        b = r - a
-        sol.add('%d=x-%d' % (b, a), '+%d' % a)
-        sol.add('%d+%d=x' % (b, a))
-    else:
-        b = r + a
-        rhs = '%d+x' % a if first else 'x+%d' % a
-        sol.add('%d=%s' % (b, rhs), '-%d' % a)
-        sol.add('%d-%d=x' % (b, a))
-    sol.add('%d=x' % r)
-    sol.add('x=%d' % r)
-    return finished(sol.lines[0][0], r, sol)
+# ------------------------------------------------------------ shorthands
+
+def n(c):
+    return num(c)
 
 
-def r11_xm_neg(rng):
-    a = rng.randint(2, 9)
-    b = draw(rng, 2, 12, (a,))
-    sol = Solution()
-    sol.add('x-%d=-%d' % (a, b), '+%d' % a)
-    sol.add('x=-%d+%d' % (b, a))
-    sol.add('x=%d' % (a - b))
-    return finished(sol.lines[0][0], a - b, sol)
+def x(c=1):
+    return var(c)
 
+
+def x2(c=1):
+    return var(c, 2)
+
+
+def lin(a, b):
+    return linear(a, b)
+
+
+def br(k, side):
+    """k(side)"""
+    return Group(Fraction(k), tuple(side))
+
+
+def xbr(k, side):
+    """k x(side)"""
+    return Group(Fraction(k), tuple(side), True)
+
+
+def prod(k, a, b):
+    return Prod(Fraction(k), tuple(a), tuple(b))
+
+
+def sq(k, inner):
+    return Square(Fraction(k), tuple(inner))
+
+
+def fr(numerator, den, k=1):
+    """numerator over a number; a whole numerator may be given as a number."""
+    if isinstance(numerator, int):
+        numerator = (num(numerator),)
+    return Frac(k, tuple(numerator), den)
+
+
+def frx(p, den, k=1):
+    """p x over a number"""
+    return Frac(k, (var(p),), den)
+
+
+def xfr(numerator, factors, d=1, k=1, factored=True):
+    """numerator over d times the factors (p, q) = p x + q"""
+    if isinstance(numerator, int):
+        numerator = (num(numerator),)
+    return XFrac(k, tuple(numerator), d, tuple(factors), factored)
+
+
+def nz(rng, lo, hi):
+    while True:
+        v = rng.randint(lo, hi)
+        if v:
+            return v
+
+
+def other(rng, lo, hi, *avoid):
+    while True:
+        v = rng.randint(lo, hi)
+        if v not in avoid:
+            return v
+
+
+def coprime(a, b):
+    from math import gcd
+    return gcd(a, b) == 1
+
+
+def t(name, roots, make, **options):
+    solve = {k: options.pop(k) for k in list(options)
+             if k in ('show_sums', 'add_x_first', 'decimals', 'clear_decimals')}
+    return Type(name, make, roots, solve, **options)
+
+
+# r11: x plus or minus a number equals a number ---------------------------
+
+SUMS = dict(show_sums=True, add_x_first=True)
 
 R11 = [
-    lambda rng: r11_xpa(rng),
-    lambda rng: r11_xma(rng),
-    lambda rng: r11_apx(rng),
-    lambda rng: r11_right(rng),
-    lambda rng: r11_right(rng, minus=True),
-    lambda rng: r11_xpa(rng, big=True),
-    lambda rng: r11_right(rng, first=True, big=True),
-    lambda rng: r11_xpa(rng, neg=True),
-    lambda rng: r11_xm_neg(rng),
+    t('x+a=b', 'PPP', lambda g, r, l: ((x(), n(g.randint(2, 9))), (HOLE,)),
+      hole=(2, 30), **SUMS),
+    t('x-a=b', 'PPP', lambda g, r, l: ((x(), n(-g.randint(2, 9))), (HOLE,)),
+      hole=(1, 30), **SUMS),
+    t('a+x=b', 'PZP', lambda g, r, l: ((n(g.randint(2, 12)), x()), (HOLE,)),
+      hole=(2, 30), **SUMS),
+    t('b=x+a', 'PNP', lambda g, r, l: ((HOLE,), (x(), n(g.randint(2, 12)))),
+      hole=(1, 30), **SUMS),
+    t('x+a=b, záporný kořen', 'NNN',
+      lambda g, r, l: ((x(), n(g.randint(3, 15))), (HOLE,)),
+      hole=(1, 30), **SUMS),
+    t('x+a=b, větší čísla', 'PNP',
+      lambda g, r, l: ((x(), n(g.randint(11, 39))), (HOLE,)),
+      hole=(10, 99), pool=dict(P=(10, 45), N=(2, 9)), **SUMS),
+    t('a-x=b', 'PPN', lambda g, r, l: ((n(g.randint(5, 15)), x(-1)), (HOLE,)),
+      hole=(1, 30), **SUMS),
+    t('x-a=-b', 'PNN', lambda g, r, l: ((x(), n(-g.randint(3, 12))), (HOLE,)),
+      hole=(-30, -1), **SUMS),
+    t('-a+x=-b', 'NPN', lambda g, r, l: ((n(-g.randint(4, 20)), x()), (HOLE,)),
+      hole=(-40, -1), pool=dict(P=(2, 15), N=(2, 25)), **SUMS),
 ]
 
 
 # r12: a multiple of x equals a number ------------------------------------
 
-def r12_ax(rng, lo, hi, rlo, rhi, neg_a=False, neg_r=False, frac=False,
-           right=False):
-    a = rng.randint(lo, hi)
-    if neg_a:
-        a = -a
-    if frac:
-        b = draw_nonzero(rng, 1, 3 * abs(a) + 6)
-        if b % a == 0:
+def r12_ax(lo, hi, sign=1):
+    def make(g, r, l):
+        a = sign * g.randint(lo, hi)
+        if (a * r).denominator != 1:
             raise Retry()
-        if neg_r:
-            b = -b
-        r = Fraction(b, a)
-    else:
-        r = rng.randint(rlo, rhi)
-        if neg_r:
-            r = -r
-        b = a * r
-    sol = Solution(show_sums=not frac)
-    if right:
-        sol.add('%d=%s' % (b, term_text(a, 'x', True)))
-    else:
-        sol.add('%s=%d' % (term_text(a, 'x', True), b))
-    finish_division(sol, a, b, not right)
-    return finished(sol.lines[0][0], r, sol)
+        return (x(a),), (HOLE,)
+    return make
+
+
+def r12_b_ax(lo, hi):
+    def make(g, r, l):
+        return (HOLE,), (x(g.randint(lo, hi)),)
+    return make
+
+
+def r12_fraction(sign):
+    def make(g, r, l):
+        return (x(sign * r.denominator),), (HOLE,)
+    return make
 
 
 R12 = [
-    lambda rng: r12_ax(rng, 2, 5, 2, 10),
-    lambda rng: r12_ax(rng, 6, 9, 3, 12),
-    lambda rng: r12_ax(rng, 2, 9, 2, 9, right=True),
-    lambda rng: r12_ax(rng, 11, 25, 2, 9),
-    lambda rng: r12_ax(rng, 2, 9, 0, 0, frac=True),
-    lambda rng: r12_ax(rng, 3, 12, 0, 0, frac=True),
-    lambda rng: r12_ax(rng, 2, 9, 2, 12, neg_r=True),
-    lambda rng: r12_ax(rng, 2, 12, 2, 12, neg_a=True, neg_r=rng.random() < .5),
-    lambda rng: r12_ax(rng, 3, 12, 0, 0, neg_a=True, frac=True,
-                     neg_r=rng.random() < .5),
+    t('ax=b', 'PPP', r12_ax(2, 5), show_sums=True, hole=(4, 60)),
+    t('ax=b, násobilka', 'PPP', r12_ax(6, 9), show_sums=True, hole=(12, 90),
+      pool=dict(P=(2, 10))),
+    t('-x=b', 'NPN', lambda g, r, l: ((x(-1),), (HOLE,))),
+    t('b=ax', 'PNP', r12_b_ax(2, 9), show_sums=True, hole=(-90, 90)),
+    t('ax=b, zlomek', 'FFF', r12_fraction(1), hole=(1, 40),
+      pool=dict(F=((2, 3, 4, 5), 4))),
+    t('ax=-b', 'NZN', r12_ax(2, 9), show_sums=True, hole=(-90, 0)),
+    t('ax=-b, zlomek', 'MMF', r12_fraction(1), hole=(-40, 40),
+      pool=dict(F=((2, 3, 4, 5), 4))),
+    t('-ax=b', 'NPN', r12_ax(2, 9, -1), show_sums=True, hole=(-90, 90)),
+    t('-ax=b, zlomek', 'MFM', r12_fraction(-1), hole=(-40, 40),
+      pool=dict(F=((2, 3, 4, 5), 4))),
 ]
 
 
-# r13: x over a number equals a number -------------------------------------
+# r13: x over a number equals a number ------------------------------------
 
-def r13_xa(rng, lo, hi, neg=False, right=False, minus=False):
-    a = rng.randint(lo, hi)
-    b = rng.randint(2, 12)
-    if neg:
-        b = -b
-    sol = Solution(show_sums=True)
-    lhs = '\\frac{x}{%d}' % a
-    if minus:
-        sol.add('-%s=%d' % (lhs, b), note_mul(a))
-        sol.add('-x=%d' % (a * b))
-        finish_division(sol, -1, a * b)
-        return finished(sol.lines[0][0], -a * b, sol)
-    if right:
-        sol.add('%d=%s' % (b, lhs), note_mul(a))
-        sol.add('%d*%d=x' % (b, a))
-        sol.add('%d=x' % (a * b))
-    else:
-        sol.add('%s=%d' % (lhs, b), note_mul(a))
-        sol.add('x=%d*%d' % (b, a))
-    sol.add('x=%d' % (a * b))
-    return finished(sol.lines[0][0], a * b, sol)
-
-
-def r13_pxa(rng, frac=False, neg=False, right=False):
-    p = rng.randint(2, 7)
-    a = draw(rng, 2, 9, (p,))
-    if math.gcd(p, a) != 1:
-        raise Retry()
-    if frac:
-        b = rng.randint(2, 12)
-        if (a * b) % p == 0:
+def r13(p_range, sign=1, right=False):
+    def make(g, r, l):
+        a = g.randint(2, 6)
+        p = g.randint(*p_range)
+        if not coprime(p, a):
             raise Retry()
-    else:
-        k = rng.randint(1, 4)
-        b = p * k
-    if neg:
-        b = -b
-    r = Fraction(a * b, p)
-    lhs = '\\frac{%dx}{%d}' % (p, a)
-    sol = Solution()
-    if right:
-        sol.add('%d=%s' % (b, lhs), note_mul(a))
-        sol.add('%d=%dx' % (a * b, p))
-        finish_division(sol, p, a * b, xleft=False)
-    else:
-        sol.add('%s=%d' % (lhs, b), note_mul(a))
-        sol.add('%dx=%d' % (p, a * b))
-        finish_division(sol, p, a * b)
-    return finished(sol.lines[0][0], r, sol)
+        side = (Frac(sign, (var(p),), a),)
+        return ((HOLE,), side) if right else (side, (HOLE,))
+    return make
 
 
 R13 = [
-    lambda rng: r13_xa(rng, 2, 5),
-    lambda rng: r13_xa(rng, 6, 10),
-    lambda rng: r13_xa(rng, 2, 9, right=True),
-    lambda rng: r13_xa(rng, 2, 9, neg=True),
-    lambda rng: r13_pxa(rng),
-    lambda rng: r13_pxa(rng, frac=True),
-    lambda rng: r13_xa(rng, 2, 9, minus=True),
-    lambda rng: r13_pxa(rng, neg=True),
-    lambda rng: r13_pxa(rng, frac=True, right=True),
+    t('x/a=b', 'PPP', r13((1, 1)), hole=(2, 12), pool=dict(P=(4, 40))),
+    t('b=x/a', 'PNP', r13((1, 1), right=True), hole=(-12, 12),
+      pool=dict(P=(4, 40), N=(4, 40))),
+    t('x/a=-b', 'NNP', r13((1, 1)), hole=(-12, 12), pool=dict(P=(4, 40),
+                                                            N=(4, 40))),
+    t('-x/a=b', 'NPN', r13((1, 1), -1), hole=(-12, 12),
+      pool=dict(P=(4, 40), N=(4, 40))),
+    t('px/a=b', 'PPN', r13((2, 5)), hole=(-12, 12), pool=dict(P=(2, 15),
+                                                              N=(2, 15))),
+    t('b=px/a', 'PMF', r13((2, 5), right=True), hole=(-12, 12),
+      pool=dict(P=(2, 15), F=((2, 3, 4, 5), 8))),
+    t('px/a=b, zlomek', 'FFM', r13((2, 5)), hole=(-12, 12),
+      pool=dict(F=((2, 3, 4, 5), 8))),
+    t('px/a=-b, větší', 'MNP', r13((3, 7)), hole=(-20, 20),
+      pool=dict(P=(6, 20), N=(6, 20), F=((2, 3, 4), 8))),
+    t('-px/a=b', 'NFP', r13((2, 5), -1), hole=(-12, 12),
+      pool=dict(P=(2, 15), N=(2, 15), F=((2, 3, 4, 5), 8))),
 ]
 
 
-# r14: a fraction with x equals a fraction of numbers ----------------------
+# r14: a fraction with x equals a fraction of numbers ---------------------
 
-def solve_fraction_equation(sol, p, a, b, c, right=False):
-    """p x / a = b / c (p, b signed): multiply by the common denominator."""
-    m = a * c // math.gcd(a, c)
-    k = p * (m // a)
-    rhs = b * (m // c)
-    sol.note(note_mul(m))
-    if k == 1 and not right:
-        if m // c != 1:
-            sol.add('x=%d*%s' % (b, factor_text(m // c)) if b > 0 else
-                  'x=%s*%d' % (factor_text(b), m // c))
-        else:
+def r14(p_range, sign=1, right=False, big=False):
+    def make(g, r, l):
+        a = g.randint(2, 6 if not big else 9)
+        c = other(g, 2, 6 if not big else 9, a)
+        p = g.randint(*p_range)
+        if not coprime(p, a):
             raise Retry()
-        sol.add('x=' + fraction_text(rhs))
-        return
-    if right:
-        sol.add('%d=%s' % (rhs, term_text(k, 'x', True)))
-    else:
-        sol.add('%s=%d' % (term_text(k, 'x', True), rhs))
-    finish_division(sol, k, rhs, not right)
-
-
-def x_fraction_text(p, a):
-    """The fraction p x / a with the sign of p in front."""
-    body = '\\frac{%sx}{%d}' % ('' if abs(p) == 1 else str(abs(p)), a)
-    return '-' + body if p < 0 else body
-
-
-def r14(rng, kind, p=1, neg=False, right=False):
-    if kind == 'amult':          # c a multiple of a, whole root
-        a = rng.randint(2, 5)
-        c = a * rng.randint(2, 3)
-        r = draw(rng, 1, 12, ())
-        if r % a == 0:
+        b = Fraction(sign * p, a) * r * c  # p x / a = b / c at the root
+        if b.denominator != 1 or b == 0 or not coprime(int(b), c):
             raise Retry()
-        b = r * c // a
-        if b % c == 0:
+        if (Fraction(a * c) / __import__('math').gcd(a, c)) > 36:
             raise Retry()
-    elif kind == 'cmult':        # a a multiple of c, whole root
-        c = rng.randint(2, 5)
-        a = c * rng.randint(2, 3)
-        b = rng.randint(1, 3 * c)
-        if b % c == 0:
-            raise Retry()
-    else:                        # free choice
-        a = rng.randint(2, 9)
-        c = draw(rng, 2, 9, (a,))
-        b = rng.randint(1, 2 * c + 4)
-        if b % c == 0:
-            raise Retry()
-        if kind == 'coprime' and math.gcd(a, c) != 1:
-            raise Retry()
-        if kind == 'shared' and math.gcd(a, c) == 1:
-            raise Retry()
-    if p > 1 and math.gcd(p, a) != 1:
-        raise Retry()
-    if neg:
-        b = -b
-    r = Fraction(b * a, c * p)
-    if kind in ('coprime', 'shared') and r.denominator == 1:
-        raise Retry()
-    if r == 1 or r == -1 or abs(r) > 40 or r.denominator > 12 or\
-            a * c // math.gcd(a, c) > 36:
-        raise Retry()
-    sol = Solution()
-    if right:
-        sol.add('%s=%s' % (quotient_text(b, c), x_fraction_text(p, a)))
-    else:
-        sol.add('%s=%s' % (x_fraction_text(p, a), quotient_text(b, c)))
-    solve_fraction_equation(sol, p, a, b, c, right)
-    return finished(sol.lines[0][0], r, sol)
+        lx = (Frac(sign, (var(p),), a),)
+        rn = (Frac(1 if b > 0 else -1, (num(abs(b)),), c),)
+        return (rn, lx) if right else (lx, rn)
+    return make
 
 
 R14 = [
-    lambda rng: r14(rng, 'amult'),
-    lambda rng: r14(rng, 'cmult'),
-    lambda rng: r14(rng, 'coprime'),
-    lambda rng: r14(rng, 'shared'),
-    lambda rng: r14(rng, 'free', right=True),
-    lambda rng: r14(rng, 'free', neg=True),
-    lambda rng: r14(rng, 'free', p=rng.randint(2, 5)),
-    lambda rng: r14(rng, 'free', p=-rng.randint(2, 5)),
-    lambda rng: r14(rng, 'free', p=rng.randint(2, 7), neg=True, right=True),
+    t('x/a=b/c, celý kořen', 'PPP', r14((1, 1)), pool=dict(P=(1, 12))),
+    t('b/c=x/a', 'PFP', r14((1, 1), right=True)),
+    t('x/a=b/c', 'FPN', r14((1, 1)), pool=dict(F=((2, 3, 4, 5, 6), 6))),
+    t('x/a=-b/c', 'NMN', r14((1, 1))),
+    t('px/a=b/c', 'PFN', r14((2, 5))),
+    t('-x/a=b/c', 'MNP', r14((1, 1), -1)),
+    t('px/a=b/c, větší jmenovatele', 'FPM', r14((2, 5), big=True)),
+    t('b/c=-px/a', 'NFP', r14((2, 5), -1, right=True)),
+    t('-px/a=b/c, větší jmenovatele', 'MFN', r14((2, 7), -1, big=True)),
 ]
 
 
-# r21: a x + b = c ---------------------------------------------------------
+# r21: a x + b = c ----------------------------------------------------------
 
-def r21(rng, kind):
-    a = rng.randint(2, 9)
-    b = rng.randint(1, 20)
-    r = rng.randint(1, 10)
-    sol = Solution()
-    if kind == 'plus':
-        left, right = linear(a, b), [(a * r + b, '')]
-    elif kind == 'minus':
-        left, right = linear(a, -b), [(a * r - b, '')]
-        if a * r - b <= 0:
-            raise Retry()
-    elif kind == 'right':
-        left, right = [(a * r + b, '')], linear(a, b)
-    elif kind == 'first':
-        left, right = [(b, ''), (a, 'x')], [(a * r + b, '')]
-    elif kind == 'neg':
-        r = -rng.randint(1, 8)
-        left, right = linear(a, b), [(a * r + b, '')]
-        if a * r + b == 0:
-            raise Retry()
-    elif kind == 'frac':
-        r = Fraction(rng.randint(1, 20), a)
-        if r.denominator == 1:
-            raise Retry()
-        c = a * r + b
-        if c.denominator != 1 or c == 0:
-            raise Retry()
-        left, right = linear(a, b) if rng.random() < .6 else linear(a, -b), None
-        c = a * r + left[1][0]
-        if c == 0:
-            raise Retry()
-        right = [(c, '')]
-    elif kind == 'negcoef':
-        r = draw_nonzero(rng, -6, 6)
-        left, right = [(b, ''), (-a, 'x')], [(b - a * r, '')]
-        if b - a * r == 0:
-            raise Retry()
-    elif kind == 'bothneg':
-        r = -rng.randint(1, 8)
-        left, right = [(-a, 'x'), (-b, '')], [(-a * r - b, '')]
-        if -a * r - b == 0:
-            raise Retry()
-    elif kind == 'rightneg':
-        a = rng.randint(2, 12)
-        r = Fraction(rng.randint(1, 30), a)
-        if r.denominator == 1:
-            raise Retry()
-        c = b - a * r
-        if c.denominator != 1 or c == 0:
-            raise Retry()
-        left, right = [(c, '')], [(b, ''), (-a, 'x')]
-    elif kind == 'big':
-        a = rng.randint(11, 25)
-        b = rng.randint(10, 60)
-        r = -Fraction(rng.randint(1, 3 * a), a)
-        c = a * r + b
-        if r.denominator == 1 or c.denominator != 1 or c == 0:
-            raise Retry()
-        left, right = linear(a, b), [(c, '')]
-    solve_linear(sol, left, right)
-    return finished(sol.lines[0][0], r, sol)
+def r21(form):
+    def make(g, r, l):
+        a = g.randint(2, 9)
+        b = g.randint(1, 15)
+        if form == 'ax+b':
+            return (x(a), n(b)), (HOLE,)
+        if form == 'ax-b':
+            return (x(a), n(-b)), (HOLE,)
+        if form == 'b+ax':
+            return (n(b), x(a)), (HOLE,)
+        if form == 'c=ax+b':
+            return (HOLE,), (x(a), n(b))
+        if form == 'b-ax':
+            return (n(b), x(-a)), (HOLE,)
+        if form == '-ax-b':
+            return (x(-a), n(-b)), (HOLE,)
+        raise ValueError(form)
+    return make
 
 
-R21 = [lambda rng, k=k: r21(rng, k) for k in (
-    'plus', 'minus', 'right', 'first', 'neg', 'frac', 'negcoef', 'bothneg',
-    'rightneg', 'big')]
+R21 = [
+    t('ax+b=c', 'PPP', r21('ax+b'), hole=(1, 60)),
+    t('ax-b=c', 'PPZ', r21('ax-b'), hole=(-60, 60)),
+    t('b+ax=c', 'PNP', r21('b+ax')),
+    t('ax+b=c, záporný kořen', 'NNP', r21('ax+b')),
+    t('b-ax=c', 'PNP', r21('b-ax')),
+    t('c=ax+b', 'NPN', r21('c=ax+b')),
+    t('ax+b=c, zlomek', 'FFM', r21('ax+b'), pool=dict(F=((2, 3, 4, 5), 4))),
+    t('b-ax=c, zlomek', 'MFN', r21('b-ax'), pool=dict(F=((2, 3, 4, 5), 4))),
+    t('-ax-b=c', 'NPN', r21('-ax-b')),
+]
 
 
-# r22: x on both sides -------------------------------------------------------
+# r22: x on both sides ------------------------------------------------------
 
-def r22(rng, kind):
-    sol = Solution()
-    a = rng.randint(2, 9)
-    c = draw(rng, 1, 9, (a,))
-    b = rng.randint(1, 20)
-    if kind == 'gt':
-        a, c = max(a, c), min(a, c)
-        r = rng.randint(1, 10)
-        left, right = linear(a, b), linear(c, (a - c) * r + b)
-    elif kind == 'lt':
-        a, c = min(a, c), max(a, c)
-        r = rng.randint(1, 10)
-        d = b - (c - a) * r
-        if d <= 0:
-            raise Retry()
-        left, right = linear(a, b), linear(c, d)
-    elif kind == 'minus':
-        r = rng.randint(1, 10)
-        d = a * r - b - c * r
-        left, right = linear(a, -b), linear(c, d)
-        if d == 0:
-            raise Retry()
-    elif kind == 'neg':
-        r = -rng.randint(1, 8)
-        d = a * r + b - c * r
-        if d == 0:
-            raise Retry()
-        left, right = linear(a, b), linear(c, d)
-    elif kind == 'opposite':
-        r = rng.randint(1, 8)
-        d = a * r + b + c * r
-        left, right = linear(a, b), [(d, ''), (-c, 'x')]
-    elif kind == 'negx':
-        r = draw_nonzero(rng, -8, 8)
-        d = -a * r + b - c * r
-        if d == 0:
-            raise Retry()
-        left, right = [(-a, 'x'), (b, '')], linear(c, d)
-    elif kind == 'frac':
-        r = Fraction(rng.randint(1, 20), abs(a - c))
-        d = a * r + b - c * r
-        if r.denominator == 1 or d.denominator != 1 or d == 0:
-            raise Retry()
-        left, right = linear(a, b), linear(c, d)
-    elif kind == 'collect':
-        r = rng.randint(1, 9)
-        e = rng.randint(2, 6)
-        a2 = a + e
-        d = a * r + b - c * r
-        if d == 0 or c == a:
-            raise Retry()
-        left, right = [(a2, 'x'), (b, ''), (-e, 'x')], linear(c, d)
-    elif kind == 'negfrac':
-        r = -Fraction(rng.randint(1, 20), abs(a - c))
-        d = a * r + b - c * r
-        if r.denominator == 1 or d.denominator != 1 or d == 0:
-            raise Retry()
-        left, right = linear(a, b), linear(c, d)
-    elif kind == 'long':
-        e, f, h = rng.randint(2, 6), rng.randint(1, 15), rng.randint(1, 12)
-        c = rng.randint(2, 9)
-        if a == c - 1:
-            raise Retry()
-        r = Fraction(f + h, a - c + 1)
-        if r.denominator == 1:
-            raise Retry()
-        left = [(a + e, 'x'), (-h, ''), (-e, 'x')]
-        right = [(c, 'x'), (f, ''), (-1, 'x')]
-    solve_linear(sol, left, right)
-    return finished(sol.lines[0][0], r, sol)
+def r22(form):
+    def make(g, r, l):
+        a, c = g.randint(2, 9), g.randint(1, 8)
+        b = g.randint(1, 15)
+        if form == 'a>c':
+            a, c = max(a, c + 1), min(a - 1, c)
+            return (x(a), n(b)), (x(c), HOLE)
+        if form == 'a<c':
+            a, c = min(a, c), max(a + 1, c + 1)
+            return (x(a), n(b)), (x(c), HOLE)
+        if form == 'minus':
+            if a == c:
+                raise Retry()
+            return (x(a), n(-b)), (x(c), HOLE)
+        if form == 'opposite':
+            return (x(a), n(b)), (HOLE, x(-c))
+        if form == 'negx':
+            return (n(b), x(-a)), (x(c), HOLE)
+        if form == 'add':
+            e = g.randint(2, 5)
+            return (x(a), n(b), x(e)), (x(c), HOLE)
+        if form == 'subtract':
+            e = g.randint(2, a + 2)
+            return (x(a + e), n(-b), x(-e)), (x(c), HOLE)
+        if form == 'both':
+            e, f = g.randint(2, 5), g.randint(2, 9)
+            return (x(a + e), n(-b), x(-e)), (x(c), n(f), HOLE)
+        if form == 'b-ax=d-cx':
+            if a == c:
+                raise Retry()
+            return (n(b), x(-a)), (HOLE, x(-c))
+        if form == 'negative':
+            return (x(-a), n(b)), (x(-a - c), HOLE)
+        raise ValueError(form)
+    return make
 
 
-R22 = [lambda rng, k=k: r22(rng, k) for k in (
-    'gt', 'lt', 'minus', 'neg', 'opposite', 'negx', 'frac', 'collect',
-    'negfrac', 'long')]
+R22 = [
+    t('ax+b=cx+d, a>c', 'PPP', r22('a>c')),
+    t('ax+b=cx+d, a<c', 'PNP', r22('a<c')),
+    t('ax-b=cx+d', 'ZNP', r22('minus')),
+    t('b-ax=cx+d', 'NPN', r22('negx')),
+    t('ax+b=d-cx', 'PNF', r22('opposite'), pool=dict(F=((2, 3, 4, 5), 4))),
+    t('b-ax=d-cx', 'NPF', r22('b-ax=d-cx'), pool=dict(F=((2, 3, 4, 5), 4))),
+    t('-ax+b=-cx+d', 'NPF', r22('negative'), pool=dict(F=((2, 3, 4, 5), 4))),
+    t('ax+b+ex=cx+d', 'NPF', r22('add'), pool=dict(F=((2, 3, 4, 5), 4))),
+    t('ax-b-ex=cx+d', 'PNM', r22('subtract'), pool=dict(F=((2, 3, 4, 5), 4))),
+    t('ax-b-ex=cx+f+d', 'FMN', r22('both'), pool=dict(F=((2, 3, 4, 5), 4))),
+]
 
 
-# r23: decimal numbers ------------------------------------------------------
+# r23: decimal numbers --------------------------------------------------------
 
-def one_decimal(rng, lo, hi):
-    """A one-decimal number (not whole) between lo and hi."""
+def d1(g, lo, hi):
+    """A decimal with one place, not whole, between lo and hi."""
     while True:
-        v = Fraction(rng.randint(int(lo * 10), int(hi * 10)), 10)
+        v = Fraction(g.randint(int(lo * 10), int(hi * 10)), 10)
         if v.denominator != 1:
             return v
 
 
-def r23(rng, kind):
-    sol = Solution(decimals=True)
-    if kind == 'xpa':
-        a, r = one_decimal(rng, 0.1, 9.9), one_decimal(rng, 0.1, 9.9)
-        if rng.random() < .5:
-            sol.add('x+%s=%s' % (decimal_text(a), decimal_text(a + r)), '-' + decimal_text(a))
-            sol.add('x=%s-%s' % (decimal_text(a + r), decimal_text(a)))
-        else:
-            if r - a <= 0:
-                r += a
-            sol.add('x-%s=%s' % (decimal_text(a), decimal_text(r - a)), '+' + decimal_text(a))
-            sol.add('x=%s+%s' % (decimal_text(r - a), decimal_text(a)))
-        sol.add('x=' + decimal_text(r))
-        return finished(sol.lines[0][0], r, sol, True)
-    if kind == 'halfx':
-        a = rng.choice([Fraction(1, 2), Fraction(1, 4), Fraction(1, 5), Fraction(3, 10), Fraction(3, 2),
-                        Fraction(5, 2), Fraction(2, 5), Fraction(6, 5), Fraction(1, 10)])
-        r = rng.randint(2, 20)
-        b = a * r
-        if b.denominator == 1 and a.denominator == 1:
-            raise Retry()
-        sol.add('%sx=%s' % (decimal_text(a), decimal_text(b)))
-        finish_division(sol, a, b)
-        return finished(sol.lines[0][0], r, sol, True)
-    if kind == 'ax_dec':
-        a = rng.randint(2, 9)
-        r = one_decimal(rng, 0.2, 9.9)
-        sol.add('%dx=%s' % (a, decimal_text(a * r)))
-        sol.note(note_div(a))
-        sol.add('x=%s:%d' % (decimal_text(a * r), a))
-        sol.add('x=' + decimal_text(r))
-        return finished(sol.lines[0][0], r, sol, True)
-    if kind == 'linear':
-        a = one_decimal(rng, 0.2, 2.5)
-        b = one_decimal(rng, 0.1, 5)
-        r = rng.randint(1, 9)
-        left, right = linear(a, b), [(a * r + b, '')]
-    elif kind == 'both':
-        a = one_decimal(rng, 1, 4)
-        c = one_decimal(rng, 0.1, 1.5)
-        b = one_decimal(rng, -5, 5)
-        r = rng.randint(1, 9)
-        d = (a - c) * r + b
-        if a - c <= 0 or d == 0 or b == 0:
-            raise Retry()
-        left, right = linear(a, b), linear(c, d)
-    elif kind == 'times10':
-        a, b = rng.randint(1, 9), rng.randint(1, 9)
-        r = rng.randint(1, 9)
-        c = a * r + b
-        if c > 99 or a == 1:
-            raise Retry()
-        t = Fraction(1, 10)
-        sol.add('%s=%s' % (terms_text((a * t, 'x'), (b * t, '')), decimal_text(c * t)),
-              '·10')
-        solve_linear(sol, linear(a, b), [(c, '')])
-        return finished(sol.lines[0][0], r, sol, True)
-    elif kind == 'negdec':
-        a = one_decimal(rng, 1.1, 4.5)
-        r = -Fraction(rng.randint(1, 9), 2) if rng.random() < .5 else -rng.randint(1, 5)
-        b = one_decimal(rng, 0.5, 9)
-        c = a * r + b
-        if c == 0 or len(decimal_text(c)) > 5:
-            raise Retry()
-        left, right = linear(a, b), [(c, '')]
-    elif kind == 'bothdec':
-        a = one_decimal(rng, 1, 3)
-        c = one_decimal(rng, 0.1, 1)
-        r = Fraction(rng.randint(1, 19), 2) * (1 if rng.random() < .6 else -1)
-        b = one_decimal(rng, -4, 4)
-        d = (a - c) * r + b
-        if a - c <= 0 or d == 0 or r.denominator == 1 or len(decimal_text(d)) > 5:
-            raise Retry()
-        left, right = linear(a, b), linear(c, d)
-    elif kind == 'hundredths':
-        a = Fraction(rng.choice([5, 15, 25, 35, 45, 75]), 100)
-        c = Fraction(rng.choice([5, 15, 25, 35, 45, 75]), 100)
-        b = Fraction(rng.randint(-20, 20), 4)
-        r = rng.randint(-6, 12)
-        if a == c or b == 0 or r == 0:
-            raise Retry()
-        d = (a - c) * r + b
-        if d == 0 or len(decimal_text(d)) > 5:
-            raise Retry()
-        left, right = linear(a, b), linear(c, d)
-    solve_linear(sol, left, right)
-    return finished(sol.lines[0][0], r, sol, True)
+DEC = dict(decimals=True)
+PLAIN_DEC = dict(decimals=True, clear_decimals=False)
 
 
-R23 = [lambda rng, k=k: r23(rng, k) for k in (
-    'xpa', 'halfx', 'ax_dec', 'linear', 'times10', 'both', 'negdec',
-    'bothdec', 'hundredths')]
+def r23(form):
+    def make(g, r, l):
+        if form == 'x+a':
+            return (x(), n(d1(g, 0.5, 9.5))), (HOLE,)
+        if form == 'x-a':
+            return (x(), n(-d1(g, 0.5, 9.5))), (HOLE,)
+        if form == 'ax':
+            a = g.choice([2, 4, 5])
+            return (x(a),), (HOLE,)
+        if form == '0.ax':
+            return (x(d1(g, 0.2, 0.9)),), (HOLE,)
+        if form == 'ax+b':
+            return (x(d1(g, 0.2, 2.5)), n(d1(g, 0.1, 4.9))), (HOLE,)
+        if form == 'a(x+b)':
+            return (br(d1(g, 0.2, 0.9), lin(1, nz(g, -9, 9))),), (HOLE,)
+        if form == 'halves':
+            a = Fraction(g.choice([3, 5, 7]), 2)
+            c = Fraction(g.choice([1, 3]), 2)
+            return (x(a), n(nz(g, -6, 6))), (x(c), HOLE)
+        if form == 'quarters':
+            a, c = g.sample([Fraction(1, 4), Fraction(3, 4), Fraction(5, 4)], 2)
+            return (x(a), n(Fraction(nz(g, -12, 12), 2))), (x(c), HOLE)
+        if form == 'a(x-b)=cx+d':
+            return ((br(d1(g, 0.2, 0.9), lin(1, nz(g, -6, 6))),),
+                    (x(d1(g, 0.2, 0.9)), HOLE))
+        raise ValueError(form)
+    return make
+
+
+R23 = [
+    t('x+a=b', 'FPF', r23('x+a'), hole=(0.1, 20), **PLAIN_DEC),
+    t('ax=b, desetinný kořen', 'FMF', r23('ax'), hole=(-20, 20), **PLAIN_DEC),
+    t('0,ax=b', 'PNP', r23('0.ax'), hole=(-9, 9), **DEC),
+    t('x-a=b', 'PFM', r23('x-a'), hole=(-20, 20), **PLAIN_DEC),
+    t('ax+b=c', 'PNP', r23('ax+b'), hole=(-20, 20), **DEC),
+    t('a(x+b)=c', 'PNZ', r23('a(x+b)'), hole=(-20, 20), **DEC),
+    t('ax+b=cx+d, poloviny', 'NPF', r23('halves'), hole=(-20, 20),
+      pool=dict(F=((2,), 5)), **DEC),
+    t('ax+b=cx+d, čtvrtiny', 'PNM', r23('quarters'), hole=(-20, 20),
+      pool=dict(F=((2,), 5)), hole_places=2, **DEC),
+    t('a(x-b)=cx+d', 'NPF', r23('a(x-b)=cx+d'), hole=(-20, 20),
+      pool=dict(F=((2,), 5)), **DEC),
+]
+
+POOLS = {
+    # P and N: the range of a whole root's size; F: denominators and the
+    # largest size of a fraction.
+    'default': dict(P=(1, 10), N=(1, 10), F=((2, 3, 4, 5), 5)),
+    11: dict(P=(1, 15), N=(1, 12)),
+    23: dict(P=(1, 10), N=(1, 8), F=((2, 5, 10), 5)),
+}
+
+
+def pool_of(area, letter, type_pool):
+    if letter == 'Z':
+        return None
+    if letter in type_pool:
+        return type_pool[letter]
+    return POOLS.get(area, {}).get(letter, POOLS['default'][letter])
+
+
+# r31: one bracket -------------------------------------------------------------
+
+def r31(form):
+    def make(g, r, l):
+        k = g.randint(2, 6)
+        a = nz(g, -9, 9)
+        if form == 'k(x+a)=b':
+            return (br(k, lin(1, a)),), (HOLE,)
+        if form == 'k(px+a)=b':
+            return (br(k, lin(g.randint(2, 4), a)),), (HOLE,)
+        if form == 'k(x+a)=cx+d':
+            return (br(k, lin(1, a)),), (x(other(g, 1, 9, k)), HOLE)
+        if form == 'k(x+a)+b=c':
+            return (br(k, lin(1, a)), n(nz(g, -9, 9))), (HOLE,)
+        if form == 'cx+k(x+a)=b':
+            return (x(g.randint(1, 5)), br(k, lin(1, a))), (HOLE,)
+        if form == 'k(px+a)=cx+d':
+            p = g.randint(2, 3)
+            return (br(k, lin(p, a)),), (x(other(g, 1, 9, k * p)), HOLE)
+        if form == 'k(x+a)+b=cx+d':
+            return ((br(k, lin(1, a)), n(nz(g, -9, 9))),
+                    (x(other(g, 1, 9, k)), HOLE))
+        if form == 'cx+b=k(px+a)':
+            p = g.randint(2, 3)
+            return (x(other(g, 1, 9, k * p)), HOLE), (br(k, lin(p, a)),)
+        raise ValueError(form)
+    return make
 
 
 R31 = [
-    equation_type(lambda rng: ([paren(rng.randint(2, 6), ax_b(1, rng.randint(1, 9)))],
-                          [HOLE]), 'pos', hole_pos=True),
-    equation_type(lambda rng: ([paren(rng.randint(2, 6), ax_b(1, -rng.randint(1, 9)))],
-                          [HOLE]), 'pos', hole_pos=True),
-    equation_type(lambda rng: ([paren(rng.randint(2, 5), ax_b(1, draw_nonzero(rng, -9, 9)))],
-                          [term(rng.randint(1, 7), 'x'), HOLE]), 'int'),
-    equation_type(lambda rng: ([paren(rng.randint(2, 5), ax_b(rng.randint(2, 5),
-                                               draw_nonzero(rng, -9, 9)))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([paren(rng.randint(2, 6), ax_b(1, -rng.randint(1, 9))),
-                           term(draw_nonzero(rng, -12, 12))], [HOLE]), 'int'),
-    equation_type(lambda rng: ([HOLE], [paren(rng.randint(2, 6), ax_b(1, draw_nonzero(rng, -9, 9)))]),
-               'neg'),
-    equation_type(lambda rng: ([term(rng.randint(2, 7), 'x'),
-                           paren(rng.randint(2, 5), ax_b(1, draw_nonzero(rng, -9, 9)))],
-                          [HOLE]), 'int'),
-    equation_type(lambda rng: ([paren(rng.randint(2, 5), ax_b(rng.randint(2, 4),
-                                               draw_nonzero(rng, -9, 9)))],
-                          [term(rng.randint(1, 9), 'x'), term(draw_nonzero(rng, -15, 15))]),
-               'frac'),
-    equation_type(lambda rng: ([term(rng.randint(2, 9), 'x'), term(draw_nonzero(rng, -15, 15))],
-                          [paren(rng.randint(2, 5), ax_b(rng.randint(1, 4),
-                                               draw_nonzero(rng, -9, 9)))]), 'neg'),
-    equation_type(lambda rng: ([term(rng.randint(2, 9), 'x'),
-                           paren(rng.randint(2, 4), b_ax(rng.randint(1, 9),
-                                                -rng.randint(1, 4)))],
-                          [term(draw_nonzero(rng, -15, 15)), term(rng.randint(1, 6), 'x')]),
-               'anyfrac'),
+    t('k(x+a)=b', 'PPN', r31('k(x+a)=b')),
+    t('k(px+a)=b', 'PNP', r31('k(px+a)=b')),
+    t('k(x+a)=b, roznásobení', 'FMF', r31('k(x+a)=b')),
+    t('k(x+a)+b=c', 'NZP', r31('k(x+a)+b=c')),
+    t('k(x+a)=cx+d', 'PNP', r31('k(x+a)=cx+d')),
+    t('cx+b=k(px+a)', 'FNP', r31('cx+b=k(px+a)')),
+    t('cx+k(x+a)=b', 'NPF', r31('cx+k(x+a)=b')),
+    t('k(px+a)=cx+d', 'PNM', r31('k(px+a)=cx+d')),
+    t('k(x+a)+b=cx+d', 'PFN', r31('k(x+a)+b=cx+d')),
 ]
+
+
+# r32: a minus before the bracket ----------------------------------------------
+
+def r32(form):
+    def make(g, r, l):
+        a, b = nz(g, -9, 9), g.randint(2, 9)
+        k = g.randint(2, 5)
+        if form == 'b-(x+a)=c':
+            return (n(g.randint(5, 20)), br(-1, lin(1, a))), (HOLE,)
+        if form == '-(x+a)=c':
+            return (br(-1, lin(1, a)),), (HOLE,)
+        if form == 'bx-(x+a)=c':
+            return (x(b), br(-1, lin(1, a))), (HOLE,)
+        if form == 'bx-k(x+a)=c':
+            return (x(b + k), br(-k, lin(1, a))), (HOLE,)
+        if form == 'b-(px+a)=x+d':
+            return ((n(g.randint(5, 20)), br(-1, lin(g.randint(2, 4), a))),
+                    (x(), HOLE))
+        if form == 'k(x+a)-m(x+b)=c':
+            m = other(g, 2, 5, k)
+            return (br(k, lin(1, a)), br(-m, lin(1, nz(g, -9, 9)))), (HOLE,)
+        if form == '-(px+a)-(x+b)=c':
+            return ((br(-1, lin(g.randint(2, 4), a)),
+                     br(-1, lin(1, nz(g, -9, 9)))), (HOLE,))
+        if form == 'bx-k(px+a)=cx+d':
+            p = g.randint(2, 3)
+            if b == k * p:
+                raise Retry()  # the unknown would drop out of the left side
+            return ((x(b), br(-k, lin(p, a))),
+                    (x(other(g, 1, 6, b - k * p)), HOLE))
+        raise ValueError(form)
+    return make
+
 
 R32 = [
-    equation_type(lambda rng: ([term(rng.randint(8, 20)), paren(-1, ax_b(1, rng.randint(1, 7)))],
-                          [HOLE]), 'pos', hole_pos=True),
-    equation_type(lambda rng: ([term(rng.randint(8, 20)), paren(-1, b_ax(rng.randint(2, 7), -1))],
-                          [HOLE]), 'pos', hole_pos=True),
-    equation_type(lambda rng: ([term(rng.randint(4, 9), 'x'),
-                           paren(-1, ax_b(rng.randint(1, 3), -rng.randint(1, 9)))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([paren(-1, ax_b(1, rng.randint(1, 9)))], [HOLE]), 'neg'),
-    equation_type(lambda rng: ([term(rng.randint(4, 9), 'x'),
-                           paren(-rng.randint(2, 4), ax_b(1, draw_nonzero(rng, -9, 9)))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([paren(rng.randint(2, 6), ax_b(1, draw_nonzero(rng, -9, 9))),
-                           paren(-rng.randint(2, 6), ax_b(1, draw_nonzero(rng, -9, 9)))],
-                          [HOLE]), 'int'),
-    equation_type(lambda rng: ([term(rng.randint(3, 9), 'x'),
-                           paren(-1, ax_b(rng.randint(2, 5), draw_nonzero(rng, -9, 9)))],
-                          [term(rng.randint(1, 6), 'x'), HOLE]), 'neg'),
-    equation_type(lambda rng: ([term(rng.randint(2, 20)),
-                           paren(-rng.randint(2, 4), b_ax(rng.randint(1, 9), -1))],
-                          [paren(rng.randint(2, 5), ax_b(1, draw_nonzero(rng, -6, 6)))]),
-               'anyfrac'),
-    equation_type(lambda rng: ([paren(-1, ax_b(rng.randint(2, 5), -rng.randint(1, 9))),
-                           paren(-1, ax_b(rng.randint(1, 4), rng.randint(1, 9)))],
-                          [term(rng.randint(1, 6), 'x'), term(draw_nonzero(rng, -9, 9))]),
-               'negfrac'),
+    t('-(x+a)=c', 'PNP', r32('-(x+a)=c')),
+    t('b-(x+a)=c', 'PPN', r32('b-(x+a)=c')),
+    t('bx-(x+a)=c', 'PNF', r32('bx-(x+a)=c')),
+    t('bx-k(x+a)=c', 'NPN', r32('bx-k(x+a)=c')),
+    t('b-(px+a)=x+d', 'PNF', r32('b-(px+a)=x+d')),
+    t('k(x+a)-m(x+b)=c', 'NPM', r32('k(x+a)-m(x+b)=c')),
+    t('-(px+a)-(x+b)=c', 'NFP', r32('-(px+a)-(x+b)=c')),
+    t('bx-k(px+a)=cx+d', 'FPN', r32('bx-k(px+a)=cx+d')),
+    t('bx-k(px+a)=cx+d, zlomek', 'MNP', r32('bx-k(px+a)=cx+d')),
 ]
+
+
+# r33: more brackets -------------------------------------------------------
+
+def r33(form):
+    def make(g, r, l):
+        k, m = g.randint(2, 5), g.randint(2, 5)
+        a, b = nz(g, -7, 7), nz(g, -7, 7)
+        if form == 'k(x+a)+m(x+b)=c':
+            return (br(k, lin(1, a)), br(m, lin(1, b))), (HOLE,)
+        if form == 'k(x+a)=m(x+b)+c':
+            return (br(k, lin(1, a)),), (br(other(g, 2, 6, k), lin(1, b)), HOLE)
+        if form == 'k(x+a)-m(x+b)=c(x+d)':
+            c = other(g, 2, 4, k - m)
+            return ((br(k, lin(1, a)), br(-m, lin(1, b))),
+                    (br(c, lin(1, nz(g, -7, 7))), HOLE))
+        if form == 'k(px-(x+a))=c':
+            p = g.randint(3, 5)
+            return (br(k, (x(p), br(-1, lin(1, a)))),), (HOLE,)
+        if form == 'x-(b-(x+a))=c':
+            b = other(g, 2, 9, a)
+            return ((x(), br(-1, (n(b), br(-1, lin(1, a))))), (HOLE,))
+        if form == '(x+a)(x+b)=x^2+c':
+            return (prod(1, lin(1, a), lin(1, b)),), (x2(), HOLE)
+        if form == '(x+a)^2=x(x+b)+c':
+            return (sq(1, lin(1, a)),), (xbr(1, lin(1, b)), HOLE)
+        if form == '(x+a)(x+b)=(x+c)(x+d)':
+            return ((prod(1, lin(1, a), lin(1, b)),),
+                    (prod(1, lin(1, nz(g, -7, 7)), lin(1, nz(g, -7, 7))),))
+        if form == '(x+a)^2-(x+b)^2=c':
+            return (sq(1, lin(1, a)), sq(-1, lin(1, b))), (HOLE,)
+        if form == '(2x+a)(x+b)-2(x+c)^2=d':
+            return ((prod(1, lin(2, a), lin(1, b)), sq(-2, lin(1, nz(g, -5, 5)))),
+                    (HOLE,))
+        raise ValueError(form)
+    return make
+
 
 R33 = [
-    equation_type(lambda rng: ([paren(rng.randint(2, 5), ax_b(1, draw_nonzero(rng, -9, 9))),
-                           paren(rng.randint(2, 5), ax_b(1, draw_nonzero(rng, -9, 9)))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([paren(rng.randint(2, 7), ax_b(1, draw_nonzero(rng, -9, 9)))],
-                          [paren(rng.randint(2, 7), ax_b(1, draw_nonzero(rng, -9, 9)))]), 'int'),
-    equation_type(lambda rng: ([paren(rng.randint(2, 6), ax_b(1, draw_nonzero(rng, -9, 9))),
-                           paren(-rng.randint(2, 5), ax_b(1, draw_nonzero(rng, -9, 9)))],
-                          [paren(rng.randint(2, 4), ax_b(1, draw_nonzero(rng, -9, 9)))]), 'int'),
-    equation_type(lambda rng: ([product(1, ax_b(1, draw_nonzero(rng, -7, 7)), ax_b(1, draw_nonzero(rng, -7, 7)))],
-                          [term(1, 'x^2'), HOLE]), 'int'),
-    equation_type(lambda rng: ([square(1, ax_b(1, draw_nonzero(rng, -6, 6)))],
-                          [paren(1, ax_b(1, draw_nonzero(rng, -9, 9)), 'x'), HOLE]), 'int'),
-    equation_type(lambda rng: ([product(1, ax_b(1, draw_nonzero(rng, -6, 6)), ax_b(1, draw_nonzero(rng, -6, 6)))],
-                          [product(1, ax_b(1, draw_nonzero(rng, -6, 6)), ax_b(1, draw_nonzero(rng, -6, 6)))]),
-               'int'),
-    equation_type(lambda rng: ([square(1, ax_b(1, -rng.randint(1, 6))),
-                           square(-1, ax_b(1, rng.randint(1, 6)))], [HOLE]), 'int'),
-    equation_type(lambda rng: ([product(1, ax_b(1, draw_nonzero(rng, -6, 6)), ax_b(1, draw_nonzero(rng, -6, 6))),
-                           paren(-1, ax_b(1, draw_nonzero(rng, -9, 9)), 'x')], [HOLE]), 'any'),
-    equation_type(lambda rng: ([product(1, ax_b(2, draw_nonzero(rng, -5, 5)), ax_b(1, draw_nonzero(rng, -5, 5))),
-                           square(-2, ax_b(1, draw_nonzero(rng, -4, 4)))], [term(draw_nonzero(rng, -20, 20))]),
-               'anyfrac'),
+    t('k(x+a)+m(x+b)=c', 'PPN', r33('k(x+a)+m(x+b)=c')),
+    t('k(px-(x+a))=c', 'PNP', r33('k(px-(x+a))=c')),
+    t('k(x+a)=m(x+b)+c', 'PNF', r33('k(x+a)=m(x+b)+c')),
+    t('x-(b-(x+a))=c', 'PNM', r33('x-(b-(x+a))=c')),
+    t('(x+a)(x+b)=x^2+c', 'PNP', r33('(x+a)(x+b)=x^2+c')),
+    t('(x+a)^2=x(x+b)+c', 'NPN', r33('(x+a)^2=x(x+b)+c')),
+    t('(x+a)^2-(x+b)^2=c', 'NPF', r33('(x+a)^2-(x+b)^2=c')),
+    t('(x+a)(x+b)=(x+c)(x+d)', 'PNF', r33('(x+a)(x+b)=(x+c)(x+d)'),
+      pool=dict(F=((2, 3, 4, 5), 8))),
+    t('k(x+a)-m(x+b)=c(x+d)', 'NPF', r33('k(x+a)-m(x+b)=c(x+d)')),
+    t('(2x+a)(x+b)-2(x+c)^2=d', 'FMP', r33('(2x+a)(x+b)-2(x+c)^2=d'),
+      pool=dict(F=((2, 3, 4, 5, 6, 7), 8))),
 ]
+
+
+# r41: the simplest fractions ----------------------------------------------
+
+def r41(form):
+    def make(g, r, l):
+        a, b = g.randint(2, 6), g.randint(2, 6)
+        if form == 'x/a+b=c':
+            return (frx(1, a), n(nz(g, -9, 9))), (HOLE,)
+        if form == 'x/a+x/b=c':
+            if a == b:
+                raise Retry()
+            return (frx(1, a), frx(1, b)), (HOLE,)
+        if form == 'x/a-x/b=c':
+            if a >= b:
+                raise Retry()
+            return (frx(1, a), frx(1, b, -1)), (HOLE,)
+        if form == 'px/a+b=c':
+            p = g.randint(2, 5)
+            if not coprime(p, a):
+                raise Retry()
+            return (frx(p, a), n(nz(g, -9, 9))), (HOLE,)
+        if form == 'x+x/a=b':
+            return (x(), frx(1, a)), (HOLE,)
+        if form == 'x/a+b=x/c':
+            if a == b:
+                raise Retry()
+            return (frx(1, a), HOLE), (frx(1, b),)
+        if form == 'x/a+b/c=d':
+            c = g.randint(2, 6)
+            p = g.randint(1, c - 1)
+            if not coprime(p, c):
+                raise Retry()
+            return (frx(1, a), fr(p, c, g.choice([1, -1]))), (HOLE,)
+        if form == 'x/a-x/b=c/d':
+            if a == b:
+                raise Retry()
+            d = g.randint(2, 6)
+            return (frx(1, a), frx(1, b, -1)), (fr(HOLE_NUMERATOR, d),)
+        if form == 'px/a-qx/b=c':
+            p, q = g.randint(2, 5), g.randint(2, 5)
+            if not coprime(p, a) or not coprime(q, b) or a == b:
+                raise Retry()
+            return (frx(p, a), frx(q, b, -1)), (HOLE,)
+        raise ValueError(form)
+    return make
+
+
+HOLE_NUMERATOR = 1  # replaced below by a whole numerator that fits the root
+
+
+def fraction_hole(make, den_range=(2, 6)):
+    """A maker whose right side is c/d: the numerator is chosen so that the
+    equation holds at the root."""
+    from expr import side_value
+
+    def wrapped(g, r, l):
+        left, right = make(g, r, l)
+        (f,) = right
+        value = side_value(left, r)
+        c = value * f.den
+        if c.denominator != 1 or c == 0 or abs(c) > 30 or \
+                not coprime(int(c), f.den) or (value.denominator == 1):
+            raise Retry()
+        return left, (fr(abs(int(c)), f.den, 1 if c > 0 else -1),)
+    return wrapped
+
 
 R41 = [
-    equation_type(lambda rng: ([frac_x(1, rng.randint(2, 6)), term(rng.randint(1, 9))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([frac_x(1, rng.randint(2, 6)), term(-rng.randint(1, 9))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([frac_x(1, rng.randint(2, 4)), frac_x(1, rng.randint(3, 6))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([frac_x(1, rng.randint(2, 4)), frac_x(1, rng.randint(3, 8), -1)],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([frac_x(rng.randint(2, 5), rng.randint(2, 7)),
-                           term(draw_nonzero(rng, -9, 9))], [HOLE]), 'pos'),
-    equation_type(lambda rng: ([term(1, 'x'), frac_x(1, rng.randint(2, 6))], [HOLE]),
-               'pos'),
-    equation_type(lambda rng: ([frac_x(1, rng.randint(2, 5)), term(draw_nonzero(rng, -9, 9))],
-                          [frac_x(1, rng.randint(2, 8))]), 'int'),
-    equation_type(lambda rng: ([frac_x(1, rng.randint(2, 6)), frac(rng.randint(1, 5),
-                                                     rng.randint(2, 6))],
-                          [HOLE]), 'int'),
-    equation_type(lambda rng: ([frac_x(1, rng.randint(2, 5)), frac_x(1, rng.randint(2, 8), -1)],
-                          [frac(rng.randint(1, 7), rng.randint(2, 6))]), 'frac'),
-    equation_type(lambda rng: ([frac_x(rng.randint(2, 5), rng.randint(2, 6)),
-                           frac_x(rng.randint(2, 5), rng.randint(2, 6), -1)],
-                          [HOLE]), 'neg'),
+    t('x/a+b=c', 'PNP', r41('x/a+b=c')),
+    t('px/a+b=c', 'PFN', r41('px/a+b=c')),
+    t('x+x/a=b', 'NPF', r41('x+x/a=b')),
+    t('x/a+x/b=c', 'PPN', r41('x/a+x/b=c')),
+    t('x/a-x/b=c', 'PNP', r41('x/a-x/b=c')),
+    t('x/a+b/c=d', 'FPM', r41('x/a+b/c=d')),
+    t('x/a+b=x/c', 'NPF', r41('x/a+b=x/c')),
+    t('px/a-qx/b=c', 'NFP', r41('px/a-qx/b=c')),
+    t('x/a-x/b=c/d', 'FMP', fraction_hole(r41('x/a-x/b=c/d'))),
 ]
+
+
+# r42: numerators of more terms --------------------------------------------
+
+def r42(form):
+    def make(g, r, l):
+        a, b = nz(g, -9, 9), nz(g, -9, 9)
+        d, e = g.randint(2, 6), g.randint(2, 6)
+        if form == '(x+a)/d=c':
+            return (fr(lin(1, a), d),), (HOLE,)
+        if form == '(px+a)/d=c':
+            return (fr(lin(g.randint(2, 5), a), d),), (HOLE,)
+        if form == '(x+a)/d=(x+b)/e':
+            if d == e:
+                raise Retry()
+            return (fr(lin(1, a), d),), (fr(lin(1, b), e),)
+        if form == '(x+a)/d+x/e=c':
+            if d == e:
+                raise Retry()
+            return (fr(lin(1, a), d), frx(1, e)), (HOLE,)
+        if form == '(x+a)/d-(x+b)/e=c':
+            if d == e:
+                raise Retry()
+            return (fr(lin(1, a), d), fr(lin(1, b), e, -1)), (HOLE,)
+        if form == 'x-(x+a)/d=c':
+            return (x(), fr(lin(1, a), d, -1)), (HOLE,)
+        if form == '(px+a)/d=x+c':
+            return (fr(lin(g.randint(2, 5), a), d),), (x(), HOLE)
+        if form == '(px+a)/d-(qx+b)/e=x':
+            if d == e:
+                raise Retry()
+            return ((fr(lin(g.randint(2, 5), a), d),
+                     fr(lin(g.randint(1, 4), b), e, -1)), (x(), HOLE))
+        if form == '(x+a)/d-(x+b)/e=(x+c)/f':
+            f = g.randint(2, 6)
+            if len({d, e, f}) < 3:
+                raise Retry()
+            return ((fr(lin(1, a), d), fr(lin(1, b), e, -1)),
+                    (fr(lin(1, nz(g, -9, 9)), f), HOLE))
+        raise ValueError(form)
+    return make
+
 
 R42 = [
-    equation_type(lambda rng: ([frac(ax_b(1, rng.randint(1, 9)), rng.randint(2, 5))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([frac(ax_b(rng.randint(2, 5), -rng.randint(1, 9)),
-                              rng.randint(2, 7))], [HOLE]), 'pos'),
-    equation_type(lambda rng: ([frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 5))],
-                          [frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 6))]), 'int'),
-    equation_type(lambda rng: ([frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 4)),
-                           frac(ax_b(1, -rng.randint(1, 9)), rng.randint(3, 6))],
-                          [HOLE]), 'int'),
-    equation_type(lambda rng: ([frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 4)),
-                           frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(3, 6), -1)],
-                          [HOLE]), 'int'),
-    equation_type(lambda rng: ([frac(ax_b(rng.randint(2, 5), draw_nonzero(rng, -9, 9)),
-                              rng.randint(2, 5)), term(1, 'x')], [HOLE]), 'int'),
-    equation_type(lambda rng: ([term(1, 'x'), frac(ax_b(1, -rng.randint(1, 9)),
-                                         rng.randint(2, 6), -1)], [HOLE]),
-               'int'),
-    equation_type(lambda rng: ([frac(ax_b(rng.randint(2, 5), draw_nonzero(rng, -9, 9)),
-                              rng.randint(2, 6)),
-                           frac(ax_b(rng.randint(1, 4), draw_nonzero(rng, -9, 9)),
-                              rng.randint(2, 6), -1)], [HOLE]), 'anyfrac'),
-    equation_type(lambda rng: ([frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 4)),
-                           frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(3, 6), -1)],
-                          [frac_x(1, rng.randint(2, 6))]), 'neg'),
-    equation_type(lambda rng: ([frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 4)),
-                           frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(3, 6))],
-                          [frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 6)), HOLE]),
-               'any'),
+    t('(x+a)/d=c', 'PNP', r42('(x+a)/d=c')),
+    t('(px+a)/d=c', 'PNF', r42('(px+a)/d=c')),
+    t('(px+a)/d=x+c', 'PNF', r42('(px+a)/d=x+c')),
+    t('x-(x+a)/d=c', 'PFN', r42('x-(x+a)/d=c')),
+    t('(x+a)/d=(x+b)/e', 'NPF', r42('(x+a)/d=(x+b)/e')),
+    t('(x+a)/d+x/e=c', 'PNP', r42('(x+a)/d+x/e=c')),
+    t('(x+a)/d-(x+b)/e=c', 'NPM', r42('(x+a)/d-(x+b)/e=c')),
+    t('(px+a)/d-(qx+b)/e=x', 'FNP', r42('(px+a)/d-(qx+b)/e=x')),
+    t('(x+a)/d-(x+b)/e=(x+c)/f', 'NPF', r42('(x+a)/d-(x+b)/e=(x+c)/f')),
 ]
+
+
+# r43: the hardest fractions -------------------------------------------------
+
+def r43(form):
+    def make(g, r, l):
+        a, b, c = nz(g, -9, 9), nz(g, -9, 9), nz(g, -9, 9)
+        d, e, f = g.randint(2, 6), g.randint(2, 6), g.randint(2, 6)
+        if form == 'k(x+a)/d-m(x+b)/e=c':
+            k, m = g.randint(2, 4), g.randint(2, 4)
+            if d == e or not coprime(k, d) or not coprime(m, e):
+                raise Retry()
+            return ((fr((br(k, lin(1, a)),), d), fr((br(m, lin(1, b)),), e, -1)),
+                    (HOLE,))
+        if form == 'x-(x+a)/d-(x+b)/e=c':
+            if d == e:
+                raise Retry()
+            return (x(), fr(lin(1, a), d, -1), fr(lin(1, b), e, -1)), (HOLE,)
+        if form == '(px+a)/d-(qx+b)/e=(x+c)/f+g':
+            if len({d, e, f}) < 2:
+                raise Retry()
+            return ((fr(lin(g.randint(2, 5), a), d),
+                     fr(lin(g.randint(2, 4), b), e, -1)),
+                    (fr(lin(1, c), f), HOLE))
+        if form == '(x^2+ax)/d-(x^2+b)/d=c':
+            return ((fr((x2(), x(a)), d), fr((x2(), n(b)), d, -1)), (HOLE,))
+        if form == '(px+a)/d-x=(qx+b)/e-(x+c)/f':
+            if len({d, e, f}) < 2:
+                raise Retry()
+            return ((fr(lin(g.randint(2, 5), a), d), x(-1)),
+                    (fr(lin(g.randint(2, 4), b), e), fr(lin(1, c), f, -1)))
+        if form == '(x+a)/d+(x+b)/e=(x+c)/f-(x+h)/2':
+            if len({d, e, f}) < 3:
+                raise Retry()
+            return ((fr(lin(1, a), d), fr(lin(1, b), e)),
+                    (fr(lin(1, c), f), fr(lin(1, nz(g, -9, 9)), 2, -1)))
+        if form == '(x+a)/d-(x+b)/e=1-(x+c)/f':
+            if len({d, e, f}) < 3:
+                raise Retry()
+            return ((fr(lin(1, a), d), fr(lin(1, b), e, -1)),
+                    (HOLE, fr(lin(1, c), f, -1)))
+        if form == 'k(x+a)/d+(x+b)/e=x+c':
+            k = g.randint(2, 4)
+            if d == e or not coprime(k, d):
+                raise Retry()
+            return ((fr((br(k, lin(1, a)),), d), fr(lin(1, b), e)), (x(), HOLE))
+        if form == '(x+a)^2/d-(x^2+b)/d=c':
+            return ((fr((sq(1, lin(1, a)),), d), fr((x2(), n(b)), d, -1)),
+                    (HOLE,))
+        raise ValueError(form)
+    return make
+
 
 R43 = [
-    equation_type(lambda rng: ([frac(ax_b(rng.randint(2, 5), draw_nonzero(rng, -9, 9)), rng.randint(2, 6)),
-                           frac(ax_b(rng.randint(1, 4), draw_nonzero(rng, -9, 9)),
-                              rng.randint(2, 6), -1)],
-                          [frac(ax_b(rng.randint(1, 5), draw_nonzero(rng, -9, 9)), rng.randint(2, 6)),
-                           HOLE]), 'any'),
-    equation_type(lambda rng: ([frac(ax_b(1, draw_nonzero(rng, -6, 6)), rng.randint(2, 5), 1,
-                              rng.randint(2, 4)),
-                           frac(ax_b(1, draw_nonzero(rng, -6, 6)), rng.randint(2, 6), -1,
-                              rng.randint(2, 4))], [HOLE]), 'any'),
-    equation_type(lambda rng: ([term(1, 'x'), frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 4),
-                                         -1),
-                           frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(3, 6), -1)],
-                          [HOLE]), 'any'),
-    equation_type(lambda rng: ([term(1, 'x'), frac(ax_b(rng.randint(2, 5), draw_nonzero(rng, -9, 9)),
-                                         rng.randint(2, 6), -1)],
-                          [frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 6)),
-                           term(-rng.randint(1, 9))]), 'any'),
-    equation_type(lambda rng: r43_sq(rng), 'any'),
-    equation_type(lambda rng: ([frac(ax_b(rng.randint(2, 5), draw_nonzero(rng, -9, 9)), rng.randint(2, 6)),
-                           term(-1, 'x')],
-                          [frac(ax_b(rng.randint(1, 4), draw_nonzero(rng, -9, 9)), rng.randint(2, 6)),
-                           frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 6), -1)]),
-               'any'),
-    equation_type(lambda rng: ([frac(ax_b(rng.randint(2, 5), draw_nonzero(rng, -9, 9)), 6),
-                           frac(ax_b(rng.randint(1, 5), draw_nonzero(rng, -9, 9)), 4, -1)],
-                          [frac(ax_b(rng.randint(1, 5), draw_nonzero(rng, -9, 9)), 3), HOLE]),
-               'anyfrac'),
-    equation_type(lambda rng: ([frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 5)),
-                           frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 6))],
-                          [frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 6)),
-                           frac(ax_b(1, draw_nonzero(rng, -9, 9)), rng.randint(2, 6), -1)]),
-               'any'),
-    equation_type(lambda rng: ([frac(ax_b(1, draw_nonzero(rng, -6, 6)), rng.randint(2, 6), 1,
-                              rng.randint(2, 4)),
-                           frac(ax_b(1, draw_nonzero(rng, -6, 6)), rng.randint(2, 6), -1,
-                              rng.randint(2, 4))],
-                          [frac(ax_b(1, draw_nonzero(rng, -6, 6)), rng.randint(2, 6)), HOLE]),
-               'negfrac'),
+    t('x-(x+a)/d-(x+b)/e=c', 'NPF', r43('x-(x+a)/d-(x+b)/e=c')),
+    t('k(x+a)/d-m(x+b)/e=c', 'PNF', r43('k(x+a)/d-m(x+b)/e=c')),
+    t('k(x+a)/d+(x+b)/e=x+c', 'NPF', r43('k(x+a)/d+(x+b)/e=x+c')),
+    t('(x+a)^2/d-(x^2+b)/d=c', 'PNF', r43('(x+a)^2/d-(x^2+b)/d=c')),
+    t('(x^2+ax)/d-(x^2+b)/d=c', 'PNM', r43('(x^2+ax)/d-(x^2+b)/d=c')),
+    t('(px+a)/d-(qx+b)/e=(x+c)/f+g', 'FPN',
+      r43('(px+a)/d-(qx+b)/e=(x+c)/f+g')),
+    t('(x+a)/d-(x+b)/e=1-(x+c)/f', 'PNM', r43('(x+a)/d-(x+b)/e=1-(x+c)/f')),
+    t('(px+a)/d-x=(qx+b)/e-(x+c)/f', 'NFP',
+      r43('(px+a)/d-x=(qx+b)/e-(x+c)/f')),
+    t('(x+a)/d+(x+b)/e=(x+c)/f-(x+h)/2', 'MPN',
+      r43('(x+a)/d+(x+b)/e=(x+c)/f-(x+h)/2')),
 ]
 
 
-def r43_sq(rng):
-    d = rng.randint(2, 6)
-    return ([frac([(1, 'x^2'), (draw_nonzero(rng, -9, 9), 'x')], d),
-             frac([(1, 'x^2'), (draw_nonzero(rng, -9, 9), '')], d, -1)], [HOLE])
+# r51: the unknown alone in the denominator ---------------------------------
+
+X = X_FACTOR
+
+
+def r51(form):
+    def make(g, r, l):
+        a, b = g.randint(2, 24), g.randint(1, 9)
+        if form == 'a/x=b':
+            return (xfr(a, [X]),), (HOLE,)
+        if form == 'a/x+b=c':
+            return (xfr(a, [X]), n(nz(g, -6, 6))), (HOLE,)
+        if form == 'a/(bx)=c':
+            d = g.randint(2, 5)
+            if not coprime(a, d):
+                raise Retry()
+            return (xfr(a, [X], d),), (HOLE,)
+        if form == 'a/x=b/c':
+            c = g.randint(2, 7)
+            return (xfr(a, [X]),), (fr(HOLE_NUMERATOR, c),)
+        if form == 'a/x+b/x=c':
+            return (xfr(a, [X]), xfr(b, [X])), (HOLE,)
+        if form == 'a/x-b/(2x)=c/2':
+            if b % 2 == 0:
+                raise Retry()
+            return (xfr(a, [X]), xfr(b, [X], 2, -1)), (fr(HOLE_NUMERATOR, 2),)
+        if form == '(x+a)/x=b':
+            return (xfr(lin(1, nz(g, -9, 9)), [X]),), (HOLE,)
+        if form == 'a/(2x)+b/(3x)=c/d':
+            d = g.choice([2, 3, 4, 6])
+            return ((xfr(b, [X], 2), xfr(g.randint(1, 9), [X], 3)),
+                    (fr(HOLE_NUMERATOR, d),))
+        if form == '(px+a)/(cx)=b':
+            c = g.randint(2, 4)
+            return (xfr(lin(g.randint(1, 5), nz(g, -9, 9)), [X], c),), (HOLE,)
+        raise ValueError(form)
+    return make
 
 
 R51 = [
-    equation_type(lambda rng: ([over_x(rng.randint(6, 48), 1)], [HOLE]), 'pos'),
-    equation_type(lambda rng: ([over_x(rng.randint(6, 36), 1), term(rng.randint(1, 9))],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([over_x(rng.randint(3, 30), rng.randint(2, 5))], [HOLE]),
-               'any'),
-    equation_type(lambda rng: ([over_x(rng.randint(2, 12), 1)],
-                          [frac(rng.randint(1, 9), rng.randint(2, 9))]), 'any'),
-    equation_type(lambda rng: ([over_x(rng.randint(2, 15), 1), over_x(rng.randint(2, 15), 1)],
-                          [HOLE]), 'pos'),
-    equation_type(lambda rng: ([over_x(rng.randint(2, 15), 1),
-                           over_x(rng.randint(1, 9), 2, k=-1)], [HOLE]), 'any'),
-    equation_type(lambda rng: ([over_x(ax_b(1, draw_nonzero(rng, -12, 12)), 1)], [HOLE]), 'int'),
-    equation_type(lambda rng: ([over_x(rng.randint(1, 9), 2), over_x(rng.randint(1, 9), 3)],
-                          [frac(rng.randint(1, 11), rng.choice([4, 6, 12]))]),
-               'any'),
-    equation_type(lambda rng: ([over_x(ax_b(rng.randint(2, 5), -rng.randint(1, 9)),
-                             rng.randint(2, 4))],
-                          [frac(draw_nonzero(rng, -7, 7), rng.randint(2, 6))]), 'anyfrac'),
+    t('a/x=b', 'PNP', r51('a/x=b')),
+    t('a/(dx)=c', 'FMF', r51('a/(bx)=c')),
+    t('a/x=b/c', 'PNF', fraction_hole(r51('a/x=b/c'))),
+    t('(x+a)/x=b', 'NPF', r51('(x+a)/x=b')),
+    t('a/x+b=c', 'PNP', r51('a/x+b=c')),
+    t('(px+a)/(cx)=b', 'FMP', r51('(px+a)/(cx)=b')),
+    t('a/x+b/x=c', 'PNN', r51('a/x+b/x=c')),
+    t('a/x-b/(2x)=c/2', 'PNF', fraction_hole(r51('a/x-b/(2x)=c/2'))),
+    t('a/(2x)+b/(3x)=c/d', 'PFN', fraction_hole(r51('a/(2x)+b/(3x)=c/d'))),
 ]
+
+
+# r52: the unknown in a bracket of the denominator ---------------------------
+
+def r52(form):
+    def make(g, r, l):
+        a, b = g.randint(1, 12), nz(g, -6, 6)
+        c = nz(g, -6, 6)
+        if form == 'a/(x+b)=c':
+            return (xfr(a, [(1, b)]),), (HOLE,)
+        if form == 'a/(x+b)=c/d':
+            return (xfr(a, [(1, b)]),), (fr(HOLE_NUMERATOR, g.randint(2, 7)),)
+        if form == 'a/(x+b)=c/(x+d)':
+            if b == c:
+                raise Retry()
+            return (xfr(a, [(1, b)]),), (xfr(g.randint(1, 12), [(1, c)]),)
+        if form == '(x+a)/(x+b)=c':
+            return (xfr(lin(1, nz(g, -9, 9)), [(1, b)]),), (HOLE,)
+        if form == 'a/(x+b)+c=d/(x+b)':
+            return (xfr(a, [(1, b)]), HOLE), (xfr(g.randint(1, 12), [(1, b)]),)
+        if form == 'a/(px+b)=c/(qx+d)':
+            # p and q 2, 4 or 5: the excluded values are decimals
+            p, q = g.sample([2, 4, 5], 2)
+            if not coprime(p, b) or not coprime(q, c):
+                raise Retry()
+            return (xfr(g.randint(1, 9), [(p, b)]),), \
+                (xfr(g.randint(1, 9), [(q, c)]),)
+        if form == 'x/(x+b)-1=a/(x+c)':
+            if b == c:
+                raise Retry()
+            return (xfr((x(),), [(1, b)]), n(-1)), (xfr(a, [(1, c)]),)
+        if form == 'a/(kx+kb)+c/(x+b)=d':
+            k = g.randint(2, 3)
+            return ((xfr(a, [(1, b)], k, factored=False),
+                     xfr(g.randint(1, 9), [(1, b)])), (fr(HOLE_NUMERATOR, g.randint(2, 6)),))
+        if form == 'a/(x-b)+c/(x+b)=d/(x^2-b^2)':
+            b = g.randint(1, 5)
+            return ((xfr(a, [(1, -b)]), xfr(g.randint(1, 9), [(1, b)])),
+                    (xfr(HOLE_NUMERATOR, [(1, -b), (1, b)], factored=False),))
+        raise ValueError(form)
+    return make
+
+
+def numerator_hole(make):
+    """The last denominator's numerator is chosen so that the equation holds
+    at the root."""
+    from expr import side_value, denominator_poly
+
+    def wrapped(g, r, l):
+        left, right = make(g, r, l)
+        (f,) = right
+        value = side_value(left, r) * denominator_poly(f).value(r)
+        if value.denominator != 1 or value == 0 or abs(value) > 40:
+            raise Retry()
+        return left, (XFrac(1 if value > 0 else -1, (num(abs(value)),), f.d,
+                            f.factors, f.factored),)
+    return wrapped
+
 
 R52 = [
-    equation_type(lambda rng: ([over_x(rng.randint(2, 24), 1, (1, draw_nonzero(rng, -6, 6)))],
-                          [HOLE]), 'int'),
-    equation_type(lambda rng: ([over_x(rng.randint(1, 9), 1, (1, -rng.randint(1, 6)))],
-                          [frac(rng.randint(1, 9), rng.randint(2, 7))]), 'int'),
-    equation_type(lambda rng: ([over_x(rng.randint(1, 9), 1, (1, draw_nonzero(rng, -6, 6)))],
-                          [over_x(rng.randint(1, 9), 1, (1, draw_nonzero(rng, -6, 6)))]),
-               'any'),
-    equation_type(lambda rng: ([over_x(ax_b(1, draw_nonzero(rng, -9, 9)), 1, (1, draw_nonzero(rng, -6, 6)))],
-                          [HOLE]), 'any'),
-    equation_type(lambda rng: ([over_x(rng.randint(1, 9), 1)],
-                          [over_x(rng.randint(1, 9), 1, (1, draw_nonzero(rng, -6, 6)))]), 'any'),
-    equation_type(lambda rng: r52_same(rng), 'any'),
-    equation_type(lambda rng: ([over_x(ax_b(1, draw_nonzero(rng, -9, 9)), 1, (1, -rng.randint(1, 6)))],
-                          [over_x(ax_b(1, draw_nonzero(rng, -9, 9)), 1, (1, -rng.randint(1, 6)))]),
-               'any'),
-    equation_type(lambda rng: ([over_x(rng.randint(1, 9), 1, (2, draw_nonzero(rng, -7, 7)))],
-                          [over_x(rng.randint(1, 9), 1, (3, draw_nonzero(rng, -7, 7)))]),
-               'anyfrac'),
-    equation_type(lambda rng: ([over_x([(1, 'x')], 1, (1, -rng.randint(1, 6))), term(-1)],
-                          [over_x(rng.randint(1, 9), 1, (1, draw_nonzero(rng, -6, 6)))]),
-               'any'),
+    t('a/(x+b)=c', 'PNP', r52('a/(x+b)=c')),
+    t('a/(x+b)=c/d', 'NPF', fraction_hole(r52('a/(x+b)=c/d'))),
+    t('(x+a)/(x+b)=c', 'NPF', r52('(x+a)/(x+b)=c')),
+    t('a/(x+b)=c/(x+d)', 'PNF', r52('a/(x+b)=c/(x+d)')),
+    t('a/(px+b)=c/(qx+d)', 'FPN', r52('a/(px+b)=c/(qx+d)')),
+    t('a/(x+b)+c=d/(x+b)', 'PFN', r52('a/(x+b)+c=d/(x+b)')),
+    t('x/(x+b)-1=a/(x+c)', 'NPF', r52('x/(x+b)-1=a/(x+c)')),
+    t('a/(kx+kb)+c/(x+b)=d', 'PNF',
+      fraction_hole(r52('a/(kx+kb)+c/(x+b)=d'))),
+    t('a/(x-b)+c/(x+b)=d/(x^2-b^2)', 'PFN',
+      numerator_hole(r52('a/(x-b)+c/(x+b)=d/(x^2-b^2)'))),
 ]
 
 
-def r52_same(rng):
-    b = draw_nonzero(rng, -6, 6)
-    return ([over_x(rng.randint(1, 12), 1, (1, b)), term(draw_nonzero(rng, -5, 5))],
-            [over_x(rng.randint(1, 12), 1, (1, b))])
+# r61: entrance examinations -------------------------------------------------
+#
+# Ten kinds that the other areas do not have, three equations each (level 0
+# easiest).  The generator orders the thirty from easier to harder, three
+# different kinds a triplet and never two of one kind in a row.
+
+def fraction_times_bracket(g, r, level):
+    p, q = g.randint(1, 4), g.randint(2, 5)
+    if not coprime(p, q):
+        raise Retry()
+    bracket = br(Fraction(p, q), lin(1, nz(g, -9, 9)))
+    if level == 0:
+        return (bracket,), (HOLE,)
+    if level == 1:
+        return (bracket,), (frx(1, g.randint(2, 4)), HOLE)
+    s, u = g.randint(1, 3), g.randint(2, 5)
+    if not coprime(s, u) or u == q:
+        raise Retry()
+    return (bracket, br(-Fraction(s, u), lin(1, nz(g, -9, 9)))), (HOLE,)
 
 
-# The entrance examinations: a mixed run over the harder types.
-R61 = [
-    lambda rng: r23(rng, 'both'),
-    R31[6],
-    R32[5],
-    R41[2],
-    R42[4],
-    R33[6],
-    lambda rng: r23(rng, 'hundredths'),
-    R42[7],
-    R33[7],
-    R43[2],
-    R43[1],
-    R52[2],
-]
+def bracket_numerators(g, r, level):
+    k, m = g.randint(2, 4), g.randint(2, 4)
+    d, e = g.randint(2, 5), g.randint(2, 6)
+    if d == e or not coprime(k, d) or not coprime(m, e):
+        raise Retry()
+    a, b = nz(g, -6, 6), nz(g, -6, 6)
+    left = (fr((br(k, lin(1, a)),), d),)
+    right = (fr((br(m, lin(1, b)),), e),)
+    if level == 0:
+        return left, right + (HOLE,)
+    if level == 1:
+        return left + (HOLE,), right + (frx(1, other(g, 2, 6, d, e)),)
+    f = g.randint(2, 6)
+    if f in (d, e):
+        raise Retry()
+    return (left + (fr(lin(1, nz(g, -6, 6)), f, -1),), right + (HOLE,))
+
+
+def decimal_brackets(g, r, level):
+    a, c = d1(g, 0.2, 0.9), d1(g, 0.2, 0.9)
+    if a == c:
+        raise Retry()
+    if level == 0:
+        return (br(a, lin(1, nz(g, -9, 9))),), (br(c, lin(1, nz(g, -9, 9))), HOLE)
+    if level == 1:
+        return ((br(a, lin(1, nz(g, -9, 9))), HOLE),
+                (x(d1(g, 0.2, 1.5)), br(-c, lin(1, nz(g, -9, 9)))))
+    return ((br(a, lin(2, nz(g, -9, 9))), br(-c, lin(3, nz(g, -9, 9)))),
+            (HOLE,))
+
+
+def nested_brackets(g, r, level):
+    a = nz(g, -6, 6)
+    if level == 0:
+        return (br(g.randint(2, 4), (x(), br(-g.randint(2, 3), lin(1, a)))),), \
+            (HOLE,)
+    if level == 1:
+        return ((x(g.randint(2, 5)), br(-1, (n(g.randint(2, 9)),
+                                             br(-1, lin(2, a))))),
+                (x(), HOLE))
+    b, k = g.randint(2, 5), g.randint(2, 3)
+    if b == k:
+        raise Retry()  # the unknown would drop out of the left side
+    return (x(b), br(-k, (x(), br(-2, lin(1, a))))), (HOLE,)
+
+
+def squares_cancel(g, r, level):
+    a, b = g.randint(1, 6), nz(g, -6, 6)
+    if level == 0:
+        return (prod(1, lin(1, a), lin(1, -a)), sq(-1, lin(1, b))), (HOLE,)
+    if level == 1:
+        c, d = nz(g, -6, 6), nz(g, -6, 6)
+        if {a, b} == {c, d}:
+            raise Retry()
+        return ((prod(1, lin(1, a), lin(1, b)), prod(-1, lin(1, c), lin(1, d))),
+                (HOLE,))
+    return (sq(1, lin(2, nz(g, -5, 5))), xbr(-4, lin(1, b))), (HOLE,)
+
+
+def common_factor_first(g, r, level):
+    f = g.randint(2, 5)
+    a, b, k, c = g.randint(2, 4), nz(g, -6, 6), g.randint(1, 3), nz(g, -6, 6)
+    e = nz(g, -4, 4)
+    if a == k:
+        raise Retry()
+    if level == 0:
+        return (x(f * a), n(f * b)), (br(f * k, lin(1, c)), n(f * e))
+    if level == 1:
+        return (x(f * a), n(f * b)), (br(f, lin(1, c)), x(f * e))
+    m = g.randint(2, 3)
+    return ((br(f, lin(1, c)), br(-f * m, lin(1, nz(g, -6, 6)))),
+            (x(f * a), n(f * b)))
+
+
+def reduce_first(g, r, level):
+    p, a = g.randint(1, 5), g.randint(2, 6)
+    u, v = g.randint(2, 3), g.randint(2, 3)
+    c = g.randint(2, 5)
+    b = g.randint(1, c - 1)
+    if not coprime(p, a) or not coprime(b, c):
+        raise Retry()
+    if level == 0:
+        return (fr((x(p * u),), a * u), fr(b * v, c * v, -1)), (HOLE,)
+    q = nz(g, -5, 5)
+    if not coprime(p, q) or not coprime(q, a):
+        raise Retry()
+    if level == 1:
+        return (fr(lin(p * u, q * u), a * u),), (frx(1, g.randint(2, 5)), HOLE)
+    return ((fr(lin(p * u, q * u), a * u), fr(b * v, c * v, -1)),
+            (frx(1, g.randint(2, 5)),))
+
+
+def unknown_below(g, r, level):
+    a, b, c, d = (nz(g, -6, 6) for _ in range(4))
+    if len({b, d}) < 2 or a == b or c == d or a - b == c - d:
+        raise Retry()
+    if level < 2:
+        return (xfr(lin(1, a), [(1, b)]),), (xfr(lin(1, c), [(1, d)]),)
+    b = g.randint(1, 5)
+    return ((xfr(lin(1, a), [(1, -b)]), xfr(lin(1, c), [(1, b)], k=-1)),
+            (xfr(HOLE_NUMERATOR, [(1, -b), (1, b)], factored=False),))
+
+
+def decimal_and_fraction(g, r, level):
+    d = g.choice([2, 4])
+    if level == 0:
+        return (x(Fraction(g.choice([3, 5, 7]), 2)),
+                fr(lin(1, nz(g, -9, 9)), 4, -1)), (HOLE,)
+    if level == 1:
+        return ((x(Fraction(g.choice([3, 5]), 2)), fr(lin(1, nz(g, -9, 9)), d, -1)),
+                (frx(1, 4), HOLE))
+    return ((br(Fraction(g.choice([1, 3]), 4), lin(1, nz(g, -9, 9))),
+             fr(lin(1, nz(g, -9, 9)), 2, -1)), (HOLE,))
+
+
+def products_with_factor(g, r, level):
+    a, b, c = nz(g, -6, 6), nz(g, -6, 6), nz(g, -6, 6)
+    if level == 0:
+        return ((prod(2, lin(1, a), lin(1, b)),),
+                (prod(1, lin(2, c), lin(1, nz(g, -6, 6))), HOLE))
+    if level == 1:
+        return ((prod(1, lin(2, a), lin(1, b)), prod(-2, lin(1, c), lin(1, -c))),
+                (HOLE,))
+    return (sq(3, lin(1, a)), prod(-1, lin(3, b), lin(1, c))), (HOLE,)
+
+
+def with_numerator_hole(make):
+    from expr import side_value, denominator_poly
+
+    def wrapped(g, r, level):
+        left, right = make(g, r, level)
+        if level < 2:
+            return left, right
+        (f,) = right
+        value = side_value(left, r) * denominator_poly(f).value(r)
+        if value.denominator != 1 or value == 0 or abs(value) > 60:
+            raise Retry()
+        return left, (XFrac(1 if value > 0 else -1, (num(abs(value)),), f.d,
+                            f.factors, f.factored),)
+    return wrapped
+
+
+def with_fraction_hole(make, level_with_hole=0):
+    hole = fraction_hole(make)
+
+    def wrapped(g, r, level):
+        return (hole if level == level_with_hole else make)(g, r, level)
+    return wrapped
+
+
+ENTRANCE = {
+    'A': t('zlomek krát závorka', 'PNF', fraction_times_bracket),
+    'B': t('závorky v čitatelích na obou stranách', 'NPF', bracket_numerators),
+    'C': t('desetinná čísla se závorkami', 'PNF', decimal_brackets,
+           pool=dict(F=((2, 5, 10), 5)), **DEC),
+    'D': t('vnořené závorky', 'PNM', nested_brackets),
+    'E': t('součiny, druhé mocniny se odečtou', 'NPF', squares_cancel),
+    'F': t('nejdřív společný dělitel', 'PNP', common_factor_first),
+    'G': t('nejdřív zkrátit zlomky', 'FPN', reduce_first, reduce=True),
+    'H': t('neznámá ve jmenovateli', 'NPF', with_numerator_hole(unknown_below)),
+    'I': t('desetinné číslo a zlomek', 'PNP', decimal_and_fraction,
+           pool=dict(F=((2, 4), 5)), hole_places=2, **DEC),
+    'K': t('součin se stálým činitelem', 'NPM', products_with_factor),
+}
+
 
 
 AREAS = [
@@ -813,5 +1080,5 @@ AREAS = [
     (43, 'Se zlomkem 3, Nejtěžší příklady', R43),
     (51, 'Nezn. ve jmenovateli 1, Jednočlenný jmen.', R51),
     (52, 'Nezn. ve jmenovateli 2, Opravdu těžké', R52),
-    (61, 'Přijímačky, Z přijímaček', R61),
+    (61, 'Přijímačky, Z přijímaček', ENTRANCE),
 ]
