@@ -23,7 +23,7 @@ The bounds, stated once:
   triplets    three equations, no two with the same root or the same
               intermediate line (a solution line other than the first and
               the last), and no two of one shape that differ in one number
-              only.
+              only (6/(x-1)=3 and 6/(x-1)=-2).
   root kinds  per file: positive whole roots at most 60 %, negative whole
               roots at least 15 %, other roots at least 10 % (not in area
               11, whose equations are sums) and at most 40 %, root 0 at most
@@ -171,9 +171,9 @@ def intermediate_lines(rec):
 
 
 def templated(a, b):
-    """Two equations of one shape whose numbers (exponents aside) differ in
-    one place only."""
-    if shape(a) != shape(b):
+    """Two equations of one shape, signs aside, whose numbers (exponents
+    aside) differ in one place only."""
+    if shape(a).replace('±', '') != shape(b).replace('±', ''):
         return False
     a, b = (NUMBER.findall(re.sub(r'\^\d', '', e)) for e in (a, b))
     return len(a) > 1 and sum(p != q for p, q in zip(a, b)) <= 1
