@@ -279,16 +279,10 @@ DrawOps drawLine(EditorState& ed) {
     return drawLine(ed.lineCells, ed.pageLayout, ed.checkPhase, ed.lineFull);
 }
 
-DrawOp clearEquationBand(const ScreenGeometry& g) {
-    const int32_t x1 = roundHalfEven(73 * g.scaleX) + g.writingLeft - g.pictureLeft;
-    return fill(x1, roundHalfEven(7 * g.scaleY), x1 + roundHalfEven(586 * g.scaleX) + 3,
-                roundHalfEven(61 * g.scaleY));
-}
+DrawOp clearEquationBand(const PictureBox& band) { return fill(band.left, band.top, band.right, band.bottom); }
 
-DrawOp clearWritingArea(const ScreenGeometry& g, const PageLayout& page) {
-    const int32_t left = std::min(g.writingLeft - g.pictureLeft, page.areaLeft + 1);
-    return fill(left, g.writingTop - g.pictureTop, g.writingRight - g.pictureLeft,
-                g.writingBottom - g.pictureTop);
+DrawOp clearWritingArea(const PictureBox& area, const PageLayout& page) {
+    return fill(std::min(area.left, page.areaLeft + 1), area.top, area.right, area.bottom);
 }
 
 DrawOps drawRuledLines(const PageLayout& page) {

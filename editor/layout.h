@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "editor/writtenline.h"
-#include "mainwindow/sessionstate.h"
 
 // Sizes are in points, as the layout tables give them; the measuring side
 // turns them into pixels.
@@ -65,12 +64,18 @@ DrawOps drawLine(EditorState& ed);
 DrawOp clearLineBand(const PageLayout& page);
 DrawOp clearLineBand(const PageLayout& page, int line);
 
+// A rectangle of the picture; right and bottom are exclusive.  The main
+// window computes where its bands lie and passes them in.
+struct PictureBox {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
 // The white equation band at the top of the picture.
-DrawOp clearEquationBand(const ScreenGeometry& g);
+DrawOp clearEquationBand(const PictureBox& band);
 
 // The whole writing area, from the left end of the line bands to the area's
 // right edge, so that no text or ruled line survives.
-DrawOp clearWritingArea(const ScreenGeometry& g, const PageLayout& page);
+DrawOp clearWritingArea(const PictureBox& writingArea, const PageLayout& page);
 
 // White bands with a cyan rule under each of the page's lines.
 DrawOps drawRuledLines(const PageLayout& page);

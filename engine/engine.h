@@ -11,15 +11,13 @@
 #include <string>
 
 #include "engine/markers.h"
+#include "engine/status.h"
 
-// Program-wide status word; 0 when all is well.
+// Program-wide status word of the engine: 0 when all is well, otherwise the
+// first StatusCode an operation raised.  Callers set it to 0 before a check
+// and read it afterwards; the file readers and the settings file report their
+// results to their callers instead.
 extern int32_t errorCode;
-
-// Codes that other parts of the program put into errorCode.
-constexpr int32_t EXERCISE_WRITE_FAILED = 13;
-constexpr int32_t ALL_SOLVED = 14;
-constexpr int32_t BACK_TO_START = 99;
-constexpr int32_t SETTINGS_WRITE_FAILED = 1000;
 
 // Bubble texts for the codes 1..15 (row code-1), Windows-1250, each line at
 // most 20 characters; an empty text is an empty bubble line.

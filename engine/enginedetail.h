@@ -12,7 +12,7 @@ namespace engine_detail {
 
 // Records a failure unless an earlier one is already recorded: the first
 // code is the one the pupil is told about.
-inline void raise(int32_t code) {
+inline void raise(StatusCode code) {
     if (errorCode <= 0) errorCode = code;
 }
 

@@ -12,17 +12,17 @@ std::array<MessageLines, 15> buildTable() {
     using cp1250::w1250;
     const std::string first = w1250("Chyba v počítání.");
     std::array<MessageLines, 15> t{};
-    t[3 - 1] = {first, w1250("Chybný zápis"), w1250("čísla.")};
-    t[4 - 1] = {first, w1250("Špatné závorky."), ""};
-    t[5 - 1] = {first, w1250("Chyba v mocnění."), ""};
-    t[6 - 1] = {first, w1250("Pokus o dělení"), w1250("nulou.")};
-    t[7 - 1] = {first, w1250("Chyba syntaxe"), w1250("zápisu.")};
-    t[8 - 1] = {first, w1250("Vnitřní chyba."), ""};
-    t[9 - 1] = {first, w1250("Dvě neznámé."), ""};
-    t[10 - 1] = {first, w1250("Není nenznáma"), ""};
-    t[11 - 1] = {first, w1250("V rovnice není"), w1250("rovná se.")};
-    t[12 - 1] = {first, "", ""};
-    t[15 - 1] = {first, w1250("Zřejmě ve zlomku."), ""};
+    t[BAD_NUMBER - 1] = {first, w1250("Chybný zápis"), w1250("čísla.")};
+    t[UNMATCHED_PARENTHESIS - 1] = {first, w1250("Špatné závorky."), ""};
+    t[POWER_FAILED - 1] = {first, w1250("Chyba v mocnění."), ""};
+    t[DIVISION_BY_ZERO - 1] = {first, w1250("Pokus o dělení"), w1250("nulou.")};
+    t[SYNTAX_ERROR - 1] = {first, w1250("Chyba syntaxe"), w1250("zápisu.")};
+    t[TEXT_TOO_LONG - 1] = {first, w1250("Vnitřní chyba."), ""};
+    t[TWO_UNKNOWNS - 1] = {first, w1250("Dvě neznámé."), ""};
+    t[NO_UNKNOWN - 1] = {first, w1250("Není nenznáma"), ""};
+    t[NO_EQUALS_SIGN - 1] = {first, w1250("V rovnice není"), w1250("rovná se.")};
+    t[SIDES_DIFFER - 1] = {first, "", ""};
+    t[MISSING_OPERAND - 1] = {first, w1250("Zřejmě ve zlomku."), ""};
     return t;
 }
 

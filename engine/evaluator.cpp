@@ -39,7 +39,7 @@ public:
         if (c.pos >= c.end) return v;
         const unsigned char ch = at(c.pos);
         if (ch == '+' || ch == '-') return v + expression(c.pos, c.end);
-        raise(7);
+        raise(SYNTAX_ERROR);
         return 0;
     }
 
@@ -60,7 +60,7 @@ private:
             const double divisor = factor(c);
             if (failed()) return 0;
             if (divisor == 0) {
-                raise(6);
+                raise(DIVISION_BY_ZERO);
                 return 0;
             }
             const double q = f / divisor;
@@ -77,7 +77,7 @@ private:
 
     double factor(Cursor& c) {
         if (c.pos >= c.end) {
-            raise(15);
+            raise(MISSING_OPERAND);
             return 0;
         }
         if (at(c.pos) == '+') ++c.pos;
@@ -100,7 +100,7 @@ private:
         } else {
             // A sign with nothing after it, "--", "-+", ".5", a letter left
             // in the text: no operand can be read here.
-            raise(7);
+            raise(SYNTAX_ERROR);
             return 0;
         }
         if (c.pos + 1 < c.end && at(c.pos) == POWER_OPERATOR) v = power(v, c);
@@ -113,7 +113,7 @@ private:
             if (at(i) == '(') ++opened;
             else if (at(i) == ')' && ++closed == opened) return i;
         }
-        raise(4);
+        raise(UNMATCHED_PARENTHESIS);
         return end;
     }
 
@@ -128,7 +128,7 @@ private:
         }
         // "5." has no digits after its point: not a number as a pupil writes it.
         if (point && !isDigit(at(c.pos - 1))) {
-            raise(3);
+            raise(BAD_NUMBER);
             return 0;
         }
         double v = 0;
@@ -136,7 +136,7 @@ private:
         const char* last = t_.data() + c.pos;
         const auto r = std::from_chars(first, last, v, std::chars_format::fixed);
         if (r.ec != std::errc() || r.ptr != last || !std::isfinite(v)) {
-            raise(3);
+            raise(BAD_NUMBER);
             return 0;
         }
         return v;
@@ -163,7 +163,7 @@ private:
             result = n < 0 ? 1 / product : product;
         } else {
             if (base < 0.00001) {  // a negative base with a fractional exponent
-                raise(5);
+                raise(POWER_FAILED);
                 return 0;
             }
             result = std::exp(q * std::log(base));
@@ -171,7 +171,7 @@ private:
         // Overflow of any power is refused here; an infinite value would let
         // a wrong line pass the comparison of the two sides.
         if (!std::isfinite(result)) {
-            raise(5);
+            raise(POWER_FAILED);
             return 0;
         }
         return result;
@@ -186,7 +186,7 @@ double evaluate(const std::string& expression) {
     if (failed()) return 0;
     const std::string t = removeSpaces(expression);
     if (t.size() > MAX_EXPRESSION) {
-        raise(8);
+        raise(TEXT_TOO_LONG);
         return 0;
     }
     Evaluator e(t);

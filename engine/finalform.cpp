@@ -82,7 +82,7 @@ bool isFinalForm(const std::string& text) {
     if (failed()) return false;
     const std::size_t eq = t.find('=');
     if (eq == std::string::npos) {
-        raise(11);
+        raise(NO_EQUALS_SIGN);
         return false;
     }
     if (eq != 1 || t[0] != unknown) return false;

@@ -32,7 +32,7 @@ void rewriteFractions(std::string& t) {
         const std::size_t d = findByte(t, DENOMINATOR_END, c + 1);
         const std::size_t e = findByte(t, NUMERATOR_END, c + 1);
         if (d == std::string::npos || e == std::string::npos || e < d) {
-            raise(15);
+            raise(MISSING_OPERAND);
             return;
         }
         // The byte after each of the three markers found (DENOMINATOR_START,
@@ -60,7 +60,7 @@ void rewriteFractions(std::string& t) {
 std::string normalise(const std::string& writtenLine) {
     if (failed()) return std::string();
     if (writtenLine.size() > MAX_LINE) {
-        raise(8);
+        raise(TEXT_TOO_LONG);
         return std::string();
     }
 
@@ -112,9 +112,9 @@ char findUnknown(const std::string& text) {
         if (unknown == 0)
             unknown = c;
         else if (c != unknown)
-            raise(9);
+            raise(TWO_UNKNOWNS);
     }
-    if (unknown == 0) raise(10);
+    if (unknown == 0) raise(NO_UNKNOWN);
     return static_cast<char>(unknown);
 }
 

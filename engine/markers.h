@@ -23,6 +23,13 @@ inline bool isMarker(unsigned char c) {
     return c >= FRACTION_START && c <= POWER_END && c != CELL_END;
 }
 
+// The bytes that may begin a written line (the editor's startSet): a digit,
+// the unknown x, "(", "+", "-" or the start of a fraction.  The sample
+// solution of a stored equation ends at the first line that begins otherwise.
+inline bool canBeginLine(unsigned char c) {
+    return (c >= '0' && c <= '9') || c == 'x' || c == '(' || c == '+' || c == '-' || c == FRACTION_START;
+}
+
 // A fraction as the written line stores it: the denominator before the numerator.
 inline std::string writtenFraction(const std::string& numerator, const std::string& denominator) {
     std::string s;

@@ -21,11 +21,11 @@ std::string substitute(const std::string& numberText, const std::string& side, c
         if (c == ' ') continue;
         if (c == unknown) {
             if (out.size() + numberText.size() >= MAX_TEXT)
-                raise(8);
+                raise(TEXT_TOO_LONG);
             else
                 out += numberText;
         } else if (out.size() >= MAX_TEXT) {
-            raise(8);
+            raise(TEXT_TOO_LONG);
         } else {
             out += c;
         }
@@ -40,7 +40,7 @@ int32_t checkEquation(const std::string& text, double root) {
     if (failed()) return errorCode;
     const std::size_t eq = text.find('=');
     if (eq == std::string::npos) {
-        raise(11);
+        raise(NO_EQUALS_SIGN);
         return errorCode;
     }
     // A second "=" stays in the right side and fails there.  "+1-1" lets an
@@ -57,6 +57,6 @@ int32_t checkEquation(const std::string& text, double root) {
     const double tolerance =
         (std::fabs(l) < 0.01 || std::fabs(r) < 0.01) ? 0.02 : std::fabs(l + r) / 1000;
     // An overflow to infinity (or NaN) must not pass: "inf - inf > tol" is false.
-    if (!std::isfinite(l) || !std::isfinite(r) || !(std::fabs(l - r) <= tolerance)) raise(12);
+    if (!std::isfinite(l) || !std::isfinite(r) || !(std::fabs(l - r) <= tolerance)) raise(SIDES_DIFFER);
     return errorCode;
 }

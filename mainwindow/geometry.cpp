@@ -68,19 +68,20 @@ MainWindowGeometry computeGeometry(int32_t screenWidth, int32_t screenHeight, in
     g.caret.y = s.writingTop + 10;
     g.caret.height = 30;
 
-    // The toolbar: one row at the height of BitBtn2; sizes stay as drawn.
+    // The toolbar: one row at the height of the solution button; sizes stay as drawn.
     const int32_t toolbarTop = roundHalfEven(72 * sy + pt);
-    g.bitBtn[2] = {roundHalfEven(112 * sx + pl), toolbarTop, 113, 25};
-    const int32_t buttonLefts[] = {432, 464, 496, 528, 568, 600, 632, 664};
-    for (int k = 3; k <= 10; ++k) g.bitBtn[k] = {roundHalfEven(buttonLefts[k - 3] * sx + pl), toolbarTop, 25, 25};
-    g.panel2 = {roundHalfEven(240 * sx + pl), toolbarTop, 169, 25};
-    g.imanim = {roundHalfEven(11 * sx + pl), roundHalfEven(10 * sy) + pt, 77, 78};
+    g.toolbar[toolbarIndex(ToolbarButton::ShowSolution)] = {roundHalfEven(112 * sx + pl), toolbarTop, 113, 25};
+    const int32_t buttonLefts[] = {432, 464, 496, 528, 568, 600, 632, 664};  // Fraction .. Leave
+    for (int k = toolbarIndex(ToolbarButton::Fraction); k <= toolbarIndex(ToolbarButton::Leave); ++k)
+        g.toolbar[k] = {roundHalfEven(buttonLefts[k - 3] * sx + pl), toolbarTop, 25, 25};
+    g.areaLabel = {roundHalfEven(240 * sx + pl), toolbarTop, 169, 25};
+    g.mascotPlace = {roundHalfEven(11 * sx + pl), roundHalfEven(10 * sy) + pt, 77, 78};
 
     g.keypad = {pl + (pictureWidth - KEYPAD_WIDTH) / 2, s.writingTop + 92, KEYPAD_WIDTH, KEYPAD_HEIGHT};
     // The chooser is centred on the picture: on an 800-pixel screen that is
     // (800 - 289) / 2 as the picture was drawn for, and on a wider screen it
     // still opens over the menu instead of beside the picture.
-    g.panel1 = {pl + (pictureWidth - 289) / 2, s.pictureTop + 176, 289, 329};
+    g.exerciseChooser = {pl + (pictureWidth - 289) / 2, s.pictureTop + 176, 289, 329};
 
     // The mascot is centred in a 78 x 78 scaled box; its horizontal offset of
     // 10 follows scaleY, at capture and at drawing alike.
@@ -90,5 +91,9 @@ MainWindowGeometry computeGeometry(int32_t screenWidth, int32_t screenHeight, in
     g.mascot = {mascot.x, mascot.y};
     g.bubble = {bubble.x, bubble.y, BUBBLE_WIDTH, BUBBLE_HEIGHT};
     g.dial = dialGeometry(sx, sy);
+
+    const int32_t bandLeft = roundHalfEven(73 * sx) + s.writingLeft - pl;
+    g.equationBand = {bandLeft, roundHalfEven(7 * sy), bandLeft + roundHalfEven(586 * sx) + 3, roundHalfEven(61 * sy)};
+    g.writingArea = {s.writingLeft - pl, s.writingTop - pt, s.writingRight - pl, s.writingBottom - pt};
     return g;
 }

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/layout.h"
 #include "editor/writtenline.h"
 #include "engine/rounding.h"
 #include "feedback/animation.h"  // the mascot's and the bubble's sizes and places
-#include "mainwindow/sessionstate.h"
 #include "mainwindow/speedometer.h"
-
+#include "session/sessionstate.h"
 
 struct Rect {
     int32_t left = 0, top = 0, width = 0, height = 0;
@@ -38,6 +38,25 @@ std::string startPicturePath(int32_t screenWidth);
 constexpr int32_t KEYPAD_WIDTH = 441;
 constexpr int32_t KEYPAD_HEIGHT = 77;
 
+// The toolbar's buttons by their numbers, 2..10 from left to right.
+enum class ToolbarButton {
+    ShowSolution = 2,
+    Fraction = 3,
+    Power2 = 4,
+    Power3 = 5,
+    Power4 = 6,
+    Evaluation = 7,
+    Help = 8,
+    Teacher = 9,
+    Leave = 10,
+};
+constexpr ToolbarButton TOOLBAR_BUTTONS[] = {
+    ToolbarButton::ShowSolution, ToolbarButton::Fraction,   ToolbarButton::Power2,
+    ToolbarButton::Power3,       ToolbarButton::Power4,     ToolbarButton::Evaluation,
+    ToolbarButton::Help,         ToolbarButton::Teacher,    ToolbarButton::Leave,
+};
+constexpr int toolbarIndex(ToolbarButton button) { return static_cast<int>(button); }
+
 struct MainWindowGeometry {
     int32_t windowWidth = 0, windowHeight = 0;
     ScreenGeometry screen;  // scale factors, picture offset, writing area (window coordinates)
@@ -45,17 +64,21 @@ struct MainWindowGeometry {
     PageLayout equationLayout;
     Caret caret;  // at the writing area's left edge, not shown yet
 
-    // Window coordinates.  bitBtn[k] is BitBtn<k>, k = 2..10.
-    std::array<Rect, 11> bitBtn{};
-    Rect panel2;   // the area's name
-    Rect imanim;   // the mascot's placeholder
-    Rect keypad;   // Image2, before it follows the caret
-    Rect panel1;   // the exercise chooser
+    // Window coordinates.
+    std::array<Rect, 11> toolbar{};  // by toolbarIndex; [0] and [1] unused
+    Rect areaLabel;        // the area's name
+    Rect mascotPlace;      // the mascot's placeholder control
+    Rect keypad;           // before it follows the caret
+    Rect exerciseChooser;
 
     // Picture coordinates.
     Point mascot;  // where the mascot's pictures are drawn and saved
     Rect bubble;   // the speech bubble
     DialGeometry dial;
+    PictureBox equationBand;  // cleared before an equation is drawn
+    PictureBox writingArea;   // the pupil's page
+
+    const Rect& toolbarButton(ToolbarButton button) const { return toolbar[toolbarIndex(button)]; }
 };
 
 // `pictureWidth` and `pictureHeight` are those of the picture actually loaded

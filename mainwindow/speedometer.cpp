@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "mainwindow/geometry.h"
+#include "engine/rounding.h"
 
 DialGeometry dialGeometry(double scaleX, double scaleY) {
     DialGeometry d;

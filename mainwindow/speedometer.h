@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "mainwindow/sessionstate.h"
+#include "session/sessionstate.h"
 
 constexpr int32_t DIAL_WIDTH = 78;
 constexpr int32_t DIAL_HEIGHT = 77;

@@ -7,16 +7,10 @@
 #include <unistd.h>
 
 #include "engine/cp1250.h"
-#include "engine/engine.h"
 #include "engine/littleendian.h"
 #include "engine/markers.h"
 
 namespace {
-
-bool canBeginLine(unsigned char c) {
-    return (c >= '0' && c <= '9') || c == 'x' || c == '(' || c == '+' || c == '-' ||
-           c == FRACTION_START;
-}
 
 std::string cannotOpen(const std::string& name) {
     return cp1250::w1250("Nepodařilo se otevřít soubor ") + name;
@@ -55,10 +49,11 @@ long wholeRecords(std::FILE* f) {
     return size / EquationRecord::RECORD_SIZE;
 }
 
-FileResult failure(std::string message) {
+FileResult failure(std::string message, StatusCode status = STATUS_OK) {
     FileResult r;
     r.ok = false;
     r.message = std::move(message);
+    r.status = status;
     return r;
 }
 
@@ -149,10 +144,8 @@ FileResult readExerciseEquation(int32_t number, const std::string& fileName,
     if (!file.f) return failure(cannotOpen(fileName));
     const long n = wholeRecords(file.f);
     if (n < 0 || number < 0) return failure(cannotOpen(fileName));
-    if (number > n - 1) {
-        errorCode = ALL_SOLVED;
-        return failure(cp1250::w1250("Všechny příklady ze cvičení již jsou spočítány."));
-    }
+    if (number > n - 1)
+        return failure(cp1250::w1250("Všechny příklady ze cvičení již jsou spočítány."), ALL_SOLVED);
     return readRecord(file.f, fileName, number, target);
 }
 
@@ -162,10 +155,7 @@ FileResult appendExerciseEquation(const std::string& exerciseName, const Equatio
     // be opened for update must not be truncated by the fallback.
     File file(name, "r+b");
     if (!file.f && errno == ENOENT) file.f = openNamed(name, "wbx");
-    if (!file.f) {
-        errorCode = EXERCISE_WRITE_FAILED;
-        return failure(cannotOpen(name));
-    }
+    if (!file.f) return failure(cannotOpen(name), EXERCISE_WRITE_FAILED);
     const long n = wholeRecords(file.f);
     unsigned char buf[EquationRecord::RECORD_SIZE];
     record.toBytes(buf);
@@ -182,9 +172,8 @@ FileResult appendExerciseEquation(const std::string& exerciseName, const Equatio
     }
     if (!file.close()) written = false;
     if (!written) {
-        errorCode = EXERCISE_WRITE_FAILED;
-        return failure(cp1250::w1250("Do souboru ") + name +
-                       cp1250::w1250(" se nepodařilo zapsat."));
+        return failure(cp1250::w1250("Do souboru ") + name + cp1250::w1250(" se nepodařilo zapsat."),
+                       EXERCISE_WRITE_FAILED);
     }
     return FileResult();
 }

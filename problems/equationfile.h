@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/status.h"
+
 struct EquationRecord {
     static constexpr int SLOTS = 21;
     static constexpr int SLOT_SIZE = 256;
@@ -19,8 +21,8 @@ struct EquationRecord {
 
     std::string slot(int k) const;
     void setSlot(int k, const std::string& text);  // longer text is cut at 255 bytes
-    // Lines of sample solution: slots 1.. up to the first whose byte 1 cannot
-    // begin a written line (a digit, x, ( + - or FRACTION_START).
+    // Lines of sample solution: slots 1.. up to the first that is empty or
+    // whose byte 1 cannot begin a written line (canBeginLine).
     int solutionLines() const;
 
     // The file layout, little-endian, whatever the host.
@@ -32,10 +34,13 @@ struct EquationRecord {
 EquationRecord initialEquation();
 
 // What a file operation did; `message` is the Windows-1250 text for the
-// warning dialog when there is one to show.
+// warning dialog when there is one to show.  `status` names the failures the
+// callers act on: ALL_SOLVED (the exercise has no more equations) and
+// EXERCISE_WRITE_FAILED; it is STATUS_OK for every other result.
 struct FileResult {
     bool ok = true;
     std::string message;
+    StatusCode status = STATUS_OK;
 };
 
 // "r" + code + ".dat"; for code 71 the exercise file's name instead.

@@ -1,13 +1,8 @@
 #include "problems/selection.h"
 
 #include <algorithm>
-#include <chrono>
-#include <random>
 
-#include "editor/writtenline.h"
 #include "engine/cp1250.h"
-#include "engine/engine.h"
-#include "mainwindow/sessionstate.h"
 
 namespace {
 
@@ -29,22 +24,15 @@ void report(const SelectionHooks& hooks, const FileResult& result) {
 }
 
 int randomPosition(const SelectionHooks& hooks) {
-    int r = 0;
-    if (hooks.randomPick) {
-        r = hooks.randomPick();
-    } else {
-        static std::mt19937 generator(static_cast<std::mt19937::result_type>(
-            std::chrono::steady_clock::now().time_since_epoch().count() ^ std::random_device{}()));
-        r = std::uniform_int_distribution<int>(1, 3)(generator);
-    }
-    return std::clamp(r, 1, 3);
+    return hooks.randomPick ? std::clamp(hooks.randomPick(), 1, 3) : 1;
 }
 
-// A failed read leaves errorCode as it was, so the session goes on with the
-// equation that was already there.
+// A failed read has shown its warning and left the current equation as it
+// was, so the session goes on with the equation that was already there; the
+// record still counts as handed out.
 void readRecord(SelectionScope scope, const SelectionHooks& hooks, int code, int number) {
     if (!hooks.readEquation) return;
-    report(hooks, hooks.readEquation(code, number, scope.session.exerciseName, scope.currentEquation));
+    report(hooks, hooks.readEquation(code, number, scope.exerciseName, scope.currentEquation));
 }
 
 Triplet fromStart(int32_t area) {
@@ -57,7 +45,7 @@ Triplet& tableRow(SelectionState& selection, int32_t area) {
     return selection.tripletTable[static_cast<std::size_t>(areaIndexOf(area))];
 }
 
-void nextEntranceEquation(SelectionScope scope, const SelectionHooks& hooks) {
+StatusCode nextEntranceEquation(SelectionScope scope, const SelectionHooks& hooks) {
     SelectionState& sel = scope.selection;
     int p = 0;
     for (int i = 1; i <= ENTRANCE_FLAGS; ++i) {
@@ -67,15 +55,14 @@ void nextEntranceEquation(SelectionScope scope, const SelectionHooks& hooks) {
         }
     }
     const int index = areaIndexOf(ENTRANCE_AREA);
-    if (scope.session.areaCounts[index] < p) {
+    if (scope.areaCounts[index] < p) {
         std::fill(sel.entranceSolved.begin(), sel.entranceSolved.end(), false);
         warn(hooks, "Všechny příklady již máš spočítány. Vyber si další činnost.");
         sel.newTripletNeeded = true;
-        scope.session.currentArea = 0;
+        scope.currentArea = 0;
         sel.currentTriplet = Triplet{};
         sel.tripletTable[index] = sel.currentTriplet;
-        errorCode = BACK_TO_START;
-        return;
+        return BACK_TO_START;
     }
     if (p == 0) {
         // All thirty handed out and the file has more: start again at the top.
@@ -83,20 +70,20 @@ void nextEntranceEquation(SelectionScope scope, const SelectionHooks& hooks) {
         p = 1;
     }
     readRecord(scope, hooks, ENTRANCE_AREA, p - 1);
-    if (errorCode == 0) sel.entranceSolved[p] = true;
+    sel.entranceSolved[p] = true;
+    return STATUS_OK;
 }
 
-void nextExerciseEquation(SelectionScope scope, const SelectionHooks& hooks) {
-    SessionState& session = scope.session;
-    if (session.exerciseIndex < INT32_MAX) ++session.exerciseIndex;
-    if (!hooks.readExerciseEquation) return;
-    const FileResult read =
-        hooks.readExerciseEquation(session.exerciseIndex, session.exerciseName, scope.currentEquation);
+StatusCode nextExerciseEquation(SelectionScope scope, const SelectionHooks& hooks) {
+    if (scope.exerciseIndex < INT32_MAX) ++scope.exerciseIndex;
+    if (!hooks.readExerciseEquation) return STATUS_OK;
+    const FileResult read = hooks.readExerciseEquation(scope.exerciseIndex, scope.exerciseName, scope.currentEquation);
     report(hooks, read);
+    if (read.ok) return STATUS_OK;
     // An exercise file that vanished or broke: its warning has been shown, and
     // handing out the previous equation under the exercise's name would be a
     // lie, so the pupil goes back to the start screen instead.
-    if (!read.ok && errorCode == 0) errorCode = BACK_TO_START;
+    return read.status == ALL_SOLVED ? ALL_SOLVED : BACK_TO_START;
 }
 
 // Position 1..3 of the first entry not yet handed out, looking from the first
@@ -132,14 +119,14 @@ bool nextTriplet(Triplet& t, int32_t code, int n) {
 // the pupil goes on in the next area (skipping a group heading).
 void moveToNextArea(SelectionScope scope, const SelectionHooks& hooks, int32_t idx) {
     SelectionState& sel = scope.selection;
-    SessionState& session = scope.session;
+    int32_t& area = scope.currentArea;
     warn(hooks, "Zvyšuji obtížnost všechny příklady jsou již spočítány.");
-    sel.currentTriplet = fromStart(session.currentArea);
-    tableRow(sel, session.currentArea) = sel.currentTriplet;
+    sel.currentTriplet = fromStart(area);
+    tableRow(sel, area) = sel.currentTriplet;
     ++idx;
-    session.currentArea = areaCodeOf(idx);
-    if (session.currentArea % 10 == 0) session.currentArea = areaCodeOf(idx + 1);
-    sel.currentTriplet = fromStart(session.currentArea);
+    area = areaCodeOf(idx);
+    if (area % 10 == 0) area = areaCodeOf(idx + 1);
+    sel.currentTriplet = fromStart(area);
 }
 
 }  // namespace
@@ -156,30 +143,20 @@ void countPickError(SelectionState& selection) {
     if (selection.currentPick.errors < UINT8_MAX) ++selection.currentPick.errors;
 }
 
-void selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks& hooks) {
+StatusCode selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks& hooks) {
     SelectionState& sel = scope.selection;
-    SessionState& session = scope.session;
-    scope.editor.fixedPrefix = 0;
+    scope.fixedPrefix = 0;
 
     int32_t idx = areaIndexOf(code);
-    if (idx == 0) {
-        // Not an area at all (a stray code): nothing to hand out.
-        errorCode = BACK_TO_START;
-        return;
-    }
+    // Not an area at all (a stray code): nothing to hand out.
+    if (idx == 0) return BACK_TO_START;
     if (isGroupHeading(code)) {
         ++idx;
         code = areaCodeOf(idx);
-        session.currentArea = code;
+        scope.currentArea = code;
     }
-    if (code == ENTRANCE_AREA) {
-        nextEntranceEquation(scope, hooks);
-        return;
-    }
-    if (code == EXERCISE_AREA) {
-        nextExerciseEquation(scope, hooks);
-        return;
-    }
+    if (code == ENTRANCE_AREA) return nextEntranceEquation(scope, hooks);
+    if (code == EXERCISE_AREA) return nextExerciseEquation(scope, hooks);
 
     Triplet& t = sel.currentTriplet;
     if (unusedPosition(t, true) == 0) sel.newTripletNeeded = true;
@@ -188,7 +165,7 @@ void selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks
     int position = 0;  // 1..3
     if (sel.newTripletNeeded) {
         // Records from 200 on are markers, so a larger file is handed out only that far.
-        const int n = std::min<int>(session.areaCounts[idx], FIRST_MARKER_RECORD);
+        const int n = std::min<int>(scope.areaCounts[idx], FIRST_MARKER_RECORD);
         if (!nextTriplet(t, code, n)) moveToNextArea(scope, hooks, idx);
         position = randomPosition(hooks);
         if (t[position - 1].used != 0) position = unusedPosition(t, false);
@@ -200,31 +177,27 @@ void selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks
     t[position - 1].used = 1;
 
     readRecord(scope, hooks, sel.currentPick.code, sel.currentPick.record);
-    if (errorCode == 0) tableRow(sel, session.currentArea) = t;
+    tableRow(sel, scope.currentArea) = t;
+    return STATUS_OK;
 }
 
 void continueWithNextEquation(SelectionScope scope, const SelectionHooks& hooks) {
-    selectNextEquation(scope, scope.session.currentArea, hooks);
-    if (errorCode == ALL_SOLVED || errorCode == BACK_TO_START) {
-        errorCode = 0;
-        scope.session.currentArea = 0;
-        call(hooks.returnToStartScreen);
-    } else {
+    if (selectNextEquation(scope, scope.currentArea, hooks) == STATUS_OK) {
         call(hooks.presentEquation);
+    } else {
+        scope.currentArea = 0;
+        call(hooks.returnToStartScreen);
     }
 }
 
 void startArea(SelectionScope scope, int32_t code, const SelectionHooks& hooks) {
     call(hooks.stopSound);
-    scope.editor.checkPhase = false;
+    scope.checkPhase = false;
     call(hooks.normalCursor);
-    scope.session.currentArea = code;
+    scope.currentArea = code;
     call(hooks.clearEquationBand);
     call(hooks.clearWritingArea);
 
-    // A code left over from the last checked line would make a good read look
-    // failed and keep the area's progress from being stored.
-    errorCode = 0;
     SelectionState& sel = scope.selection;
     sel.currentTriplet = sel.tripletTable[static_cast<std::size_t>(areaIndexOf(code))];
     sel.newTripletNeeded = isEmptyTriplet(sel.currentTriplet);

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "engine/status.h"
+#include "problems/areas.h"
 #include "problems/equationfile.h"
 
 struct TripletEntry {
@@ -26,22 +28,24 @@ struct SelectionState {
     std::array<bool, 31> entranceSolved{};   // entries 1..30; [0] unused
 };
 
-struct SessionState;
-struct EditorState;
-struct ProgramState;
-
-// The parts of the program state that choosing an equation reads and changes.
+// The parts of the program state that choosing an equation reads and changes;
+// the session binds them to its own variables.
 struct SelectionScope {
-    SessionState& session;
+    int32_t& currentArea;
+    const std::string& exerciseName;
+    int32_t& exerciseIndex;
+    const std::array<uint8_t, AREA_COUNT + 1>& areaCounts;  // by area index
     SelectionState& selection;
     EquationRecord& currentEquation;
-    EditorState& editor;
+    // The editor's fixed start of the line and its check phase, which a new
+    // equation resets.
+    int32_t& fixedPrefix;
+    bool& checkPhase;
 };
-SelectionScope selectionScope(ProgramState& program);
 
 // What choosing an equation does outside the state: files, chance, sound and
-// the screen.  Empty entries are skipped, except `randomPick`, which falls
-// back to a built-in generator.  Texts are Windows-1250.
+// the screen.  Empty entries are skipped; without `randomPick` a new triplet
+// starts at its first entry.  Texts are Windows-1250.
 struct SelectionHooks {
     std::function<int()> randomPick;  // 1..3, each equally likely
     std::function<void(const std::string&)> showWarning;
@@ -67,10 +71,10 @@ SelectionHooks fileSelectionHooks();
 // goes back to the start screen when there is nothing to hand out.
 void startArea(SelectionScope scope, int32_t code, const SelectionHooks& hooks);
 
-// Loads the next equation of area `code` into the current equation.  On
-// return errorCode is 0 (present it), ALL_SOLVED or BACK_TO_START (go back to
-// the start screen).
-void selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks& hooks);
+// Loads the next equation of area `code` into the current equation.  Returns
+// STATUS_OK (present it), ALL_SOLVED or BACK_TO_START (go back to the start
+// screen).  errorCode is left alone: it belongs to the step check.
+StatusCode selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks& hooks);
 
 // After a finished equation: chooses the next one for the current area and
 // presents it, or returns to the start screen.

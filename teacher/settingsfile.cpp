@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "engine/cp1250.h"
-#include "engine/engine.h"
 
 namespace {
 
@@ -28,12 +27,8 @@ void tell(const SettingsWarning& warn, Message which) {
     if (warn) warn(message(which));
 }
 
-// The writer's own report of a failed record: its message, then the status
-// word that the callers read.
-void reportWriteFailed(const SettingsWarning& warn) {
-    tell(warn, Message::WriteFailed);
-    errorCode = SETTINGS_WRITE_FAILED;
-}
+// The writer's own report of a failed record.
+void reportWriteFailed(const SettingsWarning& warn) { tell(warn, Message::WriteFailed); }
 
 // Nearest integer, halves to the even neighbour; a value no integer can hold
 // (a damaged file) is pinned to the range instead of overflowing.
@@ -169,18 +164,17 @@ bool storeSettingsRecord(int index, double value, const SettingsWarning& warn, c
 
 SettingsWrite writeSettingsGroup(int firstIndex, const std::vector<double>& values, const SettingsWarning& warn,
                                  const std::string& path) {
-    errorCode = 0;
     std::FILE* file = openSettingsForWriting(path);
     if (!file) return SettingsWrite::OpenFailed;
-    if (!seekRecord(file, firstIndex)) reportWriteFailed(warn);
-    for (double value : values) {
-        if (errorCode == SETTINGS_WRITE_FAILED) break;
-        writeSettingsRecord(file, value, warn);
-    }
+    bool failed = !seekRecord(file, firstIndex);
+    if (failed) reportWriteFailed(warn);
+    for (auto value = values.begin(); !failed && value != values.end(); ++value)
+        failed = !writeSettingsRecord(file, *value, warn);
     // Every record was flushed as it was written, but a close that fails
     // still means the change may not be on the disk.
-    if (std::fclose(file) != 0 && errorCode != SETTINGS_WRITE_FAILED) reportWriteFailed(warn);
-    const bool failed = errorCode == SETTINGS_WRITE_FAILED;
-    errorCode = 0;
+    if (std::fclose(file) != 0 && !failed) {
+        failed = true;
+        reportWriteFailed(warn);
+    }
     return failed ? SettingsWrite::WriteFailed : SettingsWrite::Written;
 }

@@ -91,7 +91,7 @@ std::string loadSettings(ProgramSettings& settings, const std::string& path = SE
 // Writes `value` as the record at the current position of `file` (opened
 // with openSettingsForWriting) and moves on by one record.  A write that
 // fails, or that would make the file longer, shows " Nelze zapsat do souboru
-// POM.CFG!", sets errorCode to SETTINGS_WRITE_FAILED and returns false.
+// POM.CFG!" and returns false (SETTINGS_WRITE_FAILED for the caller).
 bool writeSettingsRecord(std::FILE* file, double value, const SettingsWarning& warn);
 
 // Opens the settings file for reading and writing without truncating it;
@@ -100,16 +100,15 @@ std::FILE* openSettingsForWriting(const std::string& path = SETTINGS_FILE_NAME);
 
 // Writes one record (the teacher menu's switches).  When the file cannot be
 // opened shows "Nepodařilo se zapsat do souboru POM.CFG!"; after a failed
-// write shows that message after the writer's own.  errorCode ends at 0.
+// write shows that message after the writer's own.
 bool storeSettingsRecord(int index, double value, const SettingsWarning& warn,
                          const std::string& path = SETTINGS_FILE_NAME);
 
 enum class SettingsWrite { Written, OpenFailed, WriteFailed };
 
 // Writes a group of consecutive records from `firstIndex` (the password at
-// 0..19, the boundaries at 60..63): errorCode starts at 0, writing stops at
-// the first failed record (the writer has shown its message; a failed close
-// shows it too), and errorCode is 0 again afterwards.  Opening failures show nothing: each caller has its
-// own message for them.
+// 0..19, the boundaries at 60..63): writing stops at the first failed record
+// (the writer has shown its message; a failed close shows it too).  Opening
+// failures show nothing: each caller has its own message for them.
 SettingsWrite writeSettingsGroup(int firstIndex, const std::vector<double>& values,
                                  const SettingsWarning& warn, const std::string& path = SETTINGS_FILE_NAME);

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
+  python3
 )
 
 missing=()

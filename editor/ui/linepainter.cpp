@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "engine/cp1250.h"
+#include "engine/ui/qtext.h"
 
 QFont QtTextMetrics::font(int fontSize, bool bold) {
     QFont f(QStringLiteral("Times New Roman"));
@@ -33,10 +33,7 @@ int QtTextMetrics::height(unsigned char, int fontSize, bool bold) {
 
 int QtTextMetrics::ascent(int fontSize, bool bold) { return fm(fontSize, bold).ascent(); }
 
-QString glyphOf(unsigned char c) {
-    const int cp = cp1250::toUnicode(c);
-    return QString(QChar(cp < 0 ? 0xFFFD : cp));
-}
+QString glyphOf(unsigned char c) { return toQt(std::string(1, static_cast<char>(c))); }
 
 QRect paintOps(QImage& picture, const DrawOps& ops, QtTextMetrics& metrics, const QRect& clip) {
     QPainter p(&picture);
@@ -78,12 +75,12 @@ QRect LinePainter::paintLine(const DrawOps& ops) {
     return paintOps(picture_, ops, metrics_, clip) & clip;
 }
 
-QRect LinePainter::clearEquationBand(const ScreenGeometry& g) {
-    return paintOps(picture_, {::clearEquationBand(g)}, metrics_);
+QRect LinePainter::clearEquationBand(const PictureBox& band) {
+    return paintOps(picture_, {::clearEquationBand(band)}, metrics_);
 }
 
-QRect LinePainter::clearWritingArea(const ScreenGeometry& g, const PageLayout& page) {
-    return paintOps(picture_, {::clearWritingArea(g, page)}, metrics_);
+QRect LinePainter::clearWritingArea(const PictureBox& writingArea, const PageLayout& page) {
+    return paintOps(picture_, {::clearWritingArea(writingArea, page)}, metrics_);
 }
 
 QRect LinePainter::drawRuledLines(const PageLayout& page) {

@@ -57,8 +57,8 @@ public:
     // The measuring the painting agrees with, for the editor's operations.
     QtTextMetrics& metrics() { return metrics_; }
 
-    QRect clearEquationBand(const ScreenGeometry& g);
-    QRect clearWritingArea(const ScreenGeometry& g, const PageLayout& page);
+    QRect clearEquationBand(const PictureBox& band);
+    QRect clearWritingArea(const PictureBox& writingArea, const PageLayout& page);
     QRect drawRuledLines(const PageLayout& page);
 
 private:

@@ -7,7 +7,7 @@
 #include <QPainterPath>
 
 #include "feedback/animation.h"
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 
 namespace {
 

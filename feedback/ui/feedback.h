@@ -24,17 +24,14 @@ class Feedback : public QObject, private AnimationSink {
 public:
     using Repaint = std::function<void(const QRect&)>;
 
-    // picture: the main picture (Image1), which the bubble and the mascot
-    // paint into; repaint is asked to show a changed rectangle of it.
+    // picture: the main picture, which the bubble and the mascot paint
+    // into; repaint is asked to show a changed rectangle of it.  warnings
+    // and sound are the program's own, which outlive this object.
     // runtimeDir (trailing slash, empty: the working directory) holds
     // AN.DAX and system/.
-    Feedback(QImage* picture, double scaleX, double scaleY, Repaint repaint,
-             const QString& runtimeDir = QString(), QObject* parent = nullptr);
+    Feedback(QImage* picture, double scaleX, double scaleY, Repaint repaint, Warnings& warnings,
+             SoundPlayer& sound, const QString& runtimeDir = QString(), QObject* parent = nullptr);
     ~Feedback() override;
-
-    // The one the main window created, for the operations that reach the
-    // feedback from elsewhere; null before that.
-    static Feedback* instance();
 
     // Speech bubble.
     void saveBubbleBackground() { bubble_.saveBubbleBackground(); }
@@ -53,34 +50,37 @@ public:
     void replayLastAnimation() { animation_.replayLastAnimation(); }
     void captureMascotBackground() { mascot_.captureBackground(); }  // FormActivate
     void drawMascotFrame(int k) override { mascot_.drawMascotFrame(k); }
-    // Call from the caret timer's handler before the caret blinks.
-    void Timer1Timer() { animation_.timer1Tick(); }
+    // Call from the caret timer's handler (Timer1Timer) before the caret blinks.
+    void caretTimerTick() { animation_.timer1Tick(); }
     void stopAnimation() { animation_.stop(); }  // FormClose
 
     // The caret timer: while it runs it paces the pictures.
-    void setCaretTimer(const QTimer* timer1) { timer1_ = timer1; }
-    // Called on every tick of animtim: it clears enterBusy.
+    void setCaretTimer(const QTimer* caretTimer) { caretTimer_ = caretTimer; }
+    // Called on every tick of the animation timer: it clears enterBusy.
     void setAnimationTickHook(std::function<void()> hook) { tickHook_ = std::move(hook); }
 
-    QTimer* animtim() const { return animtim_; }
+    // The animation's own timer (objectName "animtim").
+    QTimer* animationTimer() const { return animationTimer_; }
     Animation& animation() { return animation_; }
     SpeechBubble& bubble() { return bubble_; }
     MascotPainter& mascot() { return mascot_; }
 
 private Q_SLOTS:
-    void animtimTimer();
+    void animationTimerTick();
 
 private:
-    void showWarning(const std::string& cp1250Text) override { ::showWarning(cp1250Text); }
+    void showWarning(const std::string& cp1250Text) override { warnings_.showWarning(cp1250Text); }
     void startAnimationTimer(int intervalMs) override;
     void stopAnimationTimer() override;
     // "cink" and the animations' sounds share one player.
-    void playSoundFile(const std::string& cp1250Name) override { ::playSound(cp1250Name); }
+    void playSoundFile(const std::string& cp1250Name) override { sound_.play(cp1250Name); }
 
+    Warnings& warnings_;
+    SoundPlayer& sound_;
     SpeechBubble bubble_;
     MascotPainter mascot_;
     Animation animation_;
-    QTimer* animtim_;
-    const QTimer* timer1_ = nullptr;
+    QTimer* animationTimer_;
+    const QTimer* caretTimer_ = nullptr;
     std::function<void()> tickHook_;
 };

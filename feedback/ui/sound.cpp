@@ -1,14 +1,12 @@
 #include "feedback/ui/sound.h"
 
 #include <QAudioDevice>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 
 SoundPlayer::SoundPlayer(QString runtimeDir, QObject* parent)
     : QObject(parent), runtimeDir_(std::move(runtimeDir)) {}
@@ -44,14 +42,4 @@ void SoundPlayer::play(const std::string& cp1250Name) {
     current_ = effect;
     effect->play();
     lastPlayed_ = true;
-}
-
-SoundPlayer* soundPlayer() {
-    static QPointer<SoundPlayer> player;
-    if (!player && QCoreApplication::instance()) player = new SoundPlayer(QString(), QCoreApplication::instance());
-    return player;
-}
-
-void playSound(const std::string& cp1250Name) {
-    if (SoundPlayer* player = soundPlayer()) player->play(cp1250Name);
 }

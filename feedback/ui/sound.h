@@ -1,5 +1,7 @@
 // Sound effects: zvuky/<name>.wav played in the background.  A machine
 // without a sound device, or a missing file, plays nothing and says nothing.
+// The program's owner keeps one player for the refusal sound "cink" and the
+// animations' sounds alike.
 #pragma once
 
 #include <QHash>
@@ -15,7 +17,8 @@ public:
     // runtimeDir with a trailing slash; empty: the working directory.
     explicit SoundPlayer(QString runtimeDir = QString(), QObject* parent = nullptr);
 
-    // Stops a sound still playing, then plays the named one; returns at once.
+    // playSound: stops a sound still playing, then plays the named one;
+    // returns at once.
     void play(const std::string& cp1250Name);
     void stop();
 
@@ -29,7 +32,3 @@ private:
     QSoundEffect* current_ = nullptr;
     bool lastPlayed_ = false;
 };
-
-// The program's one player, for the refusal sound "cink" and the like.
-void playSound(const std::string& cp1250Name);
-SoundPlayer* soundPlayer();

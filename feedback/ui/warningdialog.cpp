@@ -5,11 +5,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <cstdio>
 
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 
 namespace {
 
@@ -17,9 +16,6 @@ constexpr int DIALOG_HEIGHT = 133;
 constexpr int OK_WIDTH = 89;
 constexpr int BUTTON_HEIGHT = 25;
 constexpr int BUTTON_TOP = 96;
-
-QPointer<TFchyba> theDialog;
-WarningHook theHook;
 
 }  // namespace
 
@@ -40,7 +36,8 @@ void WarningOkButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
-TFchyba::TFchyba(QWidget* parent) : QDialog(parent) {
+WarningDialog::WarningDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TFchyba"));
     setWindowTitle(QString::fromUtf8("Upozornění"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -49,80 +46,89 @@ TFchyba::TFchyba(QWidget* parent) : QDialog(parent) {
     dialogFont.setBold(true);
     setFont(dialogFont);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(8, 16, 301, 57);
+    frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Bevel1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(8, 16, 301, 57);
 
-    Label1 = new QLabel(this);
-    Label1->move(16, 40);
+    messageLabel = new QLabel(this);
+    messageLabel->setObjectName(QStringLiteral("Label1"));
+    messageLabel->move(16, 40);
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     labelFont.setPointSize(12);
     labelFont.setBold(true);
-    Label1->setFont(labelFont);
-    QPalette palette = Label1->palette();
+    messageLabel->setFont(labelFont);
+    QPalette palette = messageLabel->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
-    Label1->setPalette(palette);
+    messageLabel->setPalette(palette);
 
-    Button1 = new WarningOkButton(QStringLiteral("OK"), this);
-    Button1->setGeometry((317 - OK_WIDTH) / 2, BUTTON_TOP, OK_WIDTH, BUTTON_HEIGHT);
-    Button1->setDefault(true);
-    connect(Button1, &WarningOkButton::answered, this, &QDialog::accept);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = new WarningOkButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("Button1"));
+    okButton->setGeometry((317 - OK_WIDTH) / 2, BUTTON_TOP, OK_WIDTH, BUTTON_HEIGHT);
+    okButton->setDefault(true);
+    connect(okButton, &WarningOkButton::answered, this, &QDialog::accept);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    Button2 = new QPushButton(QStringLiteral("Ne"), this);
-    Button2->setGeometry(0, BUTTON_TOP, 75, BUTTON_HEIGHT);
-    Button2->hide();
+    noButton = new QPushButton(QStringLiteral("Ne"), this);
+    noButton->setObjectName(QStringLiteral("Button2"));
+    noButton->setGeometry(0, BUTTON_TOP, 75, BUTTON_HEIGHT);
+    noButton->hide();
 
     setFixedSize(317, DIALOG_HEIGHT);
 }
 
-void TFchyba::prepare(const QString& text) {
-    Button2->hide();
-    Label1->setText(text);
-    Label1->adjustSize();
+void WarningDialog::prepare(const QString& text) {
+    noButton->hide();
+    messageLabel->setText(text);
+    messageLabel->adjustSize();
 
     // A very short text would leave "OK" wider than the window.
-    const int width = std::max(Label1->width() + 32, OK_WIDTH + 32);
+    const int width = std::max(messageLabel->width() + 32, OK_WIDTH + 32);
     setFixedSize(width, DIALOG_HEIGHT);
-    Bevel1->setGeometry(8, 16, width - 16, 57);
-    Button1->move((width - OK_WIDTH) / 2, BUTTON_TOP);
+    frame->setGeometry(8, 16, width - 16, 57);
+    okButton->move((width - OK_WIDTH) / 2, BUTTON_TOP);
 }
 
-void TFchyba::showEvent(QShowEvent* event) {
+void WarningDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
-    Button1->setFocus();
+    okButton->setFocus();
 }
 
-TFchyba* warningDialog() {
-    if (!theDialog && QApplication::instance())
-        theDialog = new TFchyba();  // a top-level window; the application deletes it at the end
-    return theDialog;
+Warnings::Warnings() = default;
+Warnings::~Warnings() = default;
+
+WarningDialog* Warnings::dialog() {
+    if (!dialog_ && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        dialog_ = std::make_unique<WarningDialog>();  // a top-level window of its own
+        dialog_->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    return dialog_.get();
 }
 
-bool warningVisible() { return theDialog && theDialog->isVisible(); }
+bool Warnings::visible() const { return dialog_ && dialog_->isVisible(); }
 
-void setWarningHook(WarningHook hook) { theHook = std::move(hook); }
-
-void showWarning(const std::string& cp1250Text) {
-    if (theHook) {
-        theHook(cp1250Text);
+void Warnings::showWarning(const std::string& cp1250Text) {
+    if (handler_) {
+        handler_(cp1250Text);
         return;
     }
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    WarningDialog* shown = dialog();
+    if (!shown) {
         std::fprintf(stderr, "%s\n", toQt(cp1250Text).toLocal8Bit().constData());
         return;
     }
-    TFchyba* dialog = warningDialog();
     // A warning raised while another is open (from a timer) gets its own
     // dialog rather than a recursive exec of the open one.
-    TFchyba* extra = nullptr;
-    if (dialog->isVisible()) dialog = extra = new TFchyba();
-    dialog->prepare(toQt(cp1250Text));
-    dialog->exec();
-    delete extra;
+    std::unique_ptr<WarningDialog> extra;
+    if (shown->isVisible()) {
+        extra = std::make_unique<WarningDialog>();
+        shown = extra.get();
+    }
+    shown->prepare(toQt(cp1250Text));
+    shown->exec();
 }

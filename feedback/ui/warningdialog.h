@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QFrame;
@@ -24,32 +25,45 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-class TFchyba : public QDialog {
+// The dialog itself (objectName "TFchyba").
+class WarningDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFchyba(QWidget* parent = nullptr);
+    explicit WarningDialog(QWidget* parent = nullptr);
     // Lays the dialog out for a text: the window grows or shrinks with it.
     void prepare(const QString& text);
 
-    QFrame* Bevel1;
-    QLabel* Label1;
-    WarningOkButton* Button1;
-    QPushButton* Button2;
+    QFrame* frame;                // "Bevel1"
+    QLabel* messageLabel;         // "Label1"
+    WarningOkButton* okButton;    // "Button1"
+    QPushButton* noButton;        // "Button2", hidden: a warning asks nothing
 
 protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// Modal; returns when the pupil has closed the dialog.  Works before the main
-// window exists, as start-up failures need it.
-void showWarning(const std::string& cp1250Text);
+// Every error message and notice of the program goes through the one
+// Warnings object that the program's owner keeps.
+class Warnings {
+public:
+    Warnings();
+    ~Warnings();
 
-// The one dialog, created on first use and kept for the whole run.
-TFchyba* warningDialog();
-// True while the dialog is open; the main window ignores keys then.
-bool warningVisible();
+    // Modal; returns when the pupil has closed the dialog.  Works before the
+    // main window exists, as start-up failures need it.
+    void showWarning(const std::string& cp1250Text);
 
-// For tests of windows that warn: while a hook is set, showWarning hands it
-// the text and returns at once instead of opening the dialog.
-using WarningHook = std::function<void(const std::string& cp1250Text)>;
-void setWarningHook(WarningHook hook);
+    // The dialog, created on first use and kept for the whole run.
+    WarningDialog* dialog();
+    // True while the dialog is open; the main window ignores keys then.
+    bool visible() const;
+
+    // For tests of windows that warn: while a handler is set, showWarning
+    // hands it the text and returns at once instead of opening the dialog.
+    using Handler = std::function<void(const std::string& cp1250Text)>;
+    void setHandler(Handler handler) { handler_ = std::move(handler); }
+
+private:
+    std::unique_ptr<WarningDialog> dialog_;
+    Handler handler_;
+};

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwindow/geometry.h"
 #include "tests/editor/testline.h"
 
 namespace {
@@ -174,10 +173,13 @@ TEST(Draw, LongLinesShiftLeftButNeverPastTheStartAndFillTheLine) {
     // "x" is 12 wide, "1" 8.  A line whose right half overflows ends 10 pixels
     // inside the area (at 604, so 1=30x starts at 604 - 380); a wider one
     // stays 4 pixels right of the area's edge.  A line is full once it ends
-    // within 20 pixels of the area's end: 48 x end at 586, 49 at 598 (> 590).
+    // within 20 pixels of the area's end (590): 48 x end at 586, 49 at 598;
+    // at the margin itself, 45 x and 5 ones end at 590, 48 x and an
+    // exponent 1 (5 wide) at 591.
     const struct { std::string text; int firstX; bool full; } cases[] = {
-        {"1=" + std::string(30, 'x'), 224, false}, {"1=" + std::string(60, 'x'), 14, true},
-        {std::string(48, 'x'), 14, false},         {std::string(49, 'x'), 14, true}};
+        {"1=" + std::string(30, 'x'), 224, false},  {"1=" + std::string(60, 'x'), 14, true},
+        {std::string(48, 'x'), 14, false},          {std::string(49, 'x'), 14, true},
+        {std::string(45, 'x') + "11111", 14, false}, {std::string(47, 'x') + wl("x^1`"), 14, true}};
     for (const auto& c : cases) {
         Laid l(c.text);
         l.draw();
@@ -213,11 +215,14 @@ TEST(Draw, BarReachesThreePixelsPastTheWiderPart) {
     EXPECT_EQ(bar.x2, a[10].x + a[10].width + 3);
     EXPECT_EQ(bar.y, 126);
 
-    // Denominator wider.
+    // Denominator wider: the fraction ends with it, and the "=" after it
+    // stands clear of the denominator instead of over it.
     Laid b(wl("[{x+x+x}<2>]=1"));
     ops = b.draw();
     bar = finalBar(ops);
     EXPECT_EQ(bar.x2, b[7].x + b[7].width + 3);
+    EXPECT_EQ(b[12].x, bar.x2);
+    EXPECT_EQ(b[13].x, bar.x2 + 2);
 
     // Two fractions get two bars of their own.
     Laid c(wl("[{2}<x>]+[{3}<x+x+x>]"));
@@ -265,24 +270,24 @@ TEST(Layout, StructuralMarkersOfBrokenLines) {
     l.draw();
 }
 
-TEST(Geometry, EquationBandRuledPageAndWritingArea) {
-    // The white equation band starts where the equation is laid out.
-    for (const MainWindowGeometry& mg :
-         {computeGeometry(800, 600, 800, 600), computeGeometry(1280, 1024, 1024, 768)})
-        EXPECT_EQ(clearEquationBand(mg.screen).x, mg.equationLayout.areaLeft);
-    const MainWindowGeometry mg = computeGeometry(800, 600, 800, 600);
-    const DrawOp band = clearEquationBand(mg.screen);
-    EXPECT_EQ(std::vector<int>({band.y, band.x2, band.y2}), std::vector<int>({7, 694, 61}));
-
-    // The ruled page: a white band and a cyan rule per line.
-    const DrawOps ruled = drawRuledLines(mg.writingLayout);
+TEST(Page, RuledLinesAndClearingTheWritingArea) {
+    // The ruled page: a white band and a cyan rule under each line.
+    const PageLayout page = testPage();
+    const DrawOps ruled = drawRuledLines(page);
     ASSERT_EQ(ruled.size(), 18u);
     EXPECT_EQ(std::vector<int>({ruled[17].kind, ruled[17].y, ruled[17].x, ruled[17].x2}),
-              std::vector<int>({DrawOp::HLINE, 100 + 9 * 50, 27, 763}));
+              std::vector<int>({DrawOp::HLINE, 100 + 9 * 50, 15, 605}));
     EXPECT_EQ(ruled[17].colour, RULE_CYAN);
-    // Clearing the area takes the rules and shifted text with it.
-    const DrawOp area = clearWritingArea(mg.screen, mg.writingLayout);
-    EXPECT_LE(area.x, ruled[17].x);
-    EXPECT_GE(area.x2, ruled[17].x2);
-    EXPECT_GT(area.y2, ruled[17].y);
+    EXPECT_EQ(ruled[16].kind, DrawOp::FILL);
+
+    // Clearing the area reaches the left end of the line bands even where the
+    // area itself starts further right, so no shifted text survives.
+    for (int areaLeft : {5, 20}) {
+        const DrawOp area = clearWritingArea({areaLeft, 100, 620, 581}, page);
+        EXPECT_EQ(std::vector<int>({area.kind, area.x, area.y, area.x2, area.y2}),
+                  std::vector<int>({DrawOp::FILL, std::min(areaLeft, 11), 100, 620, 581}));
+    }
+    const DrawOp band = clearEquationBand({105, 7, 694, 61});
+    EXPECT_EQ(std::vector<int>({band.x, band.y, band.x2, band.y2}), std::vector<int>({105, 7, 694, 61}));
+    EXPECT_EQ(band.colour, WHITE);
 }

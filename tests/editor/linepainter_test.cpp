@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "editor/ui/linepainter.h"
-#include "mainwindow/geometry.h"
 #include "tests/editor/testline.h"
 
 namespace {
@@ -22,14 +21,28 @@ int darkIn(const QImage& img, const QRect& r) {
 
 QRect cellRect(const LayoutCell& c) { return QRect(c.x, c.y, c.width, c.height); }
 
-// A grey 800 x 600 picture and an editor on its writing page.
+PageLayout pageAt(int32_t left, int32_t top, int32_t width, int mainSize) {
+    PageLayout page;
+    page.fontSize = {0, mainSize, 14, 14, 8, 8, 16};
+    page.areaLeft = left;
+    page.areaTop = top;
+    page.areaWidth = width;
+    page.pageLines = 9;
+    return page;
+}
+
+// A grey 800 x 600 picture and an editor on its writing page, with the pages
+// and bands the main window uses on that picture.
 struct Page {
     QImage img{800, 600, QImage::Format_RGB32};
-    MainWindowGeometry geo = computeGeometry(800, 600, 800, 600);
+    PageLayout writingLayout = pageAt(22, 100, 746, 24);
+    PageLayout equationLayout = pageAt(105, 15, 588, 28);
+    PictureBox equationBand{105, 7, 694, 61};
+    PictureBox writingArea{32, 100, 779, 581};
     EditorState ed;
     Page() {
         img.fill(GREY);
-        ed.pageLayout = geo.writingLayout;
+        ed.pageLayout = writingLayout;
     }
 };
 
@@ -95,10 +108,9 @@ TEST(LinePainter, EquationBandAndRuledPage) {
     Page pg;
     QImage& img = pg.img;
     EditorState& ed = pg.ed;
-    const ScreenGeometry& g = pg.geo.screen;
     LinePainter painter(img);
-    painter.clearEquationBand(g);
-    ed.pageLayout = pg.geo.equationLayout;
+    painter.clearEquationBand(pg.equationBand);
+    ed.pageLayout = pg.equationLayout;
     painter.layoutAndDraw(ed, "2*3.5=x");
     // The equation sits in the white band at the top, its "=" near the middle.
     const LayoutCell& eq = ed.lineCells[6];
@@ -106,8 +118,8 @@ TEST(LinePainter, EquationBandAndRuledPage) {
     EXPECT_GT(darkIn(img, QRect(eq.x, eq.y, eq.width, eq.height)), 3);
     EXPECT_EQ(img.pixel(106, 8), qRgb(255, 255, 255));
 
-    const PageLayout& page = pg.geo.writingLayout;
-    painter.clearWritingArea(g, page);
+    const PageLayout& page = pg.writingLayout;
+    painter.clearWritingArea(pg.writingArea, page);
     painter.drawRuledLines(page);
     EXPECT_EQ(img.pixel(400, 150), qRgb(0, 255, 255));
     EXPECT_EQ(img.pixel(400, 550), qRgb(0, 255, 255));

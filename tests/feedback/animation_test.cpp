@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "engine/cp1250.h"
-#include "mainwindow/geometry.h"
 
 namespace {
 
@@ -235,19 +234,6 @@ TEST_F(Fixture, MaleokTakesTheUnitsDigitOfTheSeconds) {
     EXPECT_EQ(animation.lastAnimation().sound, "maleok");
     animation.playAnimationSound("maleoky", 1, 0);
     EXPECT_EQ(sink.sounds.back(), "maleoky");
-}
-
-TEST(MascotGeometry, AgreesWithTheMainWindowsPlaces) {
-    // Capture and drawing of the mascot and the bubble must land where the
-    // main window keeps them free, on the small and the large picture.
-    for (int width : {800, 1024}) {
-        const MainWindowGeometry g = computeGeometry(width, width * 3 / 4, width, width * 3 / 4);
-        const PixelPoint m = mascotPosition(g.screen.scaleX, g.screen.scaleY);
-        const PixelPoint b = bubblePosition(g.screen.scaleX, g.screen.scaleY);
-        EXPECT_EQ(std::vector<int>({m.x, m.y, b.x, b.y}),
-                  std::vector<int>({g.mascot.x, g.mascot.y, g.bubble.left, g.bubble.top}))
-            << width;
-    }
 }
 
 }  // namespace

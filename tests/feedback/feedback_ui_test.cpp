@@ -26,67 +26,70 @@ QImage patternedPicture(int width, int height) {
 }
 
 // Runs `answer` on the dialog as soon as the modal loop is running.
-void answerDialogSoon(std::function<void(TFchyba*)> answer) {
-    QTimer::singleShot(0, [answer] {
-        TFchyba* dialog = warningDialog();
+void answerDialogSoon(Warnings& warnings, std::function<void(WarningDialog*)> answer) {
+    QTimer::singleShot(0, [&warnings, answer] {
+        WarningDialog* dialog = warnings.dialog();
         ASSERT_TRUE(dialog && dialog->isVisible());
         answer(dialog);
     });
 }
 
 TEST(WarningDialog, WidthFollowsTheTextWithOkCentred) {
-    TFchyba* dialog = warningDialog();
+    Warnings warnings;
+    WarningDialog* dialog = warnings.dialog();
+    EXPECT_EQ(dialog->objectName(), QStringLiteral("TFchyba"));
     ASSERT_NE(dialog, nullptr);
 
     dialog->prepare(QString::fromUtf8("Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."));
     const int longWidth = dialog->width();
-    EXPECT_EQ(longWidth, dialog->Label1->width() + 32);
-    EXPECT_EQ(dialog->Bevel1->width(), longWidth - 16);
-    EXPECT_EQ(dialog->Button1->x(), (longWidth - 89) / 2);
-    EXPECT_EQ(dialog->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_TRUE(dialog->Label1->font().bold());
+    EXPECT_EQ(longWidth, dialog->messageLabel->width() + 32);
+    EXPECT_EQ(dialog->frame->width(), longWidth - 16);
+    EXPECT_EQ(dialog->okButton->x(), (longWidth - 89) / 2);
+    EXPECT_EQ(dialog->messageLabel->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(dialog->messageLabel->font().bold());
 
     dialog->prepare(QString::fromUtf8("Chybně zapsaná animace."));
     EXPECT_LT(dialog->width(), longWidth);
-    EXPECT_EQ(dialog->Button1->x(), (dialog->width() - 89) / 2);
-    EXPECT_TRUE(dialog->Button2->isHidden());
+    EXPECT_EQ(dialog->okButton->x(), (dialog->width() - 89) / 2);
+    EXPECT_TRUE(dialog->noButton->isHidden());
 
     // A tiny text still leaves the whole button inside the window.
     dialog->prepare(QStringLiteral("!"));
-    EXPECT_GE(dialog->Button1->x(), 0);
-    EXPECT_LE(dialog->Button1->x() + dialog->Button1->width(), dialog->width());
+    EXPECT_GE(dialog->okButton->x(), 0);
+    EXPECT_LE(dialog->okButton->x() + dialog->okButton->width(), dialog->width());
 }
 
 TEST(WarningDialog, ClosesOnKeysAndOnMousePress) {
+    Warnings warnings;
     const std::string text = cp1250::w1250("Chybně zapsaná animace.");
     QString shownText;
     for (int key : {int(Qt::Key_A), int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_Space)}) {
-        answerDialogSoon([key, &shownText](TFchyba* dialog) {
-            shownText = dialog->Label1->text();
-            QTest::keyClick(dialog->Button1, Qt::Key(key));
+        answerDialogSoon(warnings, [key, &shownText](WarningDialog* dialog) {
+            shownText = dialog->messageLabel->text();
+            QTest::keyClick(dialog->okButton, Qt::Key(key));
         });
-        showWarning(text);  // returns only once the key closed it
-        EXPECT_FALSE(warningVisible()) << key;
+        warnings.showWarning(text);  // returns only once the key closed it
+        EXPECT_FALSE(warnings.visible()) << key;
     }
     EXPECT_EQ(shownText, QString::fromUtf8("Chybně zapsaná animace."));
 
     bool closedBeforeRelease = false;
-    answerDialogSoon([&closedBeforeRelease](TFchyba* dialog) {
-        QTest::mousePress(dialog->Button1, Qt::LeftButton);
+    answerDialogSoon(warnings, [&closedBeforeRelease](WarningDialog* dialog) {
+        QTest::mousePress(dialog->okButton, Qt::LeftButton);
         closedBeforeRelease = !dialog->isVisible();
-        QTest::mouseRelease(dialog->Button1, Qt::LeftButton);
+        QTest::mouseRelease(dialog->okButton, Qt::LeftButton);
     });
-    showWarning(text);
+    warnings.showWarning(text);
     EXPECT_TRUE(closedBeforeRelease);
 
     // Shift alone is no character and leaves the dialog open.
     bool stayedOpen = false;
-    answerDialogSoon([&stayedOpen](TFchyba* dialog) {
-        QTest::keyClick(dialog->Button1, Qt::Key_Shift);
+    answerDialogSoon(warnings, [&stayedOpen](WarningDialog* dialog) {
+        QTest::keyClick(dialog->okButton, Qt::Key_Shift);
         stayedOpen = dialog->isVisible();
-        QTest::keyClick(dialog->Button1, Qt::Key_X);
+        QTest::keyClick(dialog->okButton, Qt::Key_X);
     });
-    showWarning(text);
+    warnings.showWarning(text);
     EXPECT_TRUE(stayedOpen);
 }
 
@@ -212,7 +215,6 @@ TEST(Sound, MissingDeviceOrFileIsSilent) {
     player.play("cink");
     player.play("cink");  // looked for again
     player.stop();
-    playSound("cink");
     EXPECT_FALSE(player.lastRequestPlayed());
 }
 
@@ -220,24 +222,24 @@ struct FeedbackTest : ::testing::Test {
     QTemporaryDir dir;
     QString root() const { return dir.path() + QLatin1Char('/'); }
     QImage picture = patternedPicture(1024, 768);
-    std::vector<std::string> warnings;
+    std::vector<std::string> warned;
+    Warnings warnings;
+    SoundPlayer sound;
     void SetUp() override {
-        setWarningHook([this](const std::string& t) { warnings.push_back(t); });
+        warnings.setHandler([this](const std::string& t) { warned.push_back(t); });
     }
-    void TearDown() override { setWarningHook(nullptr); }
 };
 
 TEST_F(FeedbackTest, MissingScriptWarnsOnceAndTheMascotStaysStill) {
     const QImage original = picture;
-    Feedback feedback(&picture, 1.28, 1.28, nullptr, root());
-    EXPECT_EQ(Feedback::instance(), &feedback);
+    Feedback feedback(&picture, 1.28, 1.28, nullptr, warnings, sound, root());
     feedback.captureMascotBackground();
     feedback.startAnimation(ANIMATION_GREETING);
     feedback.startAnimation(ANIMATION_SOLVED);
-    feedback.Timer1Timer();
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0], cp1250::w1250("Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."));
-    EXPECT_FALSE(feedback.animtim()->isActive());
+    feedback.caretTimerTick();
+    ASSERT_EQ(warned.size(), 1u);
+    EXPECT_EQ(warned[0], cp1250::w1250("Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."));
+    EXPECT_FALSE(feedback.animationTimer()->isActive());
     EXPECT_EQ(picture, original);
 }
 
@@ -255,20 +257,20 @@ TEST_F(FeedbackTest, AnimationRunsOnItsTimerAndClearsTheBusyFlag) {
     ASSERT_TRUE(frame.save(root() + QStringLiteral("system/velmir01.bmp"), "BMP"));
 
     int busyCleared = 0;
-    Feedback feedback(&picture, 1.28, 1.28, nullptr, root());
+    Feedback feedback(&picture, 1.28, 1.28, nullptr, warnings, sound, root());
     feedback.setAnimationTickHook([&] { ++busyCleared; });
-    QTimer caret;  // stopped: animtim paces the pictures itself
+    QTimer caret;  // stopped: the animation timer paces the pictures itself
     feedback.setCaretTimer(&caret);
     feedback.captureMascotBackground();
     feedback.startAnimation(ANIMATION_GREETING);
-    EXPECT_TRUE(feedback.animtim()->isActive());
-    EXPECT_EQ(feedback.animtim()->interval(), 20);
+    EXPECT_TRUE(feedback.animationTimer()->isActive());
+    EXPECT_EQ(feedback.animationTimer()->interval(), 20);
     EXPECT_TRUE(QTest::qWaitFor([&] { return busyCleared >= 2; }, 3000));
     // The mascot of the 1024 x 768 picture stands at 39, 28.
     EXPECT_EQ(picture.pixel(39 + 20, 28 + 20), qRgb(200, 0, 0));
     feedback.stopAnimation();
-    EXPECT_FALSE(feedback.animtim()->isActive());
-    EXPECT_TRUE(warnings.empty());
+    EXPECT_FALSE(feedback.animationTimer()->isActive());
+    EXPECT_TRUE(warned.empty());
 }
 
 }  // namespace

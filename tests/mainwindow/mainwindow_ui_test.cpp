@@ -15,17 +15,20 @@
 #include <vector>
 
 #include "engine/cp1250.h"
-#include "engine/engine.h"
+#include "engine/ui/qtext.h"
 #include "feedback/ui/feedback.h"
-#include "feedback/ui/warningdialog.h"
-#include "mainwindow/programstate.h"
-#include "mainwindow/ui/qtext.h"
-#include "mainwindow/ui/startupmessage.h"
-#include "mainwindow/ui/tform1.h"
+#include "mainwindow/ui/mainwindow.h"
+#include "mainwindow/ui/pictureview.h"
+#include "mainwindow/ui/program.h"
 
 namespace {
 
 using cp1250::w1250;
+
+// Disabled on the start screen.
+const std::initializer_list<ToolbarButton> START_SCREEN_OFF = {
+    ToolbarButton::ShowSolution, ToolbarButton::Fraction, ToolbarButton::Power2,
+    ToolbarButton::Power3,       ToolbarButton::Power4,   ToolbarButton::Leave};
 
 // Copies the runtime folder (with the delivered settings, not a teacher's)
 // into a temporary folder and works there.
@@ -41,15 +44,13 @@ protected:
         old_ = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(dir_.path()));
 
-        initSessionState();
-        setStartupMessageHook([this](const std::string& text) { boxes_.push_back(text); });
-        setWarningHook([this](const std::string& text) { warnings_.push_back(text); });
+        initSessionState(program_.state);
+        program_.startupMessage = [this](const std::string& text) { boxes_.push_back(text); };
+        program_.warnings.setHandler([this](const std::string& text) { warnings_.push_back(text); });
+        // The chance of the selection fixed, so every run hands out the same.
+        program_.random.seed(1);
     }
-    void TearDown() override {
-        setStartupMessageHook(nullptr);
-        setWarningHook(nullptr);
-        QDir::setCurrent(old_);
-    }
+    void TearDown() override { QDir::setCurrent(old_); }
 
     static void copyTree(const QString& from, const QString& to) {
         QDir source(from);
@@ -64,24 +65,28 @@ protected:
     }
 
     // A window that has gone through the whole start-up, ready on the start
-    // screen, with the chance of the selection fixed to the first of three.
-    std::unique_ptr<TForm1> startedWindow(QSize screen = QSize(1024, 768)) {
-        auto form = std::make_unique<TForm1>(screen);
+    // screen.
+    std::unique_ptr<MainWindow> startedWindow(QSize screen = QSize(1024, 768)) {
+        auto form = std::make_unique<MainWindow>(program_, screen);
         EXPECT_TRUE(form->created());
-        form->startTimer();
+        form->finishStartUp();
         EXPECT_FALSE(form->ended());
         form->feedback()->stopAnimation();
-        SelectionHooks hooks = form->selectionHooks();
-        hooks.randomPick = [] { return 1; };
-        form->setSelectionHooks(hooks);
         return form;
     }
 
-    static void click(TForm1& form, QPoint p) {
+    static void click(MainWindow& form, QPoint p) {
         form.pressPoint = p;
-        form.Image1Click(p);
+        form.pictureClicked(p);
     }
 
+    ProgramState& state() { return program_.state; }
+    static void expectEnabled(const MainWindow& form, std::initializer_list<ToolbarButton> buttons, bool enabled) {
+        for (ToolbarButton b : buttons)
+            EXPECT_EQ(form.toolbarButton(b)->isEnabled(), enabled) << form.toolbarButton(b)->objectName().toStdString();
+    }
+
+    Program program_;
     QTemporaryDir dir_;
     QString old_;
     std::vector<std::string> boxes_;
@@ -150,20 +155,20 @@ TEST_F(RuntimeFolder, EveryStartUpFailureShowsItsMessageAndEndsTheProgram) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        initSessionState();
+        initSessionState(program_.state);
         boxes_.clear();
         warnings_.clear();
         const HiddenFile hidden(c.missing);
         {
-            TForm1 form(c.screen);
+            MainWindow form(program_, c.screen);
             EXPECT_EQ(form.created(), !c.atCreation);
-            EXPECT_EQ(form.start.isActive(), !c.atCreation);
-            if (!c.atCreation) form.startTimer();
+            EXPECT_EQ(form.startupTimer.isActive(), !c.atCreation);
+            if (!c.atCreation) form.finishStartUp();
             EXPECT_TRUE(form.ended());
             EXPECT_EQ(form.exitCode(), 1);
-            EXPECT_FALSE(form.start.isActive());
+            EXPECT_FALSE(form.startupTimer.isActive());
             if (c.atCreation) {
-                EXPECT_FALSE(form.Timer1.isActive());
+                EXPECT_FALSE(form.caretTimer.isActive());
             }
         }
         const std::vector<std::string>& shown = c.atCreation ? boxes_ : warnings_;
@@ -188,18 +193,18 @@ TEST_F(RuntimeFolder, SuccessfulStartCountsEveryAreaAndReadsTheSettings) {
     EXPECT_EQ(state().settings.gradeBoundaries[0], 85);
     EXPECT_EQ(form->size(), QSize(1024, 768));
     // The start screen's buttons.
-    for (int k : {2, 3, 4, 5, 6, 10}) EXPECT_FALSE(form->bitBtn[k]->isEnabled()) << k;
-    for (int k : {7, 8, 9}) EXPECT_TRUE(form->bitBtn[k]->isEnabled()) << k;
+    expectEnabled(*form, START_SCREEN_OFF, false);
+    expectEnabled(*form, {ToolbarButton::Evaluation, ToolbarButton::Help, ToolbarButton::Teacher}, true);
 }
 
 TEST_F(RuntimeFolder, WideScreenCentresThePictureAndScalesTheToolbar) {
     auto form = startedWindow(QSize(1280, 1024));
     EXPECT_EQ(form->size(), QSize(1280, 1024));
-    EXPECT_EQ(form->Image1->geometry(), QRect(128, 128, 1024, 768));
-    // BitBtn10 at design 664, 72.
-    EXPECT_EQ(form->bitBtn[10]->pos(), QPoint(128 + 850, 128 + 92));
+    EXPECT_EQ(form->pictureView->geometry(), QRect(128, 128, 1024, 768));
+    // The leave button at design 664, 72.
+    EXPECT_EQ(form->leaveButton->pos(), QPoint(128 + 850, 128 + 92));
     // The chooser opens over the picture, not beside it.
-    EXPECT_TRUE(QRect(128, 128, 1024, 768).contains(form->Panel1->geometry()));
+    EXPECT_TRUE(QRect(128, 128, 1024, 768).contains(form->exerciseChooser->geometry()));
 }
 
 // --- Start screen and presenting -----------------------------------------
@@ -213,12 +218,12 @@ TEST_F(RuntimeFolder, ClickingAnAreaPresentsItsEquationAndLeavingRestoresTheStar
     click(*form, QPoint(300, 170));
     const ProgramState& st = state();
     EXPECT_EQ(st.session.currentArea, 11);
-    EXPECT_EQ(fromQt(form->Panel2->text()), w1250("Nejlehčí 1"));
-    EXPECT_TRUE(form->Panel2->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->Image2->isVisibleTo(form.get()));
-    EXPECT_EQ(form->Image2->x(), (1024 - 441) / 2);
-    for (int k : {2, 3, 10}) EXPECT_TRUE(form->bitBtn[k]->isEnabled()) << k;
-    EXPECT_FALSE(form->bitBtn[9]->isEnabled());
+    EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Nejlehčí 1"));
+    EXPECT_TRUE(form->areaLabel->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->keypad->isVisibleTo(form.get()));
+    EXPECT_EQ(form->keypad->x(), (1024 - 441) / 2);
+    expectEnabled(*form, {ToolbarButton::ShowSolution, ToolbarButton::Fraction, ToolbarButton::Leave}, true);
+    expectEnabled(*form, {ToolbarButton::Teacher}, false);
     EXPECT_TRUE(st.editor.caret.active);
     EXPECT_TRUE(st.editor.writtenLine.empty());
 
@@ -231,19 +236,19 @@ TEST_F(RuntimeFolder, ClickingAnAreaPresentsItsEquationAndLeavingRestoresTheStar
     const int left = g.screen.writingLeft + 20, top = g.screen.writingTop;
     EXPECT_EQ(now.pixel(left, top + 20), qRgb(255, 255, 255));
     // The keypad follows the caret: just below its line.
-    EXPECT_EQ(form->Image2->y(), st.editor.caret.y + 55);
+    EXPECT_EQ(form->keypad->y(), st.editor.caret.y + 55);
 
     // While an area is open the menu does not react.
     click(*form, QPoint(320, 269));  // design 250, 210: "Lehké 1"
     EXPECT_EQ(state().session.currentArea, 11);
 
-    form->toolbarReleased(10);
+    form->toolbarReleased(ToolbarButton::Leave);
     EXPECT_EQ(state().session.currentArea, 0);
-    EXPECT_FALSE(form->Panel2->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Image2->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->areaLabel->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->keypad->isVisibleTo(form.get()));
     EXPECT_FALSE(state().editor.caret.active);
-    for (int k : {2, 3, 4, 5, 6, 10}) EXPECT_FALSE(form->bitBtn[k]->isEnabled()) << k;
-    EXPECT_TRUE(form->bitBtn[9]->isEnabled());
+    expectEnabled(*form, START_SCREEN_OFF, false);
+    expectEnabled(*form, {ToolbarButton::Teacher}, true);
     EXPECT_EQ(differingPixels(before, form->picture(), mascot), 0);
     // Statistics and the selection are kept for the next visit.
     EXPECT_EQ(state().selection.currentPick.code, 11);
@@ -253,8 +258,8 @@ TEST_F(RuntimeFolder, GroupHeadingEntersItsFirstAreaAndOverlappingBoxesTakeTheLa
     auto form = startedWindow(QSize(800, 600));
     click(*form, QPoint(90, 215));  // "Lehké"
     EXPECT_EQ(state().session.currentArea, 21);
-    EXPECT_EQ(fromQt(form->Panel2->text()), w1250("Lehké 1"));
-    form->toolbarReleased(10);
+    EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Lehké 1"));
+    form->toolbarReleased(ToolbarButton::Leave);
 
     click(*form, QPoint(504, 295));  // in the boxes of 32 and 33
     EXPECT_EQ(state().session.menuChoice, 33);
@@ -264,10 +269,10 @@ TEST_F(RuntimeFolder, GroupHeadingEntersItsFirstAreaAndOverlappingBoxesTakeTheLa
 TEST_F(RuntimeFolder, HandCursorOnlyOverItemsOfTheStartScreen) {
     auto form = startedWindow(QSize(800, 600));
     auto move = [&](QPoint p) {
-        QMouseEvent event(QEvent::MouseMove, QPointF(p), form->Image1->mapToGlobal(QPointF(p)), Qt::NoButton,
+        QMouseEvent event(QEvent::MouseMove, QPointF(p), form->pictureView->mapToGlobal(QPointF(p)), Qt::NoButton,
                           Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form->Image1, &event);
-        return form->Image1->cursor().shape();
+        QApplication::sendEvent(form->pictureView, &event);
+        return form->pictureView->cursor().shape();
     };
     EXPECT_EQ(move(QPoint(250, 140)), Qt::PointingHandCursor);
     EXPECT_EQ(move(QPoint(20, 590)), Qt::ArrowCursor);
@@ -281,14 +286,14 @@ TEST_F(RuntimeFolder, ExerciseChooserListsExercisesAndStartsTheChosenOne) {
 
     // No exercise yet: an empty list, closed by "Storno".
     click(*form, exercise);
-    EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
-    EXPECT_EQ(form->FileListBox1->count(), 0);
-    EXPECT_EQ(form->Panel1->geometry(), QRect(255, 176, 289, 329));
+    EXPECT_TRUE(form->exerciseChooser->isVisibleTo(form.get()));
+    EXPECT_EQ(form->exerciseList->count(), 0);
+    EXPECT_EQ(form->exerciseChooser->geometry(), QRect(255, 176, 289, 329));
     // Clicks on the picture do nothing while it is open.
     click(*form, QPoint(250, 140));
     EXPECT_EQ(state().session.currentArea, 0);
-    form->BitBtn1->click();
-    EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
+    form->chooserCancelButton->click();
+    EXPECT_FALSE(form->exerciseChooser->isVisibleTo(form.get()));
 
     EquationRecord record;
     record.setSlot(0, "2x=8");
@@ -296,13 +301,13 @@ TEST_F(RuntimeFolder, ExerciseChooserListsExercisesAndStartsTheChosenOne) {
     record.root = 4;
     ASSERT_TRUE(appendExerciseEquation(w1250("Zlomky část"), record).ok);
     click(*form, exercise);
-    ASSERT_EQ(form->FileListBox1->count(), 1);
-    EXPECT_EQ(form->FileListBox1->item(0)->text(), QStringLiteral("Zlomky část.cvc"));
+    ASSERT_EQ(form->exerciseList->count(), 1);
+    EXPECT_EQ(form->exerciseList->item(0)->text(), QStringLiteral("Zlomky část.cvc"));
     EXPECT_EQ(state().session.exerciseIndex, -1);
-    form->chooseExercise(form->FileListBox1->item(0)->text());
-    EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
+    form->chooseExercise(form->exerciseList->item(0)->text());
+    EXPECT_FALSE(form->exerciseChooser->isVisibleTo(form.get()));
     EXPECT_EQ(state().session.currentArea, 71);
-    EXPECT_EQ(fromQt(form->Panel2->text()), w1250("Cvičení   Zlomky část"));
+    EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Cvičení   Zlomky část"));
     EXPECT_EQ(state().currentEquation.slot(0), "2x=8");
     EXPECT_TRUE(warnings_.empty());
 }
@@ -344,10 +349,10 @@ TEST_F(RuntimeFolder, AfterASampleSolutionAClickOrAKeyPresentsTheEquationAgain) 
     // Something written on the page, as a sample solution would.
     form->picture().fill(Qt::red);
     state().session.solutionShown = true;
-    form->bitBtn[2]->setEnabled(false);
+    form->showSolutionButton->setEnabled(false);
     form->FormKeyUp();
     EXPECT_FALSE(state().session.solutionShown);
-    EXPECT_TRUE(form->bitBtn[2]->isEnabled());
+    EXPECT_TRUE(form->showSolutionButton->isEnabled());
     EXPECT_EQ(state().currentEquation.slot(0), equation);
     const MainWindowGeometry& g = form->geometry();
     const QRect page(g.screen.writingLeft, g.screen.writingTop, g.screen.writingRight - g.screen.writingLeft,
@@ -382,7 +387,7 @@ TEST_F(RuntimeFolder, BubbleIsErasedPixelForPixelAndBeforeTheNextClick) {
 
     // So does leaving, and the start screen gets no working-screen pixels.
     feedback.showBubble(w1250("Ahoj"));
-    form->toolbarReleased(10);
+    form->toolbarReleased(ToolbarButton::Leave);
     EXPECT_FALSE(feedback.bubbleShown());
     EXPECT_EQ(differingPixels(form->startPicture(), form->picture(), feedback.mascot().rect()), 0);
 }

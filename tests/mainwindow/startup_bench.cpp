@@ -8,14 +8,15 @@
 #include <QPixmap>
 
 #include "feedback/ui/feedback.h"
-#include "mainwindow/programstate.h"
-#include "mainwindow/ui/tform1.h"
+#include "mainwindow/ui/mainwindow.h"
+#include "mainwindow/ui/program.h"
 
 static void StartupToStartScreen(benchmark::State& run, int width, int height) {
+    Program program;
     for (auto _ : run) {
-        initSessionState();
-        TForm1 form{QSize(width, height)};
-        form.startTimer();
+        initSessionState(program.state);
+        MainWindow form{program, QSize(width, height)};
+        form.finishStartUp();
         form.feedback()->stopAnimation();
         QPixmap shown = form.grab();
         benchmark::DoNotOptimize(shown);

@@ -83,9 +83,10 @@ protected:
 
 TEST_F(ToolFiles, BuildListShowVerify) {
     write("r21.txt",
-          "rovnice: 2x+5=7\nkoren: 1\npostup:\n  2x=2 /:2\n  x=1\n"
-          "rovnice: x^2+\\frac{x}{2}=x^2-3\nkoren: -6\npostup:\n  \\frac{x}{2}=-3 /·2\n  x=-6\n"
-          "rovnice: 4x=10\nkoren: 5/2\npostup:\n  x=\\frac{5}{2}\n");
+          "rovnice: 2x+5=7\nkoren: 1\npostup:\n  2x+5=7 /-5\n  2x=2 /:2\n  x=1\n"
+          "rovnice: x^2+\\frac{x}{2}=x^2-3\nkoren: -6\npostup:\n  x^2+\\frac{x}{2}=x^2-3\n  \\frac{x}{2}=-3 /·2\n"
+          "  x=-6\n"
+          "rovnice: 4x=10\nkoren: 5/2\npostup:\n  4x=10 /:4\n  x=\\frac{5}{2}\n");
     Result r = run({"build", dir_ + "/r21.txt", "-o", dir_});
     ASSERT_EQ(r.code, 0) << r.err;
 
@@ -97,7 +98,9 @@ TEST_F(ToolFiles, BuildListShowVerify) {
               "4*x=10  ( 2.5 )\n");
 
     r = run({"show", dir_ + "/r21.dat", "1"});
-    EXPECT_EQ(r.out, "rovnice: x^2+\\frac{x}{2}=x^2-3\nkoren: -6\npostup:\n    \\frac{x}{2}=-3 /·2\n    x=-6\n");
+    EXPECT_EQ(r.out,
+              "rovnice: x^2+\\frac{x}{2}=x^2-3\nkoren: -6\npostup:\n    x^2+\\frac{x}{2}=x^2-3\n"
+              "    \\frac{x}{2}=-3 /·2\n    x=-6\n");
     EXPECT_EQ(run({"show", dir_ + "/r21.dat", "3"}).code, 1);
 
     r = run({"verify", dir_ + "/r21.txt", dir_ + "/r21.dat"});

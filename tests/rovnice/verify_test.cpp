@@ -22,11 +22,13 @@ const char* const GOOD =
     "  rovnice: \\frac{x}{3}=\\frac{1}{2}\n"
     "  kořen: 1,5\n"
     "  postup:\n"
+    "    \\frac{x}{3}=\\frac{1}{2} /·6\n"
     "    2x=3 /:2\n"
     "    x=\\frac{3}{2}\n"
     "rovnice: \\frac{3}{x-1}=\\frac{2}{x+1}\n"
     "koren: -5\n"
     "postup:\n"
+    "    \\frac{3}{x-1}=\\frac{2}{x+1} /·(x-1)(x+1)\n"
     "    3(x+1)=2(x-1) /roznásobíme\n"
     "    x=-5\n";
 
@@ -42,7 +44,8 @@ std::string block(const std::string& equation, const std::string& root, const st
 
 // The problems of one equation completed to a triplet by two good ones.
 std::string problemsOfOne(const std::string& equation, const std::string& root, const std::string& steps) {
-    const std::string text = block(equation, root, steps) + block("x+1=3", "2", "x=2\n") + block("x+2=3", "1", "x=1\n");
+    const std::string text =
+        block(equation, root, steps) + block("x+1=3", "2", "x+1=3 /-1\nx=2\n") + block("x+2=3", "1", "x+2=3 /-2\nx=1\n");
     std::string all;
     for (const std::string& p : problemsOf("r11.txt", text)) all += p + "\n";
     return all;
@@ -60,7 +63,7 @@ TEST(SourceTest, ReadsBlocksWithLineNumbers) {
     EXPECT_EQ(eqs[1].root.text(), "3/2");
     const EquationRecord r = eqs[1].record();
     EXPECT_EQ(r.root, 1.5);
-    EXPECT_EQ(r.solutionLines(), 2);
+    EXPECT_EQ(r.solutionLines(), 3);
 
     // A record printed as a block reads back to the same record.
     std::vector<source::Equation> again;
@@ -128,9 +131,45 @@ TEST(VerifyTest, FindsTheFaultsATeacherCanMake) {
                   "víc než 40"},
              Case{"\\frac{x}{}=2", "2", "x=2\n", "prázdný jmenovatel"},
              Case{"2x=4\\x8A", "2", "x=2\n", "osamocená značka"},
+             Case{"2*-x=-6", "3", "x=3\n", "„-“ nelze napsat za „*“"},
+             Case{"x+2=5 /-2", "3", "x+2=5 /-2\nx=3\n", "zadání nemá mít poznámku"},
+             Case{"x+2=5", "3", "x+3=6 /-3\nx=3\n", "řádek postupu 1 „x+3=6 /-3“: první řádek postupu neopakuje"},
          }) {
         const std::string all = problemsOfOne(c.equation, c.root, c.steps);
         EXPECT_NE(all.find(c.expected), std::string::npos) << c.equation << "\n" << all;
+    }
+}
+
+// The sample lines are lines a pupil can copy, typing from left to right.
+TEST(VerifyTest, LinesTypedFromLeftToRight) {
+    struct Case {
+        const char* line;
+        const char* problem;  // "" when the editor takes the whole line
+    };
+    for (const Case& c : {
+             Case{"-(-x)=3 /·(-1)", ""},
+             Case{"x(x+1)=x^2+3", ""},
+             Case{"\\frac{1}{2}x=3 /·2", ""},
+             Case{"\\frac{x+1}{-2}=3*(x-1)", ""},
+             Case{"2.5x=(x+1)^2-x^2 /upravíme", ""},
+             Case{"x=\\frac{3}{2}", ""},
+             Case{"2*-x=1", "„-“ nelze napsat za „*“"},
+             Case{"x2=4", "„2“ nelze napsat za „x“"},
+             Case{"2x=.5", "„.“ nelze napsat za „=“"},
+             Case{"2.+x=4", "„+“ nelze napsat za „.“"},
+             Case{"\\frac{2}{3}(x-1)=2", "„(“ nelze napsat za konec zlomku"},
+             Case{"\\frac{2}{3}4=x", "„4“ nelze napsat za konec zlomku"},
+             Case{"x^2(x+1)=1", "„(“ nelze napsat za konec mocniny"},
+             Case{"\\frac{*2}{3}=x", "„*“ nelze napsat za začátek čitatele"},
+             Case{"(+x)^2=(*x)", "„*“ nelze napsat za „(“"},
+             Case{"2x=4*( /:2", "poznámku nelze napsat za „(“"},
+         }) {
+        std::string bytes, why;
+        ASSERT_TRUE(notation::parse(c.line, bytes, why)) << c.line;
+        std::string all;
+        for (const std::string& p : verify::lineProblems(bytes)) all += p + "\n";
+        if (*c.problem == 0) EXPECT_EQ(all, "") << c.line;
+        else EXPECT_NE(all.find(c.problem), std::string::npos) << c.line << "\n" << all;
     }
 }
 
@@ -151,7 +190,7 @@ TEST(VerifyTest, LongLinesAndWidth) {
 TEST(VerifyTest, DuplicatesAndCountsAcrossFiles) {
     verify::Checker c;
     c.checkSourceFile("r11.txt", GOOD);
-    c.checkSourceFile("r12.txt", block("2x+5=7", "1", "x=1\n") + block("2x+6=8", "1", "x=1\n"));
+    c.checkSourceFile("r12.txt", block("2x+5=7", "1", "2x+5=7\nx=1\n") + block("2x+6=8", "1", "2x+6=8\nx=1\n"));
     ASSERT_EQ(c.problems.size(), 2u);
     EXPECT_NE(c.problems[0].find("r12.txt: počet rovnic (2) není násobkem tří"), std::string::npos) << c.problems[0];
     EXPECT_NE(c.problems[1].find("stejná rovnice už je v r11.txt, záznam 0"), std::string::npos) << c.problems[1];

@@ -1,32 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <set>
+#include <vector>
 
-#include "engine/cp1250.h"
 #include "engine/engine.h"
-#include "mainwindow/programstate.h"
-#include "mainwindow/sessionstate.h"
-
-TEST(AreaTable, IndicesAndCodesMatchBothWays) {
-    for (int index = 1; index <= AREA_COUNT; ++index) EXPECT_EQ(areaIndexOf(areaCodeOf(index)), index);
-    for (auto [code, index] : {std::pair{10, 1}, {14, 5}, {52, 20}, {61, 21}, {71, 22}})
-        EXPECT_EQ(areaIndexOf(code), index) << code;
-    for (int code : {0, 15, 24, 53, 60, 62, 70, 80, -10}) EXPECT_EQ(areaIndexOf(code), 0) << code;
-    for (int index : {0, 23, -1}) EXPECT_EQ(areaCodeOf(index), 0) << index;
-    EXPECT_TRUE(isGroupHeading(50));
-    EXPECT_FALSE(isGroupHeading(80));
-    EXPECT_FALSE(isGroupHeading(0));
-}
-
-TEST(AreaTable, NamesAreWindows1250) {
-    EXPECT_EQ(areaName(11, ""), cp1250::w1250("Nejlehčí 1"));
-    EXPECT_EQ(areaName(50, ""), "Nezn. ve jmenovateli");
-    EXPECT_EQ(areaName(61, "").size(), 10u);  // "Přijímačky", one byte a letter
-    EXPECT_EQ(areaName(71, "test.cvc"), cp1250::w1250("Cvičení   test"));
-    EXPECT_EQ(areaName(71, cp1250::w1250("žába.cvc")), cp1250::w1250("Cvičení   žába"));
-    EXPECT_EQ(areaName(71, ".cv"), cp1250::w1250("Cvičení   "));
-    EXPECT_EQ(areaName(80, "x.cvc"), "");
-}
+#include "session/programstate.h"
+#include "session/randomsource.h"
+#include "session/sessionstate.h"
 
 TEST(AreaStatistics, CountersWrapAndStrayCodesStayOutOfTheTable) {
     SessionState session;
@@ -39,15 +19,33 @@ TEST(AreaStatistics, CountersWrapAndStrayCodesStayOutOfTheTable) {
 }
 
 TEST(ProgramStateReset, InitSessionStateRestoresTheDefaults) {
-    state().session.currentArea = 33;
-    state().session.exerciseIndex = 4;
-    state().selection.newTripletNeeded = false;
-    state().currentEquation.root = 7;
+    ProgramState state;
+    state.session.currentArea = 33;
+    state.session.exerciseIndex = 4;
+    state.selection.newTripletNeeded = false;
+    state.currentEquation.root = 7;
     errorCode = 14;
-    initSessionState();
+    initSessionState(state);
     EXPECT_EQ(errorCode, 0);
-    EXPECT_EQ(state().session.currentArea, 0);
-    EXPECT_EQ(state().session.exerciseIndex, -1);
-    EXPECT_TRUE(state().selection.newTripletNeeded);
-    EXPECT_EQ(state().currentEquation.root, -2.25);
+    EXPECT_EQ(state.session.currentArea, 0);
+    EXPECT_EQ(state.session.exerciseIndex, -1);
+    EXPECT_TRUE(state.selection.newTripletNeeded);
+    EXPECT_EQ(state.currentEquation.root, -2.25);
+}
+
+TEST(RandomSource, ASeedReplaysTheDrawAndEveryValueComesUp) {
+    RandomSource a(7), b(7);
+    std::vector<int> first, second;
+    std::set<int> seen;
+    for (int i = 0; i < 200; ++i) {
+        first.push_back(a.pick(1, 3));
+        second.push_back(b.pick(1, 3));
+        seen.insert(first.back());
+    }
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(seen, (std::set<int>{1, 2, 3}));
+    b.seed(7);
+    EXPECT_EQ(b.pick(1, 3), first[0]);
+    // A range the wrong way round gives its low end rather than failing.
+    EXPECT_EQ(a.pick(5, 2), 5);
 }

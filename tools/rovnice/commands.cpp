@@ -77,6 +77,17 @@ bool readFile(const std::string& path, std::string& content) {
     return true;
 }
 
+// The inside of a JSON string: the escapes of escapeAscii keep their
+// backslash, written as JSON wants it, and a quote cannot end the string.
+std::string jsonString(const std::string& ascii) {
+    std::string out;
+    for (char c : ascii) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 bool hasExtension(const std::string& path, const std::string& ext) {
     if (path.size() < ext.size()) return false;
     std::string tail = path.substr(path.size() - ext.size());
@@ -109,7 +120,7 @@ int cmdCheck(const std::vector<std::string>& a, std::ostream& out, std::ostream&
     errorCode = 0;
     const bool final = isFinalForm(normalised);
     errorCode = 0;
-    out << "{\"normalised\": \"" << notation::escapeAscii(normalised) << "\", \"error\": " << code
+    out << "{\"normalised\": \"" << jsonString(notation::escapeAscii(normalised)) << "\", \"error\": " << code
         << ", \"final\": " << (final ? "true" : "false") << "}\n";
     return EXIT_OK;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "engine/cp1250.h"
 #include "engine/engine.h"
@@ -19,13 +20,74 @@ constexpr size_t MAX_RECORDS = 199;
 
 using engine_detail::isDigit;
 
-bool canBeginLine(unsigned char c) {
-    return isDigit(c) || c == 'x' || c == '(' || c == '+' || c == '-' || c == FRACTION_START;
-}
-
 bool typeable(unsigned char c) {
     return isDigit(c) || c == 'x' || c == '+' || c == '-' || c == '*' || c == ':' || c == '=' ||
            c == '(' || c == ')' || c == '.';
+}
+
+// What the pupil's editor lets follow the byte `prev` when a line is typed
+// from left to right (x it always takes).  prev 0 is the line's start; inside
+// a fraction nothing opens another fraction.  The fraction's other markers
+// and a power's exponent come with the marker that opens them, so they are
+// never typed.
+bool typeableAfter(unsigned char prev, unsigned char c, bool inFraction) {
+    if (c == 'x') return true;
+    if (inFraction && c == FRACTION_START) return false;
+    const auto oneOf = [c](const char* set) { return c != 0 && std::strchr(set, c) != nullptr; };
+    const bool digit = isDigit(c);
+    if (prev == 0 || prev == '=' || prev == NUMERATOR_START || prev == DENOMINATOR_START)
+        return canBeginLine(c);
+    if (isDigit(prev))
+        return digit || oneOf("()*+-./:=") || c == FRACTION_START || c == POWER_START;
+    if ((prev >= 'a' && prev <= 'z') || prev == ')')
+        return oneOf("()*+-/:=") || c == FRACTION_START || c == POWER_START;
+    if (prev == '*' || prev == '+' || prev == '-' || prev == ':')
+        return digit || oneOf("(/") || c == FRACTION_START;
+    if (prev == '(') return digit || oneOf("(+-") || c == FRACTION_START;
+    if (prev == '.') return digit || oneOf("()");
+    if (prev == FRACTION_END || prev == POWER_END) return oneOf(")*+-/:=");
+    return true;
+}
+
+std::string shownByte(unsigned char c) {
+    if (c == FRACTION_START) return "zlomek";
+    if (c == FRACTION_END) return "konec zlomku";
+    if (c == POWER_START) return "mocninu";
+    if (c == '/') return "poznámku";
+    if (c == POWER_END) return "konec mocniny";
+    if (c == NUMERATOR_START) return "začátek čitatele";
+    if (c == DENOMINATOR_START) return "začátek jmenovatele";
+    return "„" + cp1250::toUtf8(std::string(1, static_cast<char>(c))) + "“";
+}
+
+std::string refused(unsigned char prev, unsigned char c) {
+    return shownByte(c) + " nelze napsat za " + shownByte(prev) + "; editor ho při psaní zleva doprava odmítne";
+}
+
+// The first place where the editor would refuse the line typed from left to
+// right, or "" when it takes every byte.  `math` is structurally sound; its
+// first byte has its own check.
+std::string typingProblem(const std::string& math, bool hasNote) {
+    unsigned char prev = math.empty() ? 0 : static_cast<unsigned char>(math[0]);
+    bool inFraction = prev == FRACTION_START;
+    for (size_t i = 1; i <= math.size(); ++i) {
+        // One past the end stands for the note's "/".
+        const unsigned char c = i < math.size() ? static_cast<unsigned char>(math[i]) : '/';
+        if (i == math.size() && !hasNote) break;
+        if (c == POWER_START) {
+            if (!typeableAfter(prev, c, inFraction)) return refused(prev, c);
+            i += 2;  // the exponent and the end come with the power
+            prev = POWER_END;
+            continue;
+        }
+        const bool placedByEditor =
+            c == DENOMINATOR_END || c == NUMERATOR_START || c == NUMERATOR_END || c == FRACTION_END;
+        if (!placedByEditor && !typeableAfter(prev, c, inFraction)) return refused(prev, c);
+        if (c == FRACTION_START) inFraction = true;
+        if (c == FRACTION_END) inFraction = false;
+        prev = c;
+    }
+    return "";
 }
 
 // The mathematics of a line: the bytes before the note, without the blanks
@@ -159,6 +221,8 @@ std::vector<std::string> lineProblems(const std::string& bytes) {
         out.push_back(hasNote ? "poznámka začíná uvnitř zlomku" : "neuzavřený zlomek");
         return out;
     }
+    const std::string typing = typingProblem(math, hasNote);
+    if (!typing.empty()) out.push_back(typing);
     if (hasNote) {
         for (size_t i = bytes.find('/') + 1; i < bytes.size(); ++i) {
             const unsigned char c = static_cast<unsigned char>(bytes[i]);
@@ -238,6 +302,13 @@ void Checker::checkItem(const Item& item) {
     }
 
     if (item.steps == 0) report(item, 0, "chybí vzorové řešení (1 až 20 řádků)");
+    // The pupil sees the equation without a note, and the solution starts by
+    // writing it out, so that the first step's note has a line to stand on.
+    bool equationHasNote, firstHasNote;
+    const std::string equationMath = mathPart(rec.slot(0), equationHasNote);
+    if (equationHasNote) report(item, 0, "zadání nemá mít poznámku");
+    if (item.steps > 0 && mathPart(rec.slot(1), firstHasNote) != equationMath)
+        report(item, 1, "první řádek postupu neopakuje zadání");
 
     for (int k = 0; k <= item.steps && k < EquationRecord::SLOTS; ++k) {
         const std::string line = rec.slot(k);

@@ -1,0 +1,133 @@
+// The main window (objectName "TForm1"): one borderless full-screen picture
+// with the toolbar, the area label, the exercise chooser and the keypad over
+// it.  It turns mouse, key and timer events into calls of the program's
+// operations and shows what they painted into the picture.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QTimer>
+#include <QWidget>
+
+#include "editor/ui/linepainter.h"
+#include "mainwindow/geometry.h"
+#include "problems/selection.h"
+
+class Feedback;
+class PictureView;
+class QLabel;
+class QListWidget;
+class QPushButton;
+struct Program;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // screenSize: the screen the window fills (empty: the primary screen's).
+    // Files are read from the working directory, where the program is started.
+    explicit MainWindow(Program& program, QSize screenSize = QSize(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // False when the window could not be laid out; its message was shown and
+    // the program must end without entering the message loop.
+    bool created() const { return created_; }
+    // True once the program has been told to end, with its exit code.
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+
+    // startTimer: the rest of the start-up, 500 ms after the window was
+    // created (named apart from QObject::startTimer).
+    void finishStartUp();
+    // Timer1Timer: the caret and animation tick, every 300 ms.
+    void caretTimerTick();
+
+    // The start screen's operations.
+    void pictureClicked(QPoint pressPoint);  // Image1Click
+    void presentEquation();
+    void presentAgain();
+    void returnToStartScreen();
+    void drawSpeedometer();
+    void FormKeyUp();
+
+    // A toolbar button was released over.
+    void toolbarReleased(ToolbarButton button);
+    QAbstractButton* toolbarButton(ToolbarButton button) const { return toolbar_[toolbarIndex(button)]; }
+
+    // The exercise chooser's list, read again from the working directory.
+    void fillExerciseList();
+    void chooseExercise(const QString& fileName);
+
+    Program& program() const { return program_; }
+    const MainWindowGeometry& geometry() const { return geometry_; }
+    QImage& picture() { return picture_; }
+    const QImage& startPicture() const { return startPicture_; }
+    Feedback* feedback() const { return feedback_.get(); }
+
+    // Controls; each keeps the name the program's operations know it by as
+    // its objectName.
+    PictureView* pictureView = nullptr;       // "Image1"
+    QLabel* keypad = nullptr;                 // "Image2", the on-screen keypad picture
+    QLabel* areaLabel = nullptr;              // "Panel2"
+    QFrame* exerciseChooser = nullptr;        // "Panel1"
+    QLabel* chooserPrompt = nullptr;          // "Label1"
+    QListWidget* exerciseList = nullptr;      // "FileListBox1"
+    QPushButton* chooserCancelButton = nullptr;  // "BitBtn1"
+    QPushButton* showSolutionButton = nullptr;   // "BitBtn2"
+    QAbstractButton* fractionButton = nullptr;   // "BitBtn3"
+    QAbstractButton* power2Button = nullptr;     // "BitBtn4"
+    QAbstractButton* power3Button = nullptr;     // "BitBtn5"
+    QAbstractButton* power4Button = nullptr;     // "BitBtn6"
+    QAbstractButton* evaluationButton = nullptr; // "BitBtn7"
+    QAbstractButton* helpButton = nullptr;       // "BitBtn8"
+    QAbstractButton* teacherButton = nullptr;    // "BitBtn9"
+    QAbstractButton* leaveButton = nullptr;      // "BitBtn10"
+    QTimer caretTimer;    // "Timer1"
+    QTimer startupTimer;  // "start"
+
+    // Repaints a changed part of the picture (picture coordinates) or of the
+    // window (window coordinates, as the caret is kept).
+    void showPictureRect(const QRect& rect);
+    void showWindowRect(const QRect& rect);
+    // Point where the mouse button last went down on the picture.
+    QPoint pressPoint;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool FormCreate();
+    void createControls();
+    void createToolbar();
+    void createExerciseChooser();
+    void placeControls();
+    void endProgram(int code);
+    void placeCaretAfterDrawing(bool atStart);
+    void setButtonEnabled(ToolbarButton button, bool enabled);
+    void pictureMouseMoved(QPoint point);
+    SelectionHooks screenHooks();
+
+    Program& program_;
+    QSize screenSize_;
+    bool created_ = false;
+    bool ended_ = false;
+    int exitCode_ = 0;
+
+    QImage picture_;       // the main picture, painted on while the pupil works
+    QImage startPicture_;  // the start screen as loaded, to return to
+    QImage dial_;          // the speedometer dial
+    MainWindowGeometry geometry_;
+    std::array<QAbstractButton*, 11> toolbar_{};  // by toolbarIndex
+    std::unique_ptr<LinePainter> linePainter_;
+    std::unique_ptr<Feedback> feedback_;
+    SelectionHooks hooks_;
+};

@@ -1,0 +1,371 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "engine/cp1250.h"
+#include "engine/engine.h"
+#include "problems/selection.h"
+
+namespace {
+
+using Read = std::pair<int, int>;
+
+// A session with fake files: area files hold as many records as areaCounts
+// says (unless told otherwise), the exercise holds `exerciseRecords`.
+class Selection : public ::testing::Test {
+protected:
+    // The session's and the editor's variables that the selection sees.
+    struct {
+        int32_t currentArea = 0;
+        std::string exerciseName;
+        int32_t exerciseIndex = -1;
+        std::array<uint8_t, AREA_COUNT + 1> areaCounts{};
+    } session;
+    struct {
+        int32_t fixedPrefix = 0;
+        bool checkPhase = false;
+    } editor;
+    SelectionState selection;
+    EquationRecord current;
+    SelectionHooks hooks;
+
+    std::deque<int> randoms;       // scripted choices; 1 when run out
+    std::vector<Read> reads;       // (code, record) of every area-file read
+    std::vector<int32_t> exerciseReads;
+    std::vector<std::string> warnings;
+    std::vector<std::string> steps;  // screen steps in the order they ran
+    std::set<int> missingFiles;
+    int exerciseRecords = 0;
+
+    SelectionScope scope() {
+        return {session.currentArea, session.exerciseName, session.exerciseIndex, session.areaCounts,
+                selection,           current,              editor.fixedPrefix,    editor.checkPhase};
+    }
+
+    void SetUp() override {
+        errorCode = 0;
+        current.root = -2.25;
+        hooks.randomPick = [this] {
+            if (randoms.empty()) return 1;
+            const int r = randoms.front();
+            randoms.pop_front();
+            return r;
+        };
+        hooks.showWarning = [this](const std::string& text) { warnings.push_back(text); };
+        hooks.readEquation = [this](int code, int number, const std::string&, EquationRecord& target) {
+            reads.emplace_back(code, number);
+            const std::string name = "r" + std::to_string(code) + ".dat";
+            if (missingFiles.count(code) || number >= session.areaCounts[areaIndexOf(code)])
+                return FileResult{false, cp1250::w1250("Nepodařilo se otevřít soubor ") + name};
+            target.root = code * 1000 + number;
+            return FileResult{};
+        };
+        hooks.readExerciseEquation = [this](int32_t number, const std::string& name, EquationRecord& target) {
+            exerciseReads.push_back(number);
+            if (number > exerciseRecords - 1)
+                return FileResult{false, cp1250::w1250("Všechny příklady ze cvičení již jsou spočítány."), ALL_SOLVED};
+            target.root = 71000 + number + (name == "test.cvc" ? 0 : 500);
+            return FileResult{};
+        };
+        auto log = [this](const char* name) { return [this, name] { steps.push_back(name); }; };
+        hooks.stopSound = log("stopSound");
+        hooks.normalCursor = log("normalCursor");
+        hooks.clearEquationBand = log("clearEquationBand");
+        hooks.clearWritingArea = log("clearWritingArea");
+        hooks.presentEquation = log("present");
+        hooks.returnToStartScreen = log("start");
+    }
+
+    void setCount(int code, int n) { session.areaCounts[areaIndexOf(code)] = static_cast<uint8_t>(n); }
+    const Triplet& row(int code) { return selection.tripletTable[areaIndexOf(code)]; }
+
+    // The pupil finishes the equation with `errors` wrong steps.
+    void finish(int errors) {
+        selection.currentPick.errors = 0;
+        for (int i = 0; i < errors; ++i) countPickError(selection);
+        finishEquation(selection);
+        continueWithNextEquation(scope(), hooks);
+    }
+
+    int count(const std::string& step) { return static_cast<int>(std::count(steps.begin(), steps.end(), step)); }
+};
+
+std::vector<int> records(const Triplet& t) { return {t[0].record, t[1].record, t[2].record}; }
+std::vector<int> used(const Triplet& t) { return {t[0].used, t[1].used, t[2].used}; }
+
+const std::string USED_UP = cp1250::w1250("Zvyšuji obtížnost všechny příklady jsou již spočítány.");
+const std::string ENTRANCE_DONE = cp1250::w1250("Všechny příklady již máš spočítány. Vyber si další činnost.");
+const std::string EXERCISE_DONE = cp1250::w1250("Všechny příklady ze cvičení již jsou spočítány.");
+
+TEST_F(Selection, FirstChoiceOfAnAreaTakesARandomOneOfItsFirstThree) {
+    setCount(23, 20);
+    editor.fixedPrefix = 5;
+    editor.checkPhase = true;
+    randoms = {2};
+    startArea(scope(), 23, hooks);
+
+    EXPECT_EQ(steps, (std::vector<std::string>{"stopSound", "normalCursor", "clearEquationBand",
+                                               "clearWritingArea", "present"}));
+    EXPECT_EQ(session.currentArea, 23);
+    EXPECT_FALSE(editor.checkPhase);
+    EXPECT_EQ(editor.fixedPrefix, 0);
+    EXPECT_EQ(reads, (std::vector<Read>{{23, 1}}));
+    EXPECT_EQ(current.root, 23001);
+    EXPECT_EQ(records(selection.currentTriplet), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{0, 1, 0}));
+    EXPECT_FALSE(selection.newTripletNeeded);
+    EXPECT_EQ(records(row(23)), records(selection.currentTriplet));
+    EXPECT_EQ(used(row(23)), used(selection.currentTriplet));
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(errorCode, 0);
+}
+
+TEST_F(Selection, GoodEquationsClimbAndStrugglesStayWithTheType) {
+    setCount(23, 20);
+    randoms = {2};
+    startArea(scope(), 23, hooks);  // record 1
+
+    finish(1);  // at most one wrong step: a harder type
+    EXPECT_EQ(records(selection.currentTriplet), (std::vector<int>{3, 4, 5}));
+
+    // Two wrong steps: the same type again, first unused in order, and once
+    // the three are given the next type follows whatever the errors.
+    reads.clear();
+    randoms = {3};
+    setCount(31, 20);
+    startArea(scope(), 31, hooks);  // record 2
+    finish(2);
+    finish(5);
+    finish(2);
+    EXPECT_EQ(reads, (std::vector<Read>{{31, 2}, {31, 0}, {31, 1}, {31, 3}}));
+
+    // Errors beyond 255 stay "many" rather than wrapping back to none.
+    selection.currentPick.errors = 0;
+    for (int i = 0; i < 300; ++i) countPickError(selection);
+    EXPECT_EQ(selection.currentPick.errors, 255);
+    finishEquation(selection);
+    EXPECT_FALSE(selection.newTripletNeeded);
+}
+
+TEST_F(Selection, SevenRecordsEndWithAShortTripletThenTheNextArea) {
+    setCount(22, 7);
+    setCount(23, 10);
+    randoms = {1, 1, 2, 3};
+    startArea(scope(), 22, hooks);
+    finish(0);
+    finish(0);  // triplet {6, past, past}; the draw of 2 falls back to record 6
+    EXPECT_EQ(reads, (std::vector<Read>{{22, 0}, {22, 3}, {22, 6}}));
+    EXPECT_EQ(records(selection.currentTriplet), (std::vector<int>{6, 255, 255}));
+    EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{1, 1, 1}));
+    EXPECT_TRUE(warnings.empty());
+
+    finish(0);
+    EXPECT_EQ(warnings, std::vector<std::string>{USED_UP});
+    EXPECT_EQ(session.currentArea, 23);
+    EXPECT_EQ(reads.back(), Read(23, 2));
+    // The used-up area starts from its beginning the next time.
+    EXPECT_EQ(records(row(22)), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(used(row(22)), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(count("present"), 4);
+}
+
+TEST_F(Selection, RecordsFromTwoHundredOnAreNeverHandedOut) {
+    // Record numbers from 200 on mark entries past the end, so a longer file
+    // ends after record 199: its last triplet is {198, 199, past the end}.
+    setCount(41, 255);
+    setCount(42, 9);
+    startArea(scope(), 41, hooks);
+    for (int i = 0; i < 100 && session.currentArea == 41; ++i) finish(0);
+    ASSERT_EQ(reads.size(), 68u);
+    EXPECT_EQ(reads[66], Read(41, 198));
+    for (size_t i = 0; i + 1 < reads.size(); ++i) EXPECT_LT(reads[i].second, 200) << i;
+    EXPECT_EQ(reads.back(), Read(42, 0));
+    EXPECT_EQ(warnings, std::vector<std::string>{USED_UP});
+}
+
+TEST_F(Selection, ADrawOnAnEntryPastTheEndTakesTheLastUnusedOne) {
+    // Five records: the second triplet is {3, 4, past the end}; a draw of 3
+    // falls back to record 4, the last entry still unused, not to record 3.
+    setCount(12, 5);
+    randoms = {1, 3};
+    startArea(scope(), 12, hooks);
+    finish(0);
+    EXPECT_EQ(reads, (std::vector<Read>{{12, 0}, {12, 4}}));
+    EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{0, 1, 1}));
+    finish(2);  // the same type again: the one left
+    EXPECT_EQ(reads.back(), Read(12, 3));
+}
+
+TEST_F(Selection, GroupHeadingsLeadToTheirFirstAreaAndUsedUpAreasMoveOn) {
+    setCount(21, 30);
+    startArea(scope(), 20, hooks);
+    EXPECT_EQ(session.currentArea, 21);
+    EXPECT_EQ(reads, (std::vector<Read>{{21, 0}}));
+    EXPECT_TRUE(isEmptyTriplet(row(20)));
+
+    selection.tripletTable = {};
+    setCount(14, 3);
+    startArea(scope(), 14, hooks);
+    finish(0);
+    EXPECT_EQ(session.currentArea, 21);  // the heading 20 is skipped
+    EXPECT_EQ(row(21)[0].code, 21);
+    EXPECT_TRUE(isEmptyTriplet(row(20)));
+
+    reads.clear();
+    setCount(52, 3);
+    setCount(61, 30);
+    randoms = {1, 3};
+    startArea(scope(), 52, hooks);
+    finish(0);
+    EXPECT_EQ(session.currentArea, 61);
+    EXPECT_EQ(reads.back(), Read(61, 2));  // chosen from its first three
+    finish(0);                             // from now on in file order
+    EXPECT_EQ(reads.back(), Read(61, 0));
+    EXPECT_EQ(warnings, (std::vector<std::string>{USED_UP, USED_UP}));
+}
+
+TEST_F(Selection, EntranceExaminationsOfTwentyFiveRecordsEndOnTheStartScreen) {
+    setCount(61, 25);
+    startArea(scope(), 61, hooks);
+    for (int i = 1; i < 25; ++i) finish(i % 3);
+    ASSERT_EQ(reads.size(), 25u);
+    for (int i = 0; i < 25; ++i) EXPECT_EQ(reads[i], Read(61, i));
+    EXPECT_TRUE(warnings.empty());
+
+    finish(0);
+    EXPECT_EQ(reads.size(), 25u);
+    EXPECT_EQ(warnings, std::vector<std::string>{ENTRANCE_DONE});
+    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(session.currentArea, 0);
+    EXPECT_EQ(count("start"), 1);
+    EXPECT_EQ(count("present"), 25);
+    EXPECT_TRUE(selection.newTripletNeeded);
+
+    // Coming back starts again at record 0: the handed-out marks were cleared.
+    startArea(scope(), 61, hooks);
+    EXPECT_EQ(reads.back(), Read(61, 0));
+}
+
+TEST_F(Selection, EntranceExaminationsOfThirtyOrMoreWrapWithoutAMessage) {
+    setCount(61, 40);
+    startArea(scope(), 61, hooks);
+    for (int i = 1; i < 32; ++i) finish(0);
+    ASSERT_EQ(reads.size(), 32u);
+    EXPECT_EQ(reads[29], Read(61, 29));
+    EXPECT_EQ(reads[30], Read(61, 0));
+    EXPECT_EQ(reads[31], Read(61, 1));
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(count("start"), 0);
+}
+
+TEST_F(Selection, ReturningToAnAreaGivesTheLastUnusedEntryOfItsTriplet) {
+    setCount(31, 20);
+    selection.tripletTable[areaIndexOf(31)] = {TripletEntry{31, 3, 1, 0}, TripletEntry{31, 4, 1, 0},
+                                               TripletEntry{31, 5, 0, 0}};
+    startArea(scope(), 31, hooks);
+    EXPECT_EQ(reads, (std::vector<Read>{{31, 5}}));
+    finish(3);  // all three given: a new triplet whatever the errors
+    EXPECT_EQ(reads.back().second / 3, 2);
+}
+
+TEST_F(Selection, ExerciseIsHandedOutInFileOrderUntilItEnds) {
+    session.exerciseName = "test.cvc";
+    session.exerciseIndex = -1;
+    exerciseRecords = 3;
+    startArea(scope(), 71, hooks);
+    finish(4);  // errors never repeat an exercise equation
+    finish(0);
+    EXPECT_EQ(exerciseReads, (std::vector<int32_t>{0, 1, 2}));
+    EXPECT_EQ(current.root, 71002);
+    EXPECT_TRUE(reads.empty());
+
+    finish(0);
+    EXPECT_EQ(warnings, std::vector<std::string>{EXERCISE_DONE});
+    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(session.currentArea, 0);
+    EXPECT_EQ(count("start"), 1);
+    EXPECT_EQ(count("present"), 3);
+
+    // An exercise with no record ends at once.
+    warnings.clear();
+    exerciseRecords = 0;
+    session.exerciseIndex = -1;
+    startArea(scope(), 71, hooks);
+    EXPECT_EQ(warnings, std::vector<std::string>{EXERCISE_DONE});
+    EXPECT_EQ(count("start"), 2);
+}
+
+TEST_F(Selection, ExerciseThatCannotBeReadGoesBackToTheStartScreen) {
+    session.exerciseName = "zmizele.cvc";
+    session.exerciseIndex = -1;
+    hooks.readExerciseEquation = [](int32_t, const std::string& name, EquationRecord&) {
+        return FileResult{false, cp1250::w1250("Nepodařilo se otevřít soubor ") + name};
+    };
+    startArea(scope(), 71, hooks);
+    EXPECT_EQ(warnings, std::vector<std::string>{cp1250::w1250("Nepodařilo se otevřít soubor zmizele.cvc")});
+    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(session.currentArea, 0);
+    EXPECT_EQ(count("present"), 0);
+    EXPECT_EQ(count("start"), 1);
+    EXPECT_EQ(current.root, -2.25);
+}
+
+TEST_F(Selection, FailedReadKeepsTheEquationAndTheSessionGoesOn) {
+    setCount(33, 9);
+    missingFiles.insert(33);
+    randoms = {3};
+    startArea(scope(), 33, hooks);
+    EXPECT_EQ(warnings, std::vector<std::string>{cp1250::w1250("Nepodařilo se otevřít soubor r33.dat")});
+    EXPECT_EQ(current.root, -2.25);
+    EXPECT_EQ(count("present"), 1);
+    // Counted as handed out all the same.
+    EXPECT_EQ(used(row(33)), (std::vector<int>{0, 0, 1}));
+}
+
+TEST_F(Selection, LeftOverErrorCodeNeitherSpoilsEnteringAnAreaNorIsTouched) {
+    setCount(41, 9);
+    setCount(61, 5);
+    errorCode = SYNTAX_ERROR;  // a wrong line just before the pupil left the area
+    startArea(scope(), 41, hooks);
+    EXPECT_EQ(used(row(41)), (std::vector<int>{1, 0, 0}));
+    startArea(scope(), 61, hooks);
+    EXPECT_TRUE(selection.entranceSolved[1]);
+    // The step check owns errorCode; the selection reports through its result.
+    EXPECT_EQ(errorCode, SYNTAX_ERROR);
+    EXPECT_EQ(count("present"), 2);
+}
+
+TEST_F(Selection, TinyAndStrayInputs) {
+    // A file with a single record still hands it out, then counts as used up.
+    setCount(12, 1);
+    setCount(13, 9);
+    startArea(scope(), 12, hooks);
+    EXPECT_EQ(reads, (std::vector<Read>{{12, 0}}));
+    EXPECT_TRUE(warnings.empty());
+    finish(0);
+    EXPECT_EQ(warnings, std::vector<std::string>{USED_UP});
+    EXPECT_EQ(session.currentArea, 13);
+
+    // Codes that are no area hand out nothing and go back to the start screen.
+    reads.clear();
+    for (int code : {0, 60, 80, -5}) {
+        startArea(scope(), code, hooks);
+        EXPECT_EQ(session.currentArea, 0) << code;
+        EXPECT_EQ(errorCode, 0) << code;
+    }
+    EXPECT_TRUE(reads.empty());
+    EXPECT_EQ(count("start"), 4);
+}
+
+TEST_F(Selection, WithoutChanceANewTripletStartsAtItsFirstEntry) {
+    hooks.randomPick = nullptr;
+    setCount(11, 50);
+    startArea(scope(), 11, hooks);
+    EXPECT_EQ(reads, (std::vector<Read>{{11, 0}}));
+}
+
+}  // namespace
