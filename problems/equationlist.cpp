@@ -93,9 +93,9 @@ std::vector<ListedFile> listEquationFiles(const std::string& folder, const std::
     return files;
 }
 
-RecordsRead readEquationRecords(const std::string& path, std::vector<EquationRecord>& records, long limit) {
+RecordsRead readEquationRecords(const std::string& path, const std::function<void(const EquationRecord&)>& each,
+                                long limit) {
     RecordsRead result;
-    records.clear();
     std::error_code error;
     if (fs::is_directory(path, error)) return result;
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -108,11 +108,11 @@ RecordsRead readEquationRecords(const std::string& path, std::vector<EquationRec
     }
     if (count >= 0 && std::fseek(f, 0, SEEK_SET) == 0) {
         if (limit >= 0) count = std::min(count, limit);
-        records.reserve(static_cast<size_t>(count));
         unsigned char buf[EquationRecord::RECORD_SIZE];
-        while (static_cast<long>(records.size()) < count && std::fread(buf, 1, sizeof buf, f) == sizeof buf)
-            records.push_back(EquationRecord::fromBytes(buf));
-        result.complete = static_cast<long>(records.size()) == count;
+        long read = 0;
+        for (; read < count && std::fread(buf, 1, sizeof buf, f) == sizeof buf; ++read)
+            each(EquationRecord::fromBytes(buf));
+        result.complete = read == count;
     }
     std::fclose(f);
     return result;
@@ -121,9 +121,9 @@ RecordsRead readEquationRecords(const std::string& path, std::vector<EquationRec
 bool fileListLines(const std::string& folder, const ListedFile& file, std::vector<std::string>& lines,
                    const ListWarning& warn) {
     lines.clear();
-    std::vector<EquationRecord> records;
-    const RecordsRead read = readEquationRecords(joinPath(folder, file.diskName), records);
-    for (const EquationRecord& r : records) lines.push_back(equationListLine(r, ListGap::Browser));
+    const RecordsRead read = readEquationRecords(joinPath(folder, file.diskName), [&](const EquationRecord& r) {
+        lines.push_back(equationListLine(r, ListGap::Browser));
+    });
     if (!read.opened) tell(warn, cannotOpen(file.name));
     else if (!read.complete) tell(warn, readFailed(file.name));
     return read.opened && read.complete;
@@ -149,15 +149,20 @@ std::string unreadableEquationLine() { return cp1250::w1250("(rovnici se nepoda≈
 std::vector<std::string> bankListLines(const std::string& folder, const std::vector<BankArea>& areas,
                                        const ListWarning& warn) {
     std::vector<std::string> lines;
-    std::vector<EquationRecord> records;
     for (const BankArea& area : areas) {
         if (area.count <= 0) continue;
         const std::string name = equationFileName(area.code, std::string());
-        const RecordsRead read = readEquationRecords(pathInFolder(folder, name), records, area.count);
-        for (const EquationRecord& r : records) lines.push_back(equationListLine(r, ListGap::Builder));
-        if (static_cast<int>(records.size()) < area.count) {
+        int got = 0;
+        const RecordsRead read = readEquationRecords(
+            pathInFolder(folder, name),
+            [&](const EquationRecord& r) {
+                lines.push_back(equationListLine(r, ListGap::Builder));
+                ++got;
+            },
+            area.count);
+        if (got < area.count) {
             tell(warn, read.opened ? readFailed(name) : cannotOpen(name));
-            lines.insert(lines.end(), static_cast<size_t>(area.count) - records.size(), unreadableEquationLine());
+            lines.insert(lines.end(), static_cast<size_t>(area.count - got), unreadableEquationLine());
         }
     }
     return lines;

@@ -69,14 +69,15 @@ std::vector<std::string> bankListLines(const std::string& folder, const std::vec
 // The line that stands for an equation that could not be read.
 std::string unreadableEquationLine();
 
-// Whole records of the file `path` (a name on the disk), at most `limit` of
-// them.  Open: false when the file cannot be opened; complete: false when a
-// read failed part-way (`records` then holds those read before).
+// Hands each whole record of the file `path` (a name on the disk) to `each`,
+// at most `limit` of them (all for -1); one record at a time, so a huge file
+// costs no more memory than its lines.  Opened: false when the file cannot
+// be opened; complete: false when a read failed part-way.
 struct RecordsRead {
     bool opened = false;
     bool complete = false;
 };
-RecordsRead readEquationRecords(const std::string& path, std::vector<EquationRecord>& records,
+RecordsRead readEquationRecords(const std::string& path, const std::function<void(const EquationRecord&)>& each,
                                 long limit = -1);
 
 // `folder` + "/" + a name in Windows-1250, as the name on the disk.

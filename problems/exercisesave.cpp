@@ -13,6 +13,12 @@ void tell(const ListWarning& warn, const std::string& text) {
 
 std::string notCreated() { return cp1250::w1250("Soubor se nepodařilo vytvořit."); }
 
+long countOf(int32_t code, const std::vector<BankArea>& areas) {
+    for (const BankArea& area : areas)
+        if (area.code == code) return area.count;
+    return 0;
+}
+
 // The chosen equations, each read from its area file (every file once).
 bool collectEquations(const std::vector<int32_t>& positions, const std::vector<BankArea>& areas,
                       const std::string& folder, const ListWarning& warn, std::string& bytes) {
@@ -26,7 +32,9 @@ bool collectEquations(const std::vector<int32_t>& positions, const std::vector<B
         auto it = files.find(code);
         if (it == files.end()) {
             it = files.emplace(code, std::vector<EquationRecord>()).first;
-            if (!readEquationRecords(pathInFolder(folder, name), it->second).opened) {
+            std::vector<EquationRecord>& records = it->second;
+            const auto store = [&records](const EquationRecord& r) { records.push_back(r); };
+            if (!readEquationRecords(pathInFolder(folder, name), store, countOf(code, areas)).opened) {
                 tell(warn, cp1250::w1250("Nepodařilo se otevřít soubor ") + name);
                 return false;
             }
