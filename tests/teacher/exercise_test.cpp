@@ -165,6 +165,9 @@ TEST_F(Exercises, SavedInTheOrderOfChoosingAndNamedWithoutBlanks) {
     EXPECT_TRUE(warnings.empty());
     EXPECT_EQ(readBytes(path("test.cvc")), bytesOf({bankEquation(11, 0), bankEquation(11, 2)}));
     EXPECT_EQ(namesIn(path("")), (std::vector<std::string>{"r11.dat", "r12.dat", "test.cvc"}));
+    // Pupils on other accounts read it like any new file, not just its maker.
+    EXPECT_EQ(std::filesystem::status(path("test.cvc")).permissions(),
+              std::filesystem::status(path("r11.dat")).permissions());
 
     // Replaced without a question; an empty selection gives an empty exercise.
     EXPECT_TRUE(save(std::string("test"), {}).saved);
