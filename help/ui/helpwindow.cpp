@@ -1,6 +1,8 @@
 #include "help/ui/helpwindow.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -26,9 +28,21 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     text->document()->setDocumentMargin(12);
     text->setHtml(toQt(helpText()));
 
+    // Its own way out, also where no window manager gives the window a close box.
+    closeButton = new QPushButton(QString::fromUtf8("Zavřít"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setFont(QFont(font.family(), -1, QFont::Bold));
+    closeButton->setMinimumSize(100, 32);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(text);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    buttons->addSpacing(12);
+    layout->addLayout(buttons);
 }
 
 void HelpWindow::showHelp() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTextBrowser;
 
 class HelpWindow : public QDialog {
@@ -15,6 +16,7 @@ public:
     void showHelp();
 
     QTextBrowser* text;
+    QPushButton* closeButton;
 
 protected:
     void showEvent(QShowEvent* event) override;

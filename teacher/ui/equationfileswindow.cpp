@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -79,6 +81,7 @@ EquationFilesWindow::EquationFilesWindow(const TeacherData& data, QWidget* paren
     page->resize(PAGE_WIDTH, PAGE_HEIGHT);
 
     Label1 = new QLabel(page);
+    Label1->setFont(teacherFont(13));
     Label1->setObjectName(QStringLiteral("Label1"));
 
     Edit1 = new QLineEdit(page);
@@ -194,6 +197,9 @@ void EquationFilesWindow::openFileBrowser() {
 }
 
 void EquationFilesWindow::showWindow() {
+    // The whole screen also where no window manager maximizes windows.
+    if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
     raise();
     activateWindow();

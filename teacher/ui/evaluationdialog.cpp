@@ -74,6 +74,8 @@ EvaluationDialog::EvaluationDialog(const TeacherData& data, QWidget* parent) : Q
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(328, 8, 193, 265);
     auto* layout = new QVBoxLayout(RadioGroup1);
+    // Narrow margins: the longest item has to fit the design's width.
+    layout->setContentsMargins(6, 6, 2, 6);
     group_ = new QButtonGroup(this);
     for (int k = 0; k < EVALUATION_ITEMS; ++k) {
         radioItems[k] = new QRadioButton(toQt(evaluationItems()[k]), RadioGroup1);
@@ -129,4 +131,9 @@ void EvaluationDialog::fill() {
 void EvaluationDialog::showEvaluation(uint8_t areaCode) {
     selectItem(evaluationItemOf(areaCode));
     exec();
+}
+
+void EvaluationDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOnScreen(this);
 }

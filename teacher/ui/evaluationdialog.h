@@ -38,6 +38,9 @@ public:
     std::array<QLabel*, EVALUATION_PANELS> grades;          // Label1 .. Label4
     std::array<QFrame*, 2 * EVALUATION_PANELS> bars;        // Shape1 .. Shape8
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void fill();
 

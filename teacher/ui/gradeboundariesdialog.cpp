@@ -34,8 +34,15 @@ GradeBoundariesDialog::GradeBoundariesDialog(const TeacherData& data, QWidget* p
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(8, 8, 300, 161);
 
-    label("Platné hodnoty %", 72, 16, this);
-    label("Nové hodnoty %", 200, 16, this);
+    // The headings a little smaller, so that each stays above its column
+    // within the frame.
+    QLabel* inForceHeading = label("Platné hodnoty %", 72, 16, this);
+    QLabel* newHeading = label("Nové hodnoty %", 200, 16, this);
+    for (QLabel* heading : {inForceHeading, newHeading}) {
+        heading->setFont(teacherFont(12));
+        heading->adjustSize();
+    }
+    newHeading->move(216 + 65 / 2 - newHeading->width() / 2, 16);
     const char* rows[4] = {"Jednička", "Dvojka", "Trojka", "Čtyřka"};
     for (int k = 0; k < 4; ++k) {
         const int top = 48 + 32 * k;
