@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "help/helptext.h"
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm5"));

@@ -14,8 +14,7 @@
 
 #include "engine/cp1250.h"
 #include "engine/savefile.h"
-#include "feedback/ui/warningdialog.h"
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 #include "problems/exercisesave.h"
 #include "teacher/printout.h"
 #include "teacher/ui/printpainter.h"
@@ -80,49 +79,49 @@ EquationFilesWindow::EquationFilesWindow(const TeacherData& data, QWidget* paren
     page->setObjectName(QStringLiteral("page"));
     page->resize(PAGE_WIDTH, PAGE_HEIGHT);
 
-    Label1 = new QLabel(page);
-    Label1->setFont(teacherFont(13));
-    Label1->setObjectName(QStringLiteral("Label1"));
+    instructionLabel = new QLabel(page);
+    instructionLabel->setFont(teacherFont(13));
+    instructionLabel->setObjectName(QStringLiteral("Label1"));
 
-    Edit1 = new QLineEdit(page);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(424, 8, 121, 24);
-    Edit1->setMaxLength(EXERCISE_NAME_MAX);
+    nameEdit = new QLineEdit(page);
+    nameEdit->setObjectName(QStringLiteral("Edit1"));
+    nameEdit->setGeometry(424, 8, 121, 24);
+    nameEdit->setMaxLength(EXERCISE_NAME_MAX);
 
-    Panel1 = captionPanel("Panel1", "Kliknutím se přidá", page);
-    Panel1->setGeometry(32, 40, 329, 25);
-    Panel2 = captionPanel("Panel2", "Kliknutím se odebere", page);
-    Panel2->setGeometry(424, 40, 345, 25);
+    addCaption = captionPanel("Panel1", "Kliknutím se přidá", page);
+    addCaption->setGeometry(32, 40, 329, 25);
+    removeCaption = captionPanel("Panel2", "Kliknutím se odebere", page);
+    removeCaption->setGeometry(424, 40, 345, 25);
 
-    ListBox1 = equationList("ListBox1", page);
-    ListBox1->setGeometry(16, 80, 329, 441);
-    FileListBox1 = equationList("FileListBox1", page);
-    FileListBox1->setGeometry(16, 80, 329, 441);
-    ListBox2 = equationList("ListBox2", page);
-    ListBox2->setGeometry(360, 80, 425, 441);
+    bankList = equationList("ListBox1", page);
+    bankList->setGeometry(16, 80, 329, 441);
+    fileList = equationList("FileListBox1", page);
+    fileList->setGeometry(16, 80, 329, 441);
+    chosenList = equationList("ListBox2", page);
+    chosenList->setGeometry(360, 80, 425, 441);
 
-    Button1 = new QPushButton(QString::fromUtf8("Uložit"), page);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Bzrusit = new QPushButton(QStringLiteral("Storno"), page);
-    Bzrusit->setObjectName(QStringLiteral("Bzrusit"));
-    Btisk = new QPushButton(QStringLiteral("Tisknout"), page);
-    Btisk->setObjectName(QStringLiteral("Btisk"));
-    for (QPushButton* b : {Button1, Bzrusit, Btisk}) {
+    saveButton = new QPushButton(QString::fromUtf8("Uložit"), page);
+    saveButton->setObjectName(QStringLiteral("Button1"));
+    cancelButton = new QPushButton(QStringLiteral("Storno"), page);
+    cancelButton->setObjectName(QStringLiteral("Bzrusit"));
+    printButton = new QPushButton(QStringLiteral("Tisknout"), page);
+    printButton->setObjectName(QStringLiteral("Btisk"));
+    for (QPushButton* b : {saveButton, cancelButton, printButton}) {
         b->resize(BUTTON_WIDTH, BUTTON_HEIGHT);
         b->setAutoDefault(false);
     }
 
-    connect(ListBox1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { bankRowClicked(ListBox1->row(item)); });
-    connect(ListBox2, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { selectionRowClicked(ListBox2->row(item)); });
-    connect(FileListBox1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { fileRowClicked(FileListBox1->row(item)); });
-    connect(Button1, &QPushButton::clicked, this, &EquationFilesWindow::saveClicked);
-    connect(Btisk, &QPushButton::clicked, this, &EquationFilesWindow::printClicked);
-    connect(Bzrusit, &QPushButton::clicked, this, &QDialog::close);
+    connect(bankList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { bankRowClicked(bankList->row(item)); });
+    connect(chosenList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { selectionRowClicked(chosenList->row(item)); });
+    connect(fileList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { fileRowClicked(fileList->row(item)); });
+    connect(saveButton, &QPushButton::clicked, this, &EquationFilesWindow::saveClicked);
+    connect(printButton, &QPushButton::clicked, this, &EquationFilesWindow::printClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
     // Enter in the name field saves, as "Uložit" does.
-    connect(Edit1, &QLineEdit::returnPressed, this, &EquationFilesWindow::saveClicked);
+    connect(nameEdit, &QLineEdit::returnPressed, this, &EquationFilesWindow::saveClicked);
 
     printHooks.print = printOnDefaultPrinter;
     printHooks.choosePdfFile = [this](const QString& suggested) { return askForPdfFile(this, suggested); };
@@ -132,68 +131,68 @@ EquationFilesWindow::EquationFilesWindow(const TeacherData& data, QWidget* paren
 }
 
 void EquationFilesWindow::setLabel(const char* utf8Text, bool centred) {
-    Label1->setText(QString::fromUtf8(utf8Text));
-    Label1->adjustSize();
+    instructionLabel->setText(QString::fromUtf8(utf8Text));
+    instructionLabel->adjustSize();
     if (centred)
-        Label1->move((PAGE_WIDTH - Label1->width()) / 2, 40);
+        instructionLabel->move((PAGE_WIDTH - instructionLabel->width()) / 2, 40);
     else
-        Label1->move(48, 8 + (24 - Label1->height()) / 2);
+        instructionLabel->move(48, 8 + (24 - instructionLabel->height()) / 2);
 }
 
 void EquationFilesWindow::openExerciseBuilder() {
     builderMode_ = true;
-    ListBox1->show();
-    FileListBox1->hide();
-    Btisk->hide();
+    bankList->show();
+    fileList->hide();
+    printButton->hide();
 
-    ListBox1->clear();
+    bankList->clear();
     areas_ = data_.bankAreas ? data_.bankAreas() : std::vector<BankArea>{};
-    const std::vector<std::string> lines = bankListLines(data_.folder, areas_, showWarning);
+    const std::vector<std::string> lines = bankListLines(data_.folder, areas_, data_.warner());
     QStringList items;
     items.reserve(static_cast<int>(lines.size()));
     for (const std::string& line : lines) items << toQt(line);
-    ListBox1->addItems(items);
+    bankList->addItems(items);
 
-    ListBox2->clear();
-    Edit1->clear();
+    chosenList->clear();
+    nameEdit->clear();
     selection_.clear();
 
-    Button1->move(380 - BUTTON_WIDTH, BUTTON_TOP);
-    Bzrusit->move(420, BUTTON_TOP);
-    for (QWidget* w : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Edit1),
-                       static_cast<QWidget*>(Button1)})
+    saveButton->move(380 - BUTTON_WIDTH, BUTTON_TOP);
+    cancelButton->move(420, BUTTON_TOP);
+    for (QWidget* w : {static_cast<QWidget*>(addCaption), static_cast<QWidget*>(removeCaption), static_cast<QWidget*>(nameEdit),
+                       static_cast<QWidget*>(saveButton)})
         w->show();
     setLabel("Jméno souboru, v němž budou vybrané rovnice uloženy", false);
     setWindowTitle(QString::fromUtf8("Výběr rovnic do cvičení"));
     showWindow();
-    Edit1->setFocus();
+    nameEdit->setFocus();
 }
 
 void EquationFilesWindow::openFileBrowser() {
     builderMode_ = false;
-    ListBox2->clear();
-    ListBox1->hide();
-    FileListBox1->show();
+    chosenList->clear();
+    bankList->hide();
+    fileList->show();
     selection_.clear();
     shownFile_ = -1;
     shownLines_.clear();
 
-    Bzrusit->move((PAGE_WIDTH - BUTTON_WIDTH) / 2, BUTTON_TOP);
-    Btisk->move(Bzrusit->x() + BUTTON_WIDTH + 25, BUTTON_TOP);
-    Btisk->show();
-    for (QWidget* w : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Edit1),
-                       static_cast<QWidget*>(Button1)})
+    cancelButton->move((PAGE_WIDTH - BUTTON_WIDTH) / 2, BUTTON_TOP);
+    printButton->move(cancelButton->x() + BUTTON_WIDTH + 25, BUTTON_TOP);
+    printButton->show();
+    for (QWidget* w : {static_cast<QWidget*>(addCaption), static_cast<QWidget*>(removeCaption), static_cast<QWidget*>(nameEdit),
+                       static_cast<QWidget*>(saveButton)})
         w->hide();
     setLabel("Kliknutím na soubor v levém okně se jeho obsah zobrazí v pravém okně a pak jej můžete vytisknout.",
              true);
     setWindowTitle(QString::fromUtf8("Prohlídka rovnic v souborech."));
 
     // Read afresh, so that an exercise saved since shows.
-    FileListBox1->clear();
+    fileList->clear();
     files_ = listEquationFiles(data_.folder, {".cvc", ".dat"});
-    for (const ListedFile& file : files_) FileListBox1->addItem(toQt(file.name));
+    for (const ListedFile& file : files_) fileList->addItem(toQt(file.name));
     showWindow();
-    FileListBox1->setFocus();
+    fileList->setFocus();
 }
 
 void EquationFilesWindow::showWindow() {
@@ -213,53 +212,53 @@ void EquationFilesWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void EquationFilesWindow::bankRowClicked(int row) {
-    if (!builderMode_ || row < 0 || row >= ListBox1->count()) return;
+    if (!builderMode_ || row < 0 || row >= bankList->count()) return;
     const SelectionAdd result = selection_.add(row);
     if (result == SelectionAdd::Added)
-        ListBox2->addItem(ListBox1->item(row)->text());
+        chosenList->addItem(bankList->item(row)->text());
     else
-        showWarning(selectionMessage(result));
+        data_.warn(selectionMessage(result));
 }
 
 void EquationFilesWindow::selectionRowClicked(int row) {
     if (!builderMode_) return;
-    if (selection_.remove(row)) delete ListBox2->takeItem(row);
+    if (selection_.remove(row)) delete chosenList->takeItem(row);
 }
 
 void EquationFilesWindow::saveClicked() {
     if (!builderMode_) return;
     const ExerciseSave result =
-        saveExercise(fromQtExact(Edit1->text()), selection_.positions(), areas_, data_.folder, showWarning);
-    if (result.name) Edit1->setText(toQt(*result.name));
+        saveExercise(fromQtExact(nameEdit->text()), selection_.positions(), areas_, data_.folder, data_.warner());
+    if (result.name) nameEdit->setText(toQt(*result.name));
     if (result.saved) {
         close();
         return;
     }
-    Edit1->setFocus();
+    nameEdit->setFocus();
 }
 
 void EquationFilesWindow::fileRowClicked(int row) {
     if (builderMode_ || row < 0 || row >= static_cast<int>(files_.size())) return;
-    ListBox2->clear();
+    chosenList->clear();
     shownLines_.clear();
     shownFile_ = row;
-    fileListLines(data_.folder, files_[row], shownLines_, showWarning);
+    fileListLines(data_.folder, files_[row], shownLines_, data_.warner());
     QStringList items;
     for (const std::string& line : shownLines_) items << toQt(line);
-    ListBox2->addItems(items);
+    chosenList->addItems(items);
 }
 
 void EquationFilesWindow::printClicked() {
     if (builderMode_) return;
     if (shownFile_ < 0) {
-        showWarning(noFileToPrintMessage());
+        data_.warn(noFileToPrintMessage());
         return;
     }
     const std::string name = files_[shownFile_].name;
     if (printHooks.print && printHooks.print(name, shownLines_)) return;
     // No printer, or it refused the job: nothing was printed.  The list can
     // still be handed out as a PDF, if the teacher picks a file for it.
-    showWarning(noPrinterMessage());
+    data_.warn(noPrinterMessage());
     savePdf(name, shownLines_);
 }
 
@@ -273,5 +272,5 @@ void EquationFilesWindow::savePdf(const std::string& fileName, const std::vector
     QByteArray pdf;
     const bool ok = printoutPdf(fileName, lines, pdf) &&
                     savefile::replaceFile(QFile::encodeName(path).toStdString(), pdf.toStdString());
-    if (!ok) showWarning(cp1250::w1250("Soubor PDF se nepodařilo uložit."));
+    if (!ok) data_.warn(cp1250::w1250("Soubor PDF se nepodařilo uložit."));
 }

@@ -51,16 +51,16 @@ public:
     PrintHooks printHooks;
 
     QWidget* page;  // the 800 x 600 area of the controls
-    QLabel* Label1;
-    QLineEdit* Edit1;
-    QLabel* Panel1;
-    QLabel* Panel2;
-    QListWidget* ListBox1;
-    QListWidget* FileListBox1;
-    QListWidget* ListBox2;
-    QPushButton* Button1;  // "Uložit"
-    QPushButton* Bzrusit;  // "Storno"
-    QPushButton* Btisk;    // "Tisknout"
+    QLabel* instructionLabel;   // "Label1"
+    QLineEdit* nameEdit;        // "Edit1": the exercise's name
+    QLabel* addCaption;         // "Panel1": "Kliknutím se přidá"
+    QLabel* removeCaption;      // "Panel2": "Kliknutím se odebere"
+    QListWidget* bankList;      // "ListBox1": the whole bank
+    QListWidget* fileList;      // "FileListBox1": the equation and exercise files
+    QListWidget* chosenList;    // "ListBox2": the selection, or the file's equations
+    QPushButton* saveButton;    // "Button1": "Uložit"
+    QPushButton* cancelButton;  // "Bzrusit": "Storno"
+    QPushButton* printButton;   // "Btisk": "Tisknout"
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

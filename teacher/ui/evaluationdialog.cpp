@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 
 namespace {
 
@@ -35,10 +35,10 @@ EvaluationDialog::EvaluationDialog(const TeacherData& data, QWidget* parent) : Q
     setModal(true);
     setFont(teacherFont(12));
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(8, 8, 305, 265);
+    frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Bevel1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(8, 8, 305, 265);
 
     for (int p = 0; p < EVALUATION_PANELS; ++p) {
         const PanelPlace& place = PANEL_PLACES[p];
@@ -70,26 +70,26 @@ EvaluationDialog::EvaluationDialog(const TeacherData& data, QWidget* parent) : Q
         }
     }
 
-    RadioGroup1 = new QGroupBox(QString::fromUtf8("Výběr oblasti"), this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(328, 8, 193, 265);
-    auto* layout = new QVBoxLayout(RadioGroup1);
+    areaGroup = new QGroupBox(QString::fromUtf8("Výběr oblasti"), this);
+    areaGroup->setObjectName(QStringLiteral("RadioGroup1"));
+    areaGroup->setGeometry(328, 8, 193, 265);
+    auto* layout = new QVBoxLayout(areaGroup);
     // Narrow margins: the longest item has to fit the design's width.
     layout->setContentsMargins(6, 6, 2, 6);
     group_ = new QButtonGroup(this);
     for (int k = 0; k < EVALUATION_ITEMS; ++k) {
-        radioItems[k] = new QRadioButton(toQt(evaluationItems()[k]), RadioGroup1);
+        radioItems[k] = new QRadioButton(toQt(evaluationItems()[k]), areaGroup);
         radioItems[k]->setObjectName(QStringLiteral("RadioItem%1").arg(k));
         layout->addWidget(radioItems[k]);
         group_->addButton(radioItems[k], k);
     }
     connect(group_, &QButtonGroup::idClicked, this, [this](int) { fill(); });
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(224, 284, 77, 27);
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKBtn"));
+    okButton->setGeometry(224, 284, 77, 27);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(534, 318);
 }

@@ -29,10 +29,10 @@ public:
     void selectItem(int item);
     int selectedItem() const;
 
-    QFrame* Bevel1;
-    QGroupBox* RadioGroup1;
+    QFrame* frame;        // "Bevel1"
+    QGroupBox* areaGroup;  // "RadioGroup1"
     std::array<QRadioButton*, EVALUATION_ITEMS> radioItems;
-    QPushButton* OKBtn;
+    QPushButton* okButton;  // "OKBtn"
     std::array<QFrame*, EVALUATION_PANELS> panels;          // Panel1 .. Panel4
     std::array<QLabel*, 3 * EVALUATION_PANELS> lines;       // L1 .. L12
     std::array<QLabel*, EVALUATION_PANELS> grades;          // Label1 .. Label4

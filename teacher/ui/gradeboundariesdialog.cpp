@@ -6,8 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "feedback/ui/warningdialog.h"
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 #include "teacher/gradeboundaries.h"
 
 namespace {
@@ -29,10 +28,10 @@ GradeBoundariesDialog::GradeBoundariesDialog(const TeacherData& data, QWidget* p
     setModal(true);
     setFont(teacherFont(13));
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(8, 8, 300, 161);
+    frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Bevel1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(8, 8, 300, 161);
 
     // The headings a little smaller, so that each stays above its column
     // within the frame.
@@ -55,18 +54,18 @@ GradeBoundariesDialog::GradeBoundariesDialog(const TeacherData& data, QWidget* p
         edits[k]->setGeometry(216, top - 8, 65, 21);
     }
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(40, 180, 77, 27);
-    OKBtn->setDefault(true);
-    OKBtn->setAutoDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &GradeBoundariesDialog::okPressed);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKBtn"));
+    okButton->setGeometry(40, 180, 77, 27);
+    okButton->setDefault(true);
+    okButton->setAutoDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &GradeBoundariesDialog::okPressed);
 
-    CancelBtn = new QPushButton(QString::fromUtf8("Zrušit"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry(180, 180, 77, 27);
-    CancelBtn->setAutoDefault(false);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    cancelButton = new QPushButton(QString::fromUtf8("Zrušit"), this);
+    cancelButton->setObjectName(QStringLiteral("CancelBtn"));
+    cancelButton->setGeometry(180, 180, 77, 27);
+    cancelButton->setAutoDefault(false);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(317, 214);
 }
@@ -88,7 +87,7 @@ void GradeBoundariesDialog::okPressed() {
         // field's syntax error.
         fields[k] = fromQtExact(edits[k]->text()).value_or("?");
     }
-    const BoundaryStore result = applyGradeBoundaries(fields, *data_.settings, showWarning, data_.settingsPath());
+    const BoundaryStore result = applyGradeBoundaries(fields, *data_.settings, data_.warner(), data_.settingsPath());
     if (result == BoundaryStore::Stored || result == BoundaryStore::WriteFailed) {
         accept();
         return;

@@ -23,11 +23,11 @@ public:
     // open with the values in force; otherwise it closes.
     void okPressed();
 
-    QFrame* Bevel1;
+    QFrame* frame;                    // "Bevel1"
     std::array<QLabel*, 4> inForce;   // Label7 .. Label10
     std::array<QLineEdit*, 4> edits;  // Edit1 .. Edit4
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
+    QPushButton* okButton;            // "OKBtn"
+    QPushButton* cancelButton;        // "CancelBtn"
 
 protected:
     void showEvent(QShowEvent* event) override;

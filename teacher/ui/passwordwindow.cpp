@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 #include "teacher/ui/teacherwindow.h"
 
 PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent) {
@@ -14,41 +14,41 @@ PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setFont(teacherFont(13));
 
-    Label1 = new QLabel(toQt(passwordPromptAtStart()), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 6, 220, 18);
+    promptLabel = new QLabel(toQt(passwordPromptAtStart()), this);
+    promptLabel->setObjectName(QStringLiteral("Label1"));
+    promptLabel->setGeometry(8, 6, 220, 18);
 
-    pasword = new QLineEdit(this);
-    pasword->setObjectName(QStringLiteral("pasword"));
-    pasword->setGeometry(8, 27, 220, 22);
-    pasword->setMaxLength(SETTINGS_PASSWORD_LENGTH);
-    pasword->setEchoMode(QLineEdit::Password);
-    pasword->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    passwordEdit = new QLineEdit(this);
+    passwordEdit->setObjectName(QStringLiteral("pasword"));
+    passwordEdit->setGeometry(8, 27, 220, 22);
+    passwordEdit->setMaxLength(SETTINGS_PASSWORD_LENGTH);
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    passwordEdit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
 
-    OKBtn = new QPushButton(QStringLiteral("&OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(26, 59, 77, 27);
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("OKBtn"));
+    okButton->setGeometry(26, 59, 77, 27);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    CancelBtn = new QPushButton(QString::fromUtf8("&Zrušit"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry(128, 59, 77, 27);
+    cancelButton = new QPushButton(QString::fromUtf8("&Zrušit"), this);
+    cancelButton->setObjectName(QStringLiteral("CancelBtn"));
+    cancelButton->setGeometry(128, 59, 77, 27);
     // Esc rejects the dialog as "Zrušit" does, and so does a close by the
     // window manager.
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(236, 93);
 }
 
-void PasswordWindow::setPrompt(const std::string& prompt) { Label1->setText(toQt(prompt)); }
+void PasswordWindow::setPrompt(const std::string& prompt) { promptLabel->setText(toQt(prompt)); }
 
 PasswordEntry PasswordWindow::ask() {
-    pasword->clear();
+    passwordEdit->clear();
     PasswordEntry entry;
     entry.confirmed = exec() == QDialog::Accepted;
-    if (entry.confirmed) entry.text = fromQtExact(pasword->text());
-    pasword->clear();
+    if (entry.confirmed) entry.text = fromQtExact(passwordEdit->text());
+    passwordEdit->clear();
     return entry;
 }
 
@@ -56,5 +56,5 @@ void PasswordWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     centreOnScreen(this);
     activateWindow();
-    pasword->setFocus();
+    passwordEdit->setFocus();
 }

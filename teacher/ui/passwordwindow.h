@@ -19,10 +19,10 @@ public:
     // Empties the field and waits (modally) for "OK" or "Zrušit".
     PasswordEntry ask() override;
 
-    QLabel* Label1;
-    QLineEdit* pasword;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
+    QLabel* promptLabel;        // "Label1"
+    QLineEdit* passwordEdit;    // "pasword"
+    QPushButton* okButton;      // "OKBtn"
+    QPushButton* cancelButton;  // "CancelBtn"
 
 protected:
     void showEvent(QShowEvent* event) override;

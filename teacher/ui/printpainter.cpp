@@ -9,7 +9,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 #include "teacher/printout.h"
 
 namespace {

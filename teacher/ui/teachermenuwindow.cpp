@@ -3,8 +3,7 @@
 #include <QEvent>
 #include <QPushButton>
 
-#include "feedback/ui/warningdialog.h"
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 #include "teacher/password.h"
 #include "teacher/teachermenu.h"
 #include "teacher/ui/equationfileswindow.h"
@@ -24,31 +23,31 @@ TeacherMenu::TeacherMenu(const TeacherData& data, QWidget* parent) : QDialog(par
         b->setAutoDefault(false);
         return b;
     };
-    Button1 = button("Button1", "Výběr rovnic do cvičení", 24, 96, 161);
-    Button2 = button("Button2", "Změna hesla", 192, 96, 169);
-    Button3 = button("Button3", "Tisk", 368, 96, 89);
-    Button6 = button("Button6", "Provádění zkoušek", 64, 152, 169);
-    Button8 = button("Button8", "Ukazovat řešení", 264, 152, 161);
-    Button4 = button("Button4", "Změna hranic známek", 24, 208, 161);
-    Button7 = button("Button7", "Prohlídka souborů s rovnicemi", 232, 208, 225);
-    Button5 = button("Button5", "Konec", 376, 280, 89);
+    builderButton = button("Button1", "Výběr rovnic do cvičení", 24, 96, 161);
+    passwordButton = button("Button2", "Změna hesla", 192, 96, 169);
+    printButton = button("Button3", "Tisk", 368, 96, 89);
+    checksButton = button("Button6", "Provádění zkoušek", 64, 152, 169);
+    solutionButton = button("Button8", "Ukazovat řešení", 264, 152, 161);
+    boundariesButton = button("Button4", "Změna hranic známek", 24, 208, 161);
+    browserButton = button("Button7", "Prohlídka souborů s rovnicemi", 232, 208, 225);
+    closeButton = button("Button5", "Konec", 376, 280, 89);
 
-    connect(Button1, &QPushButton::clicked, this, [this] {
+    connect(builderButton, &QPushButton::clicked, this, [this] {
         if (files_) files_->openExerciseBuilder();
     });
-    connect(Button2, &QPushButton::clicked, this, [this] {
-        if (password_) changePassword(*password_, *data_.settings, showWarning, data_.settingsPath());
+    connect(passwordButton, &QPushButton::clicked, this, [this] {
+        if (password_) changePassword(*password_, *data_.settings, data_.warner(), data_.settingsPath());
     });
-    for (QPushButton* b : {Button3, Button7})
+    for (QPushButton* b : {printButton, browserButton})
         connect(b, &QPushButton::clicked, this, [this] {
             if (files_) files_->openFileBrowser();
         });
-    connect(Button4, &QPushButton::clicked, this, [this] {
+    connect(boundariesButton, &QPushButton::clicked, this, [this] {
         if (boundaries_) boundaries_->exec();
     });
-    connect(Button6, &QPushButton::clicked, this, [this] { toggle(true); });
-    connect(Button8, &QPushButton::clicked, this, [this] { toggle(false); });
-    connect(Button5, &QPushButton::clicked, this, &QDialog::close);
+    connect(checksButton, &QPushButton::clicked, this, [this] { toggle(true); });
+    connect(solutionButton, &QPushButton::clicked, this, [this] { toggle(false); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
     // The design's outer size; the frame takes its share of it.
     setFixedSize(497 - 8, 356 - 27);
@@ -61,12 +60,12 @@ void TeacherMenu::setWindows(PasswordWindow* password, GradeBoundariesDialog* bo
 }
 
 void TeacherMenu::refreshCaptions() {
-    Button6->setText(toQt(switchCaption(TeacherSwitch::Checks, *data_.settings)));
-    Button8->setText(toQt(switchCaption(TeacherSwitch::ShowSolution, *data_.settings)));
+    checksButton->setText(toQt(switchCaption(TeacherSwitch::Checks, *data_.settings)));
+    solutionButton->setText(toQt(switchCaption(TeacherSwitch::ShowSolution, *data_.settings)));
 }
 
 void TeacherMenu::toggle(bool checks) {
-    toggleSwitch(checks ? TeacherSwitch::Checks : TeacherSwitch::ShowSolution, *data_.settings, showWarning,
+    toggleSwitch(checks ? TeacherSwitch::Checks : TeacherSwitch::ShowSolution, *data_.settings, data_.warner(),
                  data_.settingsPath());
     // The caption follows memory even when the file could not be changed.
     refreshCaptions();

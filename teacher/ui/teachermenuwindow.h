@@ -24,14 +24,15 @@ public:
     // The switch captions as the switches are in memory.
     void refreshCaptions();
 
-    QPushButton* Button1;  // "Výběr rovnic do cvičení"
-    QPushButton* Button2;  // "Změna hesla"
-    QPushButton* Button3;  // "Tisk"
-    QPushButton* Button4;  // "Změna hranic známek"
-    QPushButton* Button5;  // "Konec"
-    QPushButton* Button6;  // checks switch
-    QPushButton* Button7;  // "Prohlídka souborů s rovnicemi"
-    QPushButton* Button8;  // sample solution switch
+    // The design's names are their object names.
+    QPushButton* builderButton;     // "Button1": "Výběr rovnic do cvičení"
+    QPushButton* passwordButton;    // "Button2": "Změna hesla"
+    QPushButton* printButton;       // "Button3": "Tisk"
+    QPushButton* boundariesButton;  // "Button4": "Změna hranic známek"
+    QPushButton* closeButton;       // "Button5": "Konec"
+    QPushButton* checksButton;      // "Button6": the check by substitution
+    QPushButton* browserButton;     // "Button7": "Prohlídka souborů s rovnicemi"
+    QPushButton* solutionButton;    // "Button8": the sample solution
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -23,6 +23,16 @@ struct TeacherData {
     std::function<std::vector<BankArea>()> bankAreas;
     // A statistics row by area index 1..22.
     std::function<StepCounts(int row)> statistics;
+    // The program's warning dialog (modal: returns when it is closed).
+    SettingsWarning showWarning;
+
+    void warn(const std::string& text) const {
+        if (showWarning) showWarning(text);
+    }
+    // warn, for the message parameters of the logic.
+    SettingsWarning warner() const {
+        return [this](const std::string& text) { warn(text); };
+    }
 
     std::string settingsPath() const { return folder + "/" + SETTINGS_FILE_NAME; }
 };

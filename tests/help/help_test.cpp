@@ -4,12 +4,14 @@
 #include <set>
 #include <vector>
 
+#include "engine/cp1250.h"
 #include "help/helptext.h"
 #include "problems/equationfile.h"
 #include "problems/exercisesave.h"
 #include "teacher/exerciseselection.h"
 #include "teacher/settingsfile.h"
-#include "tests/teacher/teachertest.h"
+
+static std::string w(const char* utf8) { return cp1250::w1250(utf8); }
 
 TEST(HelpText, EveryLinkOfTheContentsLeadsToAChapter) {
     const std::string& text = helpText();

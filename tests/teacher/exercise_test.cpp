@@ -124,7 +124,7 @@ TEST(EquationListLine, RootTextAndGaps) {
 }
 
 TEST(EquationListLine, ErrorCodeIsNeitherReadNorChanged) {
-    for (int32_t code : {0, EXERCISE_WRITE_FAILED, 7}) {
+    for (int32_t code : {0, int32_t(EXERCISE_WRITE_FAILED), 7}) {
         errorCode = code;
         EXPECT_EQ(equationListLine(equation("3x=12", 4), ListGap::Browser), "3*x=12  ( 4 )");
         EXPECT_EQ(errorCode, code);

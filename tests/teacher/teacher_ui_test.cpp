@@ -12,17 +12,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTimer>
 #include <deque>
 #include <functional>
 #include <sstream>
 
 #include "engine/engine.h"
-#include "feedback/ui/warningdialog.h"
-#include "help/helptext.h"
-#include "help/ui/helpwindow.h"
-#include "mainwindow/ui/qtext.h"
+#include "engine/ui/qtext.h"
 #include "problems/equationfile.h"
 #include "teacher/gradeboundaries.h"
 #include "teacher/printout.h"
@@ -122,11 +118,7 @@ protected:
         data.folder = path("");
         data.bankAreas = [] { return std::vector<BankArea>{{11, 3}, {12, 2}}; };
         data.statistics = [this](int row) { return statistics.at(row); };
-        setWarningHook([this](const std::string& text) { warnings.push_back(text); });
-    }
-    void TearDown() override {
-        setWarningHook(nullptr);
-        ScratchFolder::TearDown();
+        data.showWarning = [this](const std::string& text) { warnings.push_back(text); };
     }
     void writeArea(int code, int count) {
         std::string bytes;
@@ -144,8 +136,8 @@ protected:
     }
     static std::function<void()> type(PasswordWindow& dialog, const char* utf8, bool ok = true) {
         return [&dialog, utf8, ok] {
-            typeText(dialog.pasword, q(utf8));
-            QTest::mouseClick(ok ? dialog.OKBtn : dialog.CancelBtn, Qt::LeftButton);
+            typeText(dialog.passwordEdit, q(utf8));
+            QTest::mouseClick(ok ? dialog.okButton : dialog.cancelButton, Qt::LeftButton);
         };
     }
 };
@@ -154,9 +146,9 @@ TEST_F(TeacherWindows, MenuOpensOnlyForTheRightPassword) {
     PasswordWindow password;
     TeacherMenu menu(data);
     menu.setWindows(&password, nullptr, nullptr);
-    EXPECT_EQ(password.Label1->text(), q("Zadejte heslo:"));
-    EXPECT_EQ(password.pasword->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(password.pasword->maxLength(), 20);
+    EXPECT_EQ(password.promptLabel->text(), q("Zadejte heslo:"));
+    EXPECT_EQ(password.passwordEdit->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(password.passwordEdit->maxLength(), 20);
 
     struct Attempt {
         const char* typed;
@@ -202,7 +194,7 @@ TEST_F(TeacherWindows, PasswordChangeFromTheMenuReachesTheFile) {
     QStringList prompts;
     auto answer = [&](const char* typed) {
         return [&, typed] {
-            prompts << password.Label1->text();
+            prompts << password.promptLabel->text();
             type(password, typed)();
         };
     };
@@ -210,20 +202,20 @@ TEST_F(TeacherWindows, PasswordChangeFromTheMenuReachesTheFile) {
     // A confirmation that differs keeps the old password, in memory and on disk.
     const std::string before = readBytes(path("POM.CFG"));
     for (const char* typed : {"ucitel", "novy", "jiny"}) script.then(answer(typed));
-    QTest::mouseClick(menu.Button2, Qt::LeftButton);
+    QTest::mouseClick(menu.passwordButton, Qt::LeftButton);
     EXPECT_EQ(settings.password, "UCITEL");
     EXPECT_EQ(readBytes(path("POM.CFG")), before);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0], w("Heslo bylo zadáno chybně, platí původní"));
 
     for (const char* typed : {"ucitel", "Tajne", "TAJNE"}) script.then(answer(typed));
-    QTest::mouseClick(menu.Button2, Qt::LeftButton);
+    QTest::mouseClick(menu.passwordButton, Qt::LeftButton);
     EXPECT_EQ(prompts, (QStringList{q("Zadejte staré heslo"), q("Zadejte nové heslo"), q("Zadejte heslo ještě jednou"),
                                     q("Zadejte staré heslo"), q("Zadejte nové heslo"),
                                     q("Zadejte heslo ještě jednou")}));
     EXPECT_EQ(settings.password, "TAJNE");
     EXPECT_EQ(stored().password, "TAJNE");
-    EXPECT_EQ(password.Label1->text(), q("Zadejte heslo"));
+    EXPECT_EQ(password.promptLabel->text(), q("Zadejte heslo"));
     EXPECT_EQ(warnings.size(), 1u);
     EXPECT_TRUE(script.done());
 }
@@ -231,17 +223,17 @@ TEST_F(TeacherWindows, PasswordChangeFromTheMenuReachesTheFile) {
 TEST_F(TeacherWindows, SwitchesToggleTheirCaptionsAndRecords) {
     TeacherMenu menu(data);
     menu.show();
-    EXPECT_EQ(menu.Button6->text(), q("Provádět zkoušky - ANO"));
-    EXPECT_EQ(menu.Button8->text(), q("Ukazovat řešení - NE"));
+    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - ANO"));
+    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - NE"));
 
-    QTest::mouseClick(menu.Button6, Qt::LeftButton);
-    EXPECT_EQ(menu.Button6->text(), q("Provádět zkoušky - NE"));
+    QTest::mouseClick(menu.checksButton, Qt::LeftButton);
+    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - NE"));
     EXPECT_FALSE(stored().checksEnabled);
-    QTest::mouseClick(menu.Button8, Qt::LeftButton);
-    EXPECT_EQ(menu.Button8->text(), q("Ukazovat řešení - ANO"));
+    QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
+    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - ANO"));
     EXPECT_TRUE(stored().showSolutionEnabled);
-    QTest::mouseClick(menu.Button6, Qt::LeftButton);
-    EXPECT_EQ(menu.Button6->text(), q("Provádět zkoušky - ANO"));
+    QTest::mouseClick(menu.checksButton, Qt::LeftButton);
+    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - ANO"));
 
     const ProgramSettings file = stored();
     EXPECT_TRUE(file.checksEnabled);
@@ -251,12 +243,12 @@ TEST_F(TeacherWindows, SwitchesToggleTheirCaptionsAndRecords) {
 
     // A file that cannot be changed: the caption still follows memory.
     std::filesystem::remove(path("POM.CFG"));
-    QTest::mouseClick(menu.Button8, Qt::LeftButton);
-    EXPECT_EQ(menu.Button8->text(), q("Ukazovat řešení - NE"));
+    QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
+    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - NE"));
     EXPECT_FALSE(settings.showSolutionEnabled);
     EXPECT_FALSE(warnings.empty());
 
-    QTest::mouseClick(menu.Button5, Qt::LeftButton);
+    QTest::mouseClick(menu.closeButton, Qt::LeftButton);
     EXPECT_FALSE(menu.isVisible());
 }
 
@@ -271,7 +263,7 @@ TEST_F(TeacherWindows, BoundariesAreCheckedAndStored) {
             boundaries.edits[k]->clear();
             typeText(boundaries.edits[k], q(texts[k]));
         }
-        QTest::mouseClick(boundaries.OKBtn, Qt::LeftButton);
+        QTest::mouseClick(boundaries.okButton, Qt::LeftButton);
     };
     std::array<QString, 4> shownAfterRefusal;
     script.then([&] {
@@ -283,7 +275,7 @@ TEST_F(TeacherWindows, BoundariesAreCheckedAndStored) {
         for (int k = 0; k < 4; ++k) shownAfterRefusal[k] = boundaries.edits[k]->text();
         enter({"  80", "$3C", "45", "30"});
     });
-    QTest::mouseClick(menu.Button4, Qt::LeftButton);
+    QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
     EXPECT_FALSE(boundaries.isVisible());
     EXPECT_EQ(warnings, std::vector<std::string>{w("Hranice musí být seřazeny sestupně!")});
     EXPECT_EQ(shownAfterRefusal, (std::array<QString, 4>{"85", "70", "50", "30"}));
@@ -298,10 +290,10 @@ TEST_F(TeacherWindows, BoundariesAreCheckedAndStored) {
     script.then([&] {
         EXPECT_EQ(boundaries.inForce[0]->text(), QStringLiteral("50"));
         boundaries.edits[0]->setText(q("99"));
-        QTest::mouseClick(boundaries.CancelBtn, Qt::LeftButton);
+        QTest::mouseClick(boundaries.cancelButton, Qt::LeftButton);
     });
-    QTest::mouseClick(menu.Button4, Qt::LeftButton);
-    QTest::mouseClick(menu.Button4, Qt::LeftButton);
+    QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
+    QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
     EXPECT_EQ(stored().gradeBoundaries, (GradeBoundaries{50, 50, 50, 50}));
     EXPECT_TRUE(script.done());
 }
@@ -311,29 +303,29 @@ TEST_F(TeacherWindows, ExerciseIsBuiltSavedAndReadableByThePupil) {
     EquationFilesWindow files(data);
     menu.setWindows(nullptr, nullptr, &files);
     menu.show();
-    QTest::mouseClick(menu.Button1, Qt::LeftButton);
+    QTest::mouseClick(menu.builderButton, Qt::LeftButton);
     ASSERT_TRUE(files.isVisible());
     EXPECT_TRUE(files.builderMode());
     EXPECT_EQ(files.windowTitle(), q("Výběr rovnic do cvičení"));
-    EXPECT_TRUE(files.FileListBox1->isHidden());
-    EXPECT_TRUE(files.Btisk->isHidden());
-    EXPECT_EQ(rows(files.ListBox1), (QStringList{"x=110        ( 110 )", "x=111        ( 111 )", "x=112        ( 112 )",
+    EXPECT_TRUE(files.fileList->isHidden());
+    EXPECT_TRUE(files.printButton->isHidden());
+    EXPECT_EQ(rows(files.bankList), (QStringList{"x=110        ( 110 )", "x=111        ( 111 )", "x=112        ( 112 )",
                                                  "x=120        ( 120 )", "x=121        ( 121 )"}));
 
-    for (int row : {4, 0, 2, 0}) clickRow(files.ListBox1, row);
+    for (int row : {4, 0, 2, 0}) clickRow(files.bankList, row);
     EXPECT_EQ(warnings, std::vector<std::string>{w("Příklad je již ve výběru!")});
-    clickRow(files.ListBox2, 1);  // the second chosen, x=110
-    EXPECT_EQ(rows(files.ListBox2), (QStringList{"x=121        ( 121 )", "x=112        ( 112 )"}));
+    clickRow(files.chosenList, 1);  // the second chosen, x=110
+    EXPECT_EQ(rows(files.chosenList), (QStringList{"x=121        ( 121 )", "x=112        ( 112 )"}));
 
     // A refused name keeps the window open and writes nothing.
-    typeText(files.Edit1, q("1úloha"));
-    QTest::mouseClick(files.Button1, Qt::LeftButton);
+    typeText(files.nameEdit, q("1úloha"));
+    QTest::mouseClick(files.saveButton, Qt::LeftButton);
     EXPECT_TRUE(files.isVisible());
     EXPECT_EQ(warnings.back(), w("Jméno zadejte raději jen pomocí písmen a číslic."));
-    files.Edit1->clear();
-    typeText(files.Edit1, q("Ú lo ha"));
-    EXPECT_EQ(files.Edit1->text(), q("Ú lo ha"));
-    QTest::mouseClick(files.Button1, Qt::LeftButton);
+    files.nameEdit->clear();
+    typeText(files.nameEdit, q("Ú lo ha"));
+    EXPECT_EQ(files.nameEdit->text(), q("Ú lo ha"));
+    QTest::mouseClick(files.saveButton, Qt::LeftButton);
     EXPECT_FALSE(files.isVisible());
     EXPECT_EQ(warnings.size(), 2u);
 
@@ -348,9 +340,9 @@ TEST_F(TeacherWindows, ExerciseIsBuiltSavedAndReadableByThePupil) {
     errorCode = 0;
 
     // Opening again starts afresh.
-    QTest::mouseClick(menu.Button1, Qt::LeftButton);
-    EXPECT_EQ(files.ListBox2->count(), 0);
-    EXPECT_TRUE(files.Edit1->text().isEmpty());
+    QTest::mouseClick(menu.builderButton, Qt::LeftButton);
+    EXPECT_EQ(files.chosenList->count(), 0);
+    EXPECT_TRUE(files.nameEdit->text().isEmpty());
     EXPECT_EQ(files.selection().size(), 0);
 }
 
@@ -424,32 +416,32 @@ TEST_F(Printouts, BrowserShowsFilesAndSavesThePdfOnlyWhenAsked) {
     TeacherMenu menu(data);
     menu.setWindows(nullptr, nullptr, &files);
     menu.show();
-    QTest::mouseClick(menu.Button7, Qt::LeftButton);
+    QTest::mouseClick(menu.browserButton, Qt::LeftButton);
     ASSERT_TRUE(files.isVisible());
     EXPECT_FALSE(files.builderMode());
     EXPECT_EQ(files.windowTitle(), q("Prohlídka rovnic v souborech."));
-    EXPECT_TRUE(files.ListBox1->isHidden());
-    EXPECT_TRUE(files.Button1->isHidden());
-    EXPECT_EQ(rows(files.FileListBox1), (QStringList{"prazdne.cvc", "r11.dat", "r12.dat"}));
+    EXPECT_TRUE(files.bankList->isHidden());
+    EXPECT_TRUE(files.saveButton->isHidden());
+    EXPECT_EQ(rows(files.fileList), (QStringList{"prazdne.cvc", "r11.dat", "r12.dat"}));
 
-    QTest::mouseClick(files.Btisk, Qt::LeftButton);
+    QTest::mouseClick(files.printButton, Qt::LeftButton);
     EXPECT_EQ(warnings, std::vector<std::string>{noFileToPrintMessage()});
     EXPECT_EQ(printed, 0);
 
-    clickRow(files.FileListBox1, 2);
-    EXPECT_EQ(rows(files.ListBox2), (QStringList{"x=120  ( 120 )", "x=121  ( 121 )"}));
-    clickRow(files.ListBox2, 0);  // the browser's right list changes nothing
-    EXPECT_EQ(files.ListBox2->count(), 2);
+    clickRow(files.fileList, 2);
+    EXPECT_EQ(rows(files.chosenList), (QStringList{"x=120  ( 120 )", "x=121  ( 121 )"}));
+    clickRow(files.chosenList, 0);  // the browser's right list changes nothing
+    EXPECT_EQ(files.chosenList->count(), 2);
 
     // Declining the file dialog writes nothing.
-    QTest::mouseClick(files.Btisk, Qt::LeftButton);
+    QTest::mouseClick(files.printButton, Qt::LeftButton);
     EXPECT_EQ(printed, 1);
     EXPECT_EQ(warnings.back(), noPrinterMessage());
     EXPECT_EQ(namesIn(path("")), (std::vector<std::string>{"POM.CFG", "notes.txt", "prazdne.cvc", "r11.dat",
                                                              "r12.dat"}));
 
     pdfFile = QString::fromStdString(path("seznam.pdf"));
-    QTest::mouseClick(files.Btisk, Qt::LeftButton);
+    QTest::mouseClick(files.printButton, Qt::LeftButton);
     const auto pages = pdfPages(pdfFile);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0], (QStringList{q("Zadání rovnic s řešením ze souboru: r12.dat"), "1) x=120 ( 120 )",
@@ -458,14 +450,14 @@ TEST_F(Printouts, BrowserShowsFilesAndSavesThePdfOnlyWhenAsked) {
 
     // A folder that cannot take the file: a message, and no file.
     pdfFile = QString::fromStdString(path("missing/seznam.pdf"));
-    QTest::mouseClick(files.Btisk, Qt::LeftButton);
+    QTest::mouseClick(files.printButton, Qt::LeftButton);
     EXPECT_EQ(warnings.back(), w("Soubor PDF se nepodařilo uložit."));
 
     // A new exercise shows at the next opening.
     writeBytes(path("nove.cvc"), "");
-    QTest::mouseClick(menu.Button3, Qt::LeftButton);
-    EXPECT_TRUE(rows(files.FileListBox1).contains(QStringLiteral("nove.cvc")));
-    EXPECT_EQ(files.ListBox2->count(), 0);
+    QTest::mouseClick(menu.printButton, Qt::LeftButton);
+    EXPECT_TRUE(rows(files.fileList).contains(QStringLiteral("nove.cvc")));
+    EXPECT_EQ(files.chosenList->count(), 0);
 }
 
 TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
@@ -500,30 +492,16 @@ TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
     script.then([&] {
         EXPECT_EQ(dialog.selectedItem(), -1);
         for (int p = 0; p < 4; ++p) EXPECT_EQ(texts(p), (QStringList{"", "", "", ""}));
-        QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     });
     dialog.showEvaluation(0);
     script.then([&] {
         EXPECT_EQ(dialog.selectedItem(), 1);
         EXPECT_EQ(dialog.lines[0]->text(), "Typ: 2x+5=7");
-        QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     });
     dialog.showEvaluation(22);
     EXPECT_TRUE(script.done());
-}
-
-TEST(HelpWindowTest, ShowsTheHelpTextNonModally) {
-    HelpWindow window;
-    window.showHelp();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.isModal());
-    EXPECT_EQ(window.windowTitle(), q("Nápověda"));
-    EXPECT_EQ(window.text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_TRUE(window.text->isReadOnly());
-    const QString text = window.text->toPlainText();
-    for (const char* chapter : {"Hranice známek", "Sestavení cvičení", "Prohlídka souborů a tisk"})
-        EXPECT_TRUE(text.contains(q(chapter))) << chapter;
-    EXPECT_FALSE(text.contains(QChar(0xFFFD)));
 }
 
 }  // namespace

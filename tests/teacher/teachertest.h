@@ -9,7 +9,7 @@
 
 #include "engine/cp1250.h"
 #include "engine/savefile.h"
-#include "tests/datafiles/testfiles.h"
+#include "tests/support/testfiles.h"
 
 inline std::string w(const char* utf8) { return cp1250::w1250(utf8); }
 
