@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,11 +14,17 @@
 #include "engine/engine.h"
 #include "engine/ui/qtext.h"
 #include "feedback/ui/feedback.h"
+#include "help/ui/helpwindow.h"
 #include "mainwindow/startmenu.h"
 #include "mainwindow/ui/picturebutton.h"
 #include "mainwindow/ui/pictureview.h"
 #include "mainwindow/ui/program.h"
 #include "mainwindow/ui/speedometerview.h"
+#include "teacher/ui/equationfileswindow.h"
+#include "teacher/ui/evaluationdialog.h"
+#include "teacher/ui/gradeboundariesdialog.h"
+#include "teacher/ui/passwordwindow.h"
+#include "teacher/ui/teachermenuwindow.h"
 
 namespace {
 
@@ -67,6 +72,25 @@ MainWindow::MainWindow(Program& program, QSize screenSize, QWidget* parent)
     startupTimer.setSingleShot(true);
     connect(&caretTimer, &QTimer::timeout, this, &MainWindow::caretTimerTick);
     connect(&startupTimer, &QTimer::timeout, this, &MainWindow::finishStartUp);
+
+    teacherData_.settings = &program_.state.settings;
+    teacherData_.folder = ".";
+    teacherData_.bankAreas = [this] {
+        // The area files in the order of the area index, without the group
+        // headings and the exercises, with the counts read at start-up.
+        std::vector<BankArea> areas;
+        const SessionState& session = program_.state.session;
+        for (int index = 1; index < AREA_COUNT; ++index) {
+            const int32_t code = areaCodeOf(index);
+            if (!isGroupHeading(code)) areas.push_back({code, session.areaCounts[index]});
+        }
+        return areas;
+    };
+    teacherData_.statistics = [this](int row) {
+        const AreaStatistics& s = program_.state.session.areaStatistics.at(row);
+        return StepCounts{s.goodSteps, s.wrongSteps, s.solvedEquations};
+    };
+    teacherData_.showWarning = [this](const std::string& text) { program_.warnings.showWarning(text); };
 
     created_ = FormCreate();
 }
@@ -212,7 +236,7 @@ void MainWindow::createExerciseChooser() {
     chooserCancelButton->setObjectName(QStringLiteral("BitBtn1"));
     chooserCancelButton->setFocusPolicy(Qt::NoFocus);
     connect(exerciseList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseExercise(item->text()); });
+            [this](QListWidgetItem* item) { chooseExerciseRow(exerciseList->row(item)); });
     connect(chooserCancelButton, &QPushButton::clicked, this, [this] {
         exerciseChooser->hide();
         setFocus();
@@ -386,15 +410,19 @@ void MainWindow::pictureClicked(QPoint press) {
 
 void MainWindow::fillExerciseList() {
     exerciseList->clear();
-    QDir here(QStringLiteral("."));
-    const QStringList names =
-        here.entryList({QStringLiteral("*.cvc")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-    exerciseList->addItems(names);
+    // Only names Windows-1250 can hold: the exercise is opened by that name,
+    // and one turned into "?" could open a different file.
+    exerciseFiles_ = listEquationFiles(".", {".cvc"});
+    for (const ListedFile& file : exerciseFiles_) exerciseList->addItem(toQt(file.name));
 }
 
-void MainWindow::chooseExercise(const QString& fileName) {
+void MainWindow::chooseExerciseRow(int row) {
+    if (row >= 0 && row < static_cast<int>(exerciseFiles_.size())) chooseExercise(exerciseFiles_[row].name);
+}
+
+void MainWindow::chooseExercise(const std::string& fileName) {
     SessionState& session = program_.state.session;
-    std::string name = fromQt(fileName);
+    std::string name = fileName;
     if (name.size() > 255) name.resize(255);
     session.exerciseName = name;
     exerciseChooser->hide();
@@ -496,14 +524,39 @@ void MainWindow::returnToStartScreen() {
 // --- Toolbar --------------------------------------------------------------
 
 void MainWindow::toolbarReleased(ToolbarButton button) {
-    if (button != ToolbarButton::ShowSolution && feedback_->bubbleShown()) feedback_->eraseBubble();
+    const bool bubbleWasShown = button != ToolbarButton::ShowSolution && feedback_->bubbleShown();
+    if (bubbleWasShown) feedback_->eraseBubble();
+    const SessionState& session = program_.state.session;
     switch (button) {
         case ToolbarButton::Leave:
-            if (program_.state.session.currentArea != 0) returnToStartScreen();
+            if (session.currentArea != 0) returnToStartScreen();
+            break;
+        case ToolbarButton::Evaluation:
+            // With a bubble shown, this press only erases it.
+            if (!bubbleWasShown && windows_.evaluation)
+                windows_.evaluation->showEvaluation(static_cast<uint8_t>(session.currentArea & 0xFF));
+            break;
+        case ToolbarButton::Help:
+            if (!bubbleWasShown && windows_.help) windows_.help->showHelp();
+            break;
+        case ToolbarButton::Teacher:
+            // The teacher's settings are reachable from the start screen only.
+            if (session.currentArea == 0 && windows_.password && windows_.teacherMenu)
+                openTeacherMenu(*windows_.password, *windows_.teacherMenu, program_.state.settings);
             break;
         default:
-            // The sample solution, fractions, powers, the evaluation, help
-            // and the teacher's settings open their own windows.
+            // The sample solution, fractions and powers come with the editor.
             break;
     }
+}
+
+void MainWindow::createWindows() {
+    program_.warnings.dialog();  // "TFchyba"
+    windows_.teacherMenu = new TeacherMenu(teacherData_, this);
+    windows_.equationFiles = new EquationFilesWindow(teacherData_, this);
+    windows_.gradeBoundaries = new GradeBoundariesDialog(teacherData_, this);
+    windows_.evaluation = new EvaluationDialog(teacherData_, this);
+    windows_.password = new PasswordWindow(this);
+    windows_.help = new HelpWindow(this);
+    windows_.teacherMenu->setWindows(windows_.password, windows_.gradeBoundaries, windows_.equationFiles);
 }

@@ -18,14 +18,32 @@
 
 #include "editor/ui/linepainter.h"
 #include "mainwindow/geometry.h"
+#include "problems/equationlist.h"
 #include "problems/selection.h"
+#include "teacher/ui/teacherwindow.h"
 
+class EquationFilesWindow;
+class EvaluationDialog;
 class Feedback;
+class GradeBoundariesDialog;
+class HelpWindow;
+class PasswordWindow;
 class PictureView;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class TeacherMenu;
 struct Program;
+
+// The windows the toolbar opens, made once at start-up and kept to the end.
+struct ProgramWindows {
+    TeacherMenu* teacherMenu = nullptr;              // "TFUCIT"
+    EquationFilesWindow* equationFiles = nullptr;    // "TForm2"
+    GradeBoundariesDialog* gradeBoundaries = nullptr;  // "Tznam"
+    EvaluationDialog* evaluation = nullptr;          // "Thodnoc"
+    PasswordWindow* password = nullptr;              // "Theslodialog"
+    HelpWindow* help = nullptr;                      // "TForm5"
+};
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -56,13 +74,24 @@ public:
     void drawSpeedometer();
     void FormKeyUp();
 
+    // The warning dialog and the windows of the toolbar, in the program's
+    // order of windows, each above this full-screen one.
+    void createWindows();
+    const ProgramWindows& windows() const { return windows_; }
+    // What the teacher's windows read and change: the settings, the bank's
+    // counts, the statistics, the warning dialog.
+    const TeacherData& teacherData() const { return teacherData_; }
+
     // A toolbar button was released over.
     void toolbarReleased(ToolbarButton button);
     QAbstractButton* toolbarButton(ToolbarButton button) const { return toolbar_[toolbarIndex(button)]; }
 
     // The exercise chooser's list, read again from the working directory.
     void fillExerciseList();
-    void chooseExercise(const QString& fileName);
+    // A click on the chooser's list: the file of that row.
+    void chooseExerciseRow(int row);
+    // Starts the exercise of that name (Windows-1250, as on the disk).
+    void chooseExercise(const std::string& fileName);
 
     Program& program() const { return program_; }
     const MainWindowGeometry& geometry() const { return geometry_; }
@@ -130,4 +159,7 @@ private:
     std::unique_ptr<LinePainter> linePainter_;
     std::unique_ptr<Feedback> feedback_;
     SelectionHooks hooks_;
+    TeacherData teacherData_;
+    ProgramWindows windows_;
+    std::vector<ListedFile> exerciseFiles_;  // the chooser's files, by row
 };

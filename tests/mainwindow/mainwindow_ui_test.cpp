@@ -6,10 +6,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <deque>
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -19,7 +25,12 @@
 #include "feedback/ui/feedback.h"
 #include "mainwindow/ui/mainwindow.h"
 #include "mainwindow/ui/pictureview.h"
+#include "help/ui/helpwindow.h"
 #include "mainwindow/ui/program.h"
+#include "teacher/ui/equationfileswindow.h"
+#include "teacher/ui/evaluationdialog.h"
+#include "teacher/ui/passwordwindow.h"
+#include "teacher/ui/teachermenuwindow.h"
 
 namespace {
 
@@ -304,7 +315,7 @@ TEST_F(RuntimeFolder, ExerciseChooserListsExercisesAndStartsTheChosenOne) {
     ASSERT_EQ(form->exerciseList->count(), 1);
     EXPECT_EQ(form->exerciseList->item(0)->text(), QStringLiteral("Zlomky část.cvc"));
     EXPECT_EQ(state().session.exerciseIndex, -1);
-    form->chooseExercise(form->exerciseList->item(0)->text());
+    form->chooseExerciseRow(0);
     EXPECT_FALSE(form->exerciseChooser->isVisibleTo(form.get()));
     EXPECT_EQ(state().session.currentArea, 71);
     EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Cvičení   Zlomky část"));
@@ -314,7 +325,7 @@ TEST_F(RuntimeFolder, ExerciseChooserListsExercisesAndStartsTheChosenOne) {
 
 TEST_F(RuntimeFolder, ExerciseFileThatVanishedIsReportedNotStarted) {
     auto form = startedWindow(QSize(800, 600));
-    form->chooseExercise(QStringLiteral("zmizele.cvc"));
+    form->chooseExercise("zmizele.cvc");
     EXPECT_EQ(state().session.currentArea, 0);
     ASSERT_FALSE(warnings_.empty());
     EXPECT_EQ(warnings_[0], w1250("Nepodařilo se otevřít soubor zmizele.cvc"));
@@ -406,6 +417,159 @@ TEST_F(RuntimeFolder, SpeedometerNeedleFollowsTheAreasSteps) {
     form->drawSpeedometer();
     EXPECT_TRUE(needleAt(66, 33));
     EXPECT_FALSE(needleAt(12, 33));
+}
+
+// Runs the next scripted action each time `window` is shown, once its modal
+// loop runs; a window shown with no action left is closed, and the test fails.
+class WhenShown : public QObject {
+public:
+    explicit WhenShown(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    void then(std::function<void()> action) { actions_.push_back(std::move(action)); }
+    bool done() const { return actions_.empty(); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (object == window_ && event->type() == QEvent::Show) {
+            QTimer::singleShot(0, this, [this] {
+                if (actions_.empty()) {
+                    ADD_FAILURE() << "unexpected window " << window_->objectName().toStdString();
+                    window_->close();
+                    return;
+                }
+                auto action = std::move(actions_.front());
+                actions_.pop_front();
+                action();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::deque<std::function<void()>> actions_;
+};
+
+TEST_F(RuntimeFolder, TeacherBuildsAnExerciseThatThePupilThenChooses) {
+    auto form = startedWindow(QSize(800, 600));
+    form->createWindows();
+    const ProgramWindows& windows = form->windows();
+    PasswordWindow& password = *windows.password;
+    TeacherMenu& menu = *windows.teacherMenu;
+    WhenShown asked(&password);
+    auto answer = [&](const QString& typed) {
+        return [&password, typed] {
+            password.passwordEdit->setText(typed);
+            QTest::mouseClick(password.okButton, Qt::LeftButton);
+        };
+    };
+
+    // The menu opens for the right password only, in any case of a-z.
+    asked.then(answer(QStringLiteral("nic")));
+    form->toolbarReleased(ToolbarButton::Teacher);
+    EXPECT_FALSE(menu.isVisible());
+    asked.then(answer(toQt(state().settings.password).toLower()));
+    form->feedback()->showBubble(w1250("Ahoj"));
+    form->toolbarReleased(ToolbarButton::Teacher);  // the bubble goes, the question comes
+    EXPECT_FALSE(form->feedback()->bubbleShown());
+    ASSERT_TRUE(menu.isVisible());
+
+    // Each switch turns over and reaches POM.CFG at once.
+    const ProgramSettings before = state().settings;
+    QTest::mouseClick(menu.checksButton, Qt::LeftButton);
+    QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
+    ProgramSettings file;
+    ASSERT_EQ(loadSettings(file), "");
+    EXPECT_EQ(file.checksEnabled, !before.checksEnabled);
+    EXPECT_EQ(file.showSolutionEnabled, !before.showSolutionEnabled);
+    EXPECT_EQ(state().settings.checksEnabled, file.checksEnabled);
+    EXPECT_EQ(file.password, before.password);
+
+    // An exercise of two equations of the bank, in the order they were chosen.
+    QTest::mouseClick(menu.builderButton, Qt::LeftButton);
+    EquationFilesWindow& files = *windows.equationFiles;
+    ASSERT_TRUE(files.isVisible());
+    int bankSize = 0;
+    for (int index = 1; index < AREA_COUNT; ++index)
+        if (!isGroupHeading(areaCodeOf(index))) bankSize += state().session.areaCounts[index];
+    ASSERT_EQ(files.bankList->count(), bankSize);
+    files.bankRowClicked(4);
+    files.bankRowClicked(0);
+    files.nameEdit->setText(QStringLiteral("Prvni"));
+    QTest::mouseClick(files.saveButton, Qt::LeftButton);
+    EXPECT_FALSE(files.isVisible());
+    QTest::mouseClick(menu.closeButton, Qt::LeftButton);
+    EXPECT_FALSE(menu.isVisible());
+
+    // The pupil finds it under "Cvičení" and gets its first equation.
+    EquationRecord fifth;
+    ASSERT_TRUE(readEquation(11, 4, "", fifth).ok);
+    click(*form, QPoint(533, 556));
+    ASSERT_EQ(form->exerciseList->count(), 1);
+    EXPECT_EQ(form->exerciseList->item(0)->text(), QStringLiteral("Prvni.cvc"));
+    form->chooseExerciseRow(0);
+    EXPECT_EQ(state().session.currentArea, EXERCISE_AREA);
+    EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Cvičení   Prvni"));
+    EXPECT_EQ(state().currentEquation.slot(0), fifth.slot(0));
+    EXPECT_EQ(state().currentEquation.root, fifth.root);
+
+    // While an area is open the teacher's button asks nothing.
+    EXPECT_FALSE(form->toolbarButton(ToolbarButton::Teacher)->isEnabled());
+    form->toolbarReleased(ToolbarButton::Teacher);
+    EXPECT_TRUE(asked.done());
+    EXPECT_TRUE(warnings_.empty());
+}
+
+TEST_F(RuntimeFolder, ChooserLeavesOutNamesWindows1250Lacks) {
+    auto form = startedWindow(QSize(800, 600));
+    EquationRecord record;
+    record.setSlot(0, "2x=8");
+    record.root = 4;
+    ASSERT_TRUE(appendExerciseEquation(w1250("Úloha"), record).ok);
+    // A name the program could only show as "????" stays out of the list, so
+    // choosing can never open the file that really is called "????.cvc".
+    QFile(QString::fromUtf8("тест.cvc")).open(QIODevice::WriteOnly);
+    QFile(QStringLiteral("????.cvc")).open(QIODevice::WriteOnly);
+    form->fillExerciseList();
+    QStringList names;
+    for (int k = 0; k < form->exerciseList->count(); ++k) names << form->exerciseList->item(k)->text();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("????.cvc"), QString::fromUtf8("Úloha.cvc")}));
+}
+
+TEST_F(RuntimeFolder, EvaluationAndHelpOpenFromTheToolbarAfterABubble) {
+    auto form = startedWindow();
+    form->createWindows();
+    const ProgramWindows& windows = form->windows();
+    // Made once, in the program's order, each above the main window.
+    const char* names[] = {"TFUCIT", "TForm2", "Tznam", "Thodnoc", "Theslodialog", "TForm5"};
+    for (const char* name : names) {
+        QWidget* window = form->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(window, nullptr) << name;
+        EXPECT_TRUE(window->isWindow()) << name;
+    }
+
+    click(*form, QPoint(300, 170));
+    const int32_t area = state().session.currentArea;
+    ASSERT_NE(area, 0);
+    state().session.areaStatistics[areaIndexOf(area)] = {3, 1, 2};
+    WhenShown evaluation(windows.evaluation);
+    form->feedback()->showBubble(w1250("Ahoj"));
+    form->toolbarReleased(ToolbarButton::Evaluation);  // only erases the bubble
+    EXPECT_FALSE(form->feedback()->bubbleShown());
+    evaluation.then([&] {
+        EXPECT_EQ(windows.evaluation->selectedItem(), area / 10 - 1);
+        EXPECT_EQ(windows.evaluation->lines[1]->text(), QString::fromUtf8("Dobře/chyb    3/1"));
+        QTest::mouseClick(windows.evaluation->okButton, Qt::LeftButton);
+    });
+    form->toolbarReleased(ToolbarButton::Evaluation);
+    EXPECT_TRUE(evaluation.done());
+
+    form->feedback()->showBubble(w1250("Ahoj"));
+    form->toolbarReleased(ToolbarButton::Help);
+    EXPECT_FALSE(windows.help->isVisible());
+    form->toolbarReleased(ToolbarButton::Help);
+    EXPECT_TRUE(windows.help->isVisible());
+    EXPECT_FALSE(windows.help->isModal());
+    EXPECT_FALSE(windows.help->text->toPlainText().isEmpty());
 }
 
 }  // namespace
