@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include "engine/cp1250.h"
 #include "engine/savefile.h"
@@ -51,6 +52,8 @@ QString askForPdfFile(QWidget* parent, const QString& suggestedName) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // Names only: the detailed view's column headings are not Czech.
+    dialog.setViewMode(QFileDialog::List);
     dialog.setNameFilter(QString::fromUtf8("Soubory PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8("Složka:"));
@@ -61,6 +64,7 @@ QString askForPdfFile(QWidget* parent, const QString& suggestedName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     dialog.setDirectory(folder);
+    dialog.setSidebarUrls({QUrl::fromLocalFile(QDir::homePath()), QUrl::fromLocalFile(folder)});
     dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().first();

@@ -1,6 +1,7 @@
 #include "teacher/ui/teachermenuwindow.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include "engine/ui/qtext.h"
@@ -15,6 +16,14 @@ TeacherMenu::TeacherMenu(const TeacherData& data, QWidget* parent) : QDialog(par
     setWindowTitle(QString::fromUtf8("Podpůrný program pro TOLMERA"));
     setModal(false);
     setFont(teacherFont(13));
+
+    // The caption again above the buttons, so the menu says what it is also
+    // where no window manager draws a title bar.
+    auto* heading = new QLabel(windowTitle(), this);
+    heading->setObjectName(QStringLiteral("heading"));
+    heading->setFont(teacherFont(18));
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setGeometry(0, 36, 497 - 8, 30);
 
     auto button = [this](const char* name, const char* caption, int left, int top, int width) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
