@@ -10,17 +10,20 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
 
+#include "editor/lineeditor.h"
 #include "editor/ui/linepainter.h"
 #include "mainwindow/geometry.h"
 #include "problems/selection.h"
 
 class Feedback;
+class KeypadView;
 class PictureView;
 class QLabel;
 class QListWidget;
@@ -54,7 +57,21 @@ public:
     void presentAgain();
     void returnToStartScreen();
     void drawSpeedometer();
-    void FormKeyUp();
+
+    // The pupil writes.  The key handlers get the keys the window itself
+    // received (keyPressEvent, keyReleaseEvent); the others the releases
+    // over the picture and over the keypad, in their pictures' pixels.
+    // FormKeyPress tells whether the key ran the check by substitution ("=").
+    bool FormKeyPress(int qtKey, const QString& text);
+    void FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers);
+    void pictureReleased(QPoint point);  // Image1MouseUp, after Image1Click
+    void keypadReleased(QPoint point);   // Image2MouseUp
+
+    // What the editor's operations need of the window, and the one way their
+    // results reach the screen: the line's band, the caret, the keypad under
+    // it, the fraction and power buttons, and "cink" for a refusal.
+    EditorContext editorContext();
+    void showEdit(const EditResult& result);
 
     // A toolbar button was released over.
     void toolbarReleased(ToolbarButton button);
@@ -73,7 +90,7 @@ public:
     // Controls; each keeps the name the program's operations know it by as
     // its objectName.
     PictureView* pictureView = nullptr;       // "Image1"
-    QLabel* keypad = nullptr;                 // "Image2", the on-screen keypad picture
+    KeypadView* keypad = nullptr;             // "Image2", the on-screen keypad picture
     QLabel* areaLabel = nullptr;              // "Panel2"
     QFrame* exerciseChooser = nullptr;        // "Panel1"
     QLabel* chooserPrompt = nullptr;          // "Label1"
@@ -111,7 +128,13 @@ private:
     void createExerciseChooser();
     void placeControls();
     void endProgram(int code);
-    void placeCaretAfterDrawing(bool atStart);
+    // Enter, from the keyboard or the keypad: a shown bubble is only erased;
+    // otherwise the step check runs inside enterBusy.
+    void enterReleased();
+    // The step flow's two entries: the check of the line on Enter, and "="
+    // while the check by substitution runs (never written into the line).
+    void stepEntered();
+    void checkPhaseStep();
     void setButtonEnabled(ToolbarButton button, bool enabled);
     void pictureMouseMoved(QPoint point);
     SelectionHooks screenHooks();
@@ -130,4 +153,9 @@ private:
     std::unique_ptr<LinePainter> linePainter_;
     std::unique_ptr<Feedback> feedback_;
     SelectionHooks hooks_;
+    // Keys whose press this window received, so that a release acts only for
+    // them (the Enter that closed a dialog is not the pupil's Enter).  The
+    // value is true when the press handed "=" to the check by substitution:
+    // its release then leaves the bubble that check showed.
+    QHash<int, bool> pressedKeys_;
 };
