@@ -321,6 +321,18 @@ TEST_F(Writing, AReleaseActsOnlyForAKeyPressedInTheWindow) {
     EXPECT_TRUE(feedback.bubbleShown());
     key(*form, QEvent::KeyRelease, Qt::Key_8, QStringLiteral("8"));
     EXPECT_FALSE(feedback.bubbleShown());
+
+    // The keypad: its characters leave a bubble, Up, Down and Enter erase
+    // it, and Enter does nothing else then.
+    feedback.showBubble("Ahoj");
+    tap(*form, '9');
+    EXPECT_TRUE(feedback.bubbleShown());
+    tap(*form, Pad::Enter);
+    EXPECT_FALSE(feedback.bubbleShown());
+    EXPECT_EQ(line(), "2x+4=89");
+    feedback.showBubble("Ahoj");
+    tap(*form, Pad::Up);
+    EXPECT_FALSE(feedback.bubbleShown());
 }
 
 TEST_F(Writing, EqualsDuringTheCheckBySubstitutionIsNeverWritten) {
