@@ -329,6 +329,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    // Keys held while another window took over are released there.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) pressedKeys_.clear();
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !feedback_) return;
     // FormActivate.  The mascot's background is the start picture's piece
     // under it: taking it from the live picture could catch a frame of the
@@ -353,20 +355,22 @@ void MainWindow::caretTimerTick() {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
     // A held key repeats its press: characters and Backspace repeat.
-    const int key = keyIdentity(*event);
-    pressedKeys_.insert(key, false);
-    if (FormKeyPress(event->key(), event->text())) pressedKeys_.insert(key, true);
+    const bool checks = FormKeyPress(event->key(), event->text());
+    // Noted before the check runs: it lets other events in, this key's
+    // release among them.
+    pressedKeys_.insert(keyIdentity(*event), PressedKey{event->key(), checks});
+    if (checks) checkPhaseStep();
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     if (event->isAutoRepeat()) return;
-    const auto pressed = pressedKeys_.constFind(keyIdentity(*event));
-    if (pressed == pressedKeys_.constEnd()) return;  // pressed elsewhere: a dialog's key
-    const bool checkedByPress = pressed.value();
-    pressedKeys_.erase(pressed);
-    if (checkedByPress) return;  // its press did the work; the check's bubble stays
-    FormKeyUp(event->key(), event->modifiers());
+    const auto found = pressedKeys_.constFind(keyIdentity(*event));
+    if (found == pressedKeys_.constEnd()) return;  // pressed elsewhere: a dialog's key
+    const PressedKey pressed = found.value();
+    pressedKeys_.erase(found);
+    if (pressed.checked) return;  // its press did the work; the check's bubble stays
+    FormKeyUp(pressed.qtKey, event->modifiers());
 }
 
 bool MainWindow::FormKeyPress(int qtKey, const QString& text) {
@@ -381,9 +385,7 @@ bool MainWindow::FormKeyPress(int qtKey, const QString& text) {
     }
     const EditResult r = keyPressed(program_.state.editor, editorContext(), typed.byte);
     showEdit(r);
-    if (r.handOver != HandOver::CheckPhaseEquals) return false;
-    checkPhaseStep();
-    return true;
+    return r.handOver == HandOver::CheckPhaseEquals;
 }
 
 void MainWindow::FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers) {

@@ -61,7 +61,8 @@ public:
     // The pupil writes.  The key handlers get the keys the window itself
     // received (keyPressEvent, keyReleaseEvent); the others the releases
     // over the picture and over the keypad, in their pictures' pixels.
-    // FormKeyPress tells whether the key ran the check by substitution ("=").
+    // FormKeyPress returns true for the check by substitution's "=", which
+    // the caller hands to checkPhaseStep.
     bool FormKeyPress(int qtKey, const QString& text);
     void FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers);
     void pictureReleased(QPoint point);  // Image1MouseUp, after Image1Click
@@ -154,8 +155,14 @@ private:
     std::unique_ptr<Feedback> feedback_;
     SelectionHooks hooks_;
     // Keys whose press this window received, so that a release acts only for
-    // them (the Enter that closed a dialog is not the pupil's Enter).  The
-    // value is true when the press handed "=" to the check by substitution:
-    // its release then leaves the bubble that check showed.
-    QHash<int, bool> pressedKeys_;
+    // them (the Enter that closed a dialog is not the pupil's Enter).  A
+    // release acts as the key was pressed: Shift or Num Lock let go first
+    // rename the key, not what the pupil pressed.  `checked`: the press
+    // handed "=" to the check by substitution, whose bubble its release
+    // then leaves.
+    struct PressedKey {
+        int qtKey = 0;
+        bool checked = false;
+    };
+    QHash<int, PressedKey> pressedKeys_;
 };

@@ -272,6 +272,28 @@ TEST_F(Writing, CharacterKeysNumberedLikeEditingKeysTypeTheirCharacters) {
     EXPECT_EQ(cinks_, 0);
 }
 
+TEST_F(Writing, AKeyIsReleasedAsItWasPressed) {
+    // Num Lock (or Shift) let go before the key renames it: the keypad's 3
+    // comes back as PageDown, its 1 as End.  Neither may start a note or
+    // move the caret.
+    auto form = writingWindow();
+    QTest::keyClicks(form.get(), "2+");
+    const struct {
+        int pressed, released;
+        const char* text;
+        quint32 scanCode;
+    } keys[] = {{Qt::Key_3, Qt::Key_PageDown, "3", 89}, {Qt::Key_1, Qt::Key_End, "1", 87}};
+    for (const auto& k : keys) {
+        QKeyEvent press(QEvent::KeyPress, k.pressed, Qt::KeypadModifier, k.scanCode, 0, 0, QString::fromLatin1(k.text));
+        QApplication::sendEvent(form.get(), &press);
+        QKeyEvent release(QEvent::KeyRelease, k.released, Qt::NoModifier, k.scanCode, 0, 0, QString());
+        QApplication::sendEvent(form.get(), &release);
+    }
+    QTest::keyClick(form.get(), Qt::Key_Left);
+    EXPECT_EQ(line(), "2+31");
+    EXPECT_EQ(state().editor.caretPos, 4);
+}
+
 TEST_F(Writing, HeldKeysRepeatCharactersAndBackspaceOnly) {
     auto form = writingWindow();
     // A held key: one press, then pairs of repeated release and press.
