@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "engine/cp1250.h"
-#include "engine/engine.h"
 #include "editor/keypad.h"
 #include "editor/ui/editview.h"
 #include "editor/ui/keymap.h"
+#include "engine/cp1250.h"
+#include "engine/engine.h"
 #include "engine/ui/qtext.h"
 #include "feedback/ui/feedback.h"
 #include "mainwindow/startmenu.h"
@@ -630,8 +630,8 @@ void MainWindow::toolbarReleased(ToolbarButton button) {
         case ToolbarButton::Power2:  // BitBtn4MouseUp .. BitBtn6MouseUp
         case ToolbarButton::Power3:
         case ToolbarButton::Power4: {
-            const auto digit = static_cast<unsigned char>('2' + toolbarIndex(button) - toolbarIndex(ToolbarButton::Power2));
-            if (writing) showEdit(powerButtonReleased(st.editor, editorContext(), digit));
+            const int exponent = 2 + toolbarIndex(button) - toolbarIndex(ToolbarButton::Power2);
+            if (writing) showEdit(powerButtonReleased(st.editor, editorContext(), static_cast<unsigned char>('0' + exponent)));
             break;
         }
         case ToolbarButton::Leave:
