@@ -70,7 +70,9 @@ void Keystroke(benchmark::State& run, int width, int height, bool toScreen) {
     form.pressPoint = area;
     form.pictureClicked(area);
     const std::string& line = program.state.editor.writtenLine;
-    const auto count = [&](unsigned char marker) { return std::count(line.begin(), line.end(), static_cast<char>(marker)); };
+    const auto count = [&](unsigned char marker) {
+        return std::count(line.begin(), line.end(), static_cast<char>(marker));
+    };
     if (program.state.session.currentArea == 0 || writeLongLine(form, line) != 99 || count(FRACTION_START) != 3 ||
         count(POWER_START) != 4) {
         run.SkipWithError("the line could not be written");
