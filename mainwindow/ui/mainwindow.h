@@ -10,12 +10,14 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
 
+#include "editor/lineeditor.h"
 #include "editor/ui/linepainter.h"
 #include "mainwindow/geometry.h"
 #include "problems/equationlist.h"
@@ -28,6 +30,7 @@ class Feedback;
 class GradeBoundariesDialog;
 class HelpWindow;
 class PasswordWindow;
+class KeypadView;
 class PictureView;
 class QLabel;
 class QListWidget;
@@ -72,7 +75,22 @@ public:
     void presentAgain();
     void returnToStartScreen();
     void drawSpeedometer();
-    void FormKeyUp();
+
+    // The pupil writes.  The key handlers get the keys the window itself
+    // received (keyPressEvent, keyReleaseEvent); the others the releases
+    // over the picture and over the keypad, in their pictures' pixels.
+    // FormKeyPress returns true for the check by substitution's "=", which
+    // the caller hands to checkPhaseStep.
+    bool FormKeyPress(int qtKey, const QString& text);
+    void FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers);
+    void pictureReleased(QPoint point);  // Image1MouseUp, after Image1Click
+    void keypadReleased(QPoint point);   // Image2MouseUp
+
+    // What the editor's operations need of the window, and the one way their
+    // results reach the screen: the line's band, the caret, the keypad under
+    // it, the fraction and power buttons, and "cink" for a refusal.
+    EditorContext editorContext();
+    void showEdit(const EditResult& result);
 
     // The warning dialog and the windows of the toolbar, in the program's
     // order of windows, each above this full-screen one.
@@ -102,7 +120,7 @@ public:
     // Controls; each keeps the name the program's operations know it by as
     // its objectName.
     PictureView* pictureView = nullptr;       // "Image1"
-    QLabel* keypad = nullptr;                 // "Image2", the on-screen keypad picture
+    KeypadView* keypad = nullptr;             // "Image2", the on-screen keypad picture
     QLabel* areaLabel = nullptr;              // "Panel2"
     QFrame* exerciseChooser = nullptr;        // "Panel1"
     QLabel* chooserPrompt = nullptr;          // "Label1"
@@ -140,7 +158,13 @@ private:
     void createExerciseChooser();
     void placeControls();
     void endProgram(int code);
-    void placeCaretAfterDrawing(bool atStart);
+    // Enter, from the keyboard or the keypad: a shown bubble is only erased;
+    // otherwise the step check runs inside enterBusy.
+    void enterReleased();
+    // The step flow's two entries: the check of the line on Enter, and "="
+    // while the check by substitution runs (never written into the line).
+    void stepEntered();
+    void checkPhaseStep();
     void setButtonEnabled(ToolbarButton button, bool enabled);
     void pictureMouseMoved(QPoint point);
     SelectionHooks screenHooks();
@@ -162,4 +186,15 @@ private:
     TeacherData teacherData_;
     ProgramWindows windows_;
     std::vector<ListedFile> exerciseFiles_;  // the chooser's files, by row
+    // Keys whose press this window received, so that a release acts only for
+    // them (the Enter that closed a dialog is not the pupil's Enter).  A
+    // release acts as the key was pressed: Shift or Num Lock let go first
+    // rename the key, not what the pupil pressed.  `checked`: the press
+    // handed "=" to the check by substitution, whose bubble its release
+    // then leaves.
+    struct PressedKey {
+        int qtKey = 0;
+        bool checked = false;
+    };
+    QHash<int, PressedKey> pressedKeys_;
 };
