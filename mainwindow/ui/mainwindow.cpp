@@ -142,7 +142,8 @@ bool MainWindow::FormCreate() {
     if (dial_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\tachak.bmp");
     // Without its picture the keypad would be an invisible row of keys.
-    const QImage keypadPicture = loadPicture(QStringLiteral("system/klavesnice.bmp"), QSize(KEYPAD_WIDTH, KEYPAD_HEIGHT));
+    const QImage keypadPicture =
+        loadPicture(QStringLiteral("system/klavesnice.bmp"), QSize(KEYPAD_WIDTH, KEYPAD_HEIGHT));
     if (keypadPicture.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\klavesnice.bmp");
     picture_ = startPicture_;
@@ -563,7 +564,9 @@ void MainWindow::chooseExerciseRow(int row) {
     if (row >= 0 && row < static_cast<int>(exerciseFiles_.size())) chooseExercise(exerciseFiles_[row]);
 }
 
-void MainWindow::chooseExercise(const std::string& fileName) { chooseExercise(ListedFile{fileName, cp1250::toUtf8(fileName)}); }
+void MainWindow::chooseExercise(const std::string& fileName) {
+    chooseExercise(ListedFile{fileName, cp1250::toUtf8(fileName)});
+}
 
 void MainWindow::chooseExercise(const ListedFile& file) {
     SessionState& session = program_.state.session;

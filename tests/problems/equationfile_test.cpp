@@ -112,7 +112,8 @@ TEST_F(EquationFiles, APipeOrAFolderInPlaceOfAFileIsAFileThatCannotBeOpened) {
     EquationRecord current = initialEquation();
     for (int code : {11, 12}) {
         const std::string name = "r" + std::to_string(code) + ".dat";
-        EXPECT_EQ(countEquations(code, count).message, w("Soubor  ") + name + w("  se nepodařilo otevřít. Program bude ukončen."));
+        EXPECT_EQ(countEquations(code, count).message,
+                  w("Soubor  ") + name + w("  se nepodařilo otevřít. Program bude ukončen."));
         EXPECT_EQ(readEquation(code, 0, "", current).message, w("Nepodařilo se otevřít soubor ") + name);
     }
     EXPECT_EQ(readExerciseEquation(0, "roura.cvc", current).message, w("Nepodařilo se otevřít soubor roura.cvc"));

@@ -393,7 +393,8 @@ TEST_F(Selection, AFileOfDamagedRecordsEndsInTheStartScreenEveryTime) {
         }
         EXPECT_EQ(current.root, -2.25);
         // Told once that the file is damaged, and each time that nothing is left.
-        EXPECT_EQ(warnings, (std::vector<std::string>{damagedIn(c.file), nothingLeftIn(c.file), nothingLeftIn(c.file)}));
+        EXPECT_EQ(warnings,
+                  (std::vector<std::string>{damagedIn(c.file), nothingLeftIn(c.file), nothingLeftIn(c.file)}));
         // Each round looks at a record at most once (the thirty entrance
         // examinations twice, for their wrap) and gives up on a huge exercise.
         const size_t looked = reads.size() + exerciseReads.size();
