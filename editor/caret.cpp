@@ -34,7 +34,7 @@ const LayoutCell* cellAt(const LineCells& cells, int i) {
 
 }  // namespace
 
-int32_t placeCaret(EditorState& ed, PictureOffset pic) {
+void placeCaret(EditorState& ed, PictureOffset pic) {
     Caret& c = ed.caret;
     const PageLayout& page = ed.pageLayout;
     c.shown = false;
@@ -67,7 +67,6 @@ int32_t placeCaret(EditorState& ed, PictureOffset pic) {
             c.y = page.areaTop + page.currentLine * page.lineHeight + pic.top - p->height;
         }
     }
-    return c.y + page.lineHeight + 5;
 }
 
 void placeCaretAtStart(EditorState& ed, PictureOffset pic) {

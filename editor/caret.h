@@ -13,9 +13,9 @@ struct PictureOffset {
 };
 
 // Moves the caret to ed.caretPos after a layout and drawing.  The caret is
-// taken off the screen first (shown becomes false; the blink brings it back).
-// Returns the top the keypad takes when it is visible: it follows the caret.
-int32_t placeCaret(EditorState& ed, PictureOffset pic);
+// taken off the screen first (shown becomes false).  The keypad follows it
+// (keypadTop, keypad.h).
+void placeCaret(EditorState& ed, PictureOffset pic);
 
 // The caret at the first free position of the line, after a key or a
 // deletion brought it back there.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/keypad.h"
 #include "editor/layout.h"
 #include "editor/writtenline.h"
 #include "engine/rounding.h"
@@ -35,8 +36,9 @@ inline bool screenTooSmallAtStart(int32_t screenWidth, int32_t screenHeight) {
 // the small one only for a screen exactly 800 pixels wide.
 std::string startPicturePath(int32_t screenWidth);
 
-constexpr int32_t KEYPAD_WIDTH = 441;
-constexpr int32_t KEYPAD_HEIGHT = 77;
+// The keypad picture's size is the editor's, whose key areas fill it.
+constexpr int32_t KEYPAD_WIDTH = KeypadPicture::width;
+constexpr int32_t KEYPAD_HEIGHT = KeypadPicture::height;
 
 // The toolbar's buttons by their numbers, 2..10 from left to right.
 enum class ToolbarButton {

@@ -91,17 +91,6 @@ QRect caretRect(const Caret& caret) { return QRect(caret.x, caret.y, 1, caret.he
 
 QRect caretTick(Caret& caret) { return blinkCaret(caret) ? caretRect(caret) : QRect(); }
 
-QRect moveCaret(EditorState& ed, PictureOffset pic, bool atStart, int32_t* keypadTop) {
-    const QRect old = ed.caret.shown ? caretRect(ed.caret) : QRect();
-    if (atStart) {
-        placeCaretAtStart(ed, pic);
-    } else {
-        const int32_t top = placeCaret(ed, pic);
-        if (keypadTop) *keypadTop = top;
-    }
-    return old;
-}
-
 QRect removeCaret(Caret& caret) {
     const QRect old = caret.shown ? caretRect(caret) : QRect();
     hideCaret(caret);

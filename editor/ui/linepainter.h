@@ -73,12 +73,6 @@ QRect caretRect(const Caret& caret);
 // rectangle to repaint, empty when nothing changed.
 QRect caretTick(Caret& caret);
 
-// Moves the caret after a line was drawn (to the line start when `atStart`)
-// and returns the rectangle to repaint where it was; it reappears with the
-// next tick, so the caller restarts Timer1.  `keypadTop` receives the top
-// the visible keypad takes under the caret.
-QRect moveCaret(EditorState& ed, PictureOffset pic, bool atStart, int32_t* keypadTop = nullptr);
-
 // Stops the blinking; returns the rectangle to repaint.
 QRect removeCaret(Caret& caret);
 

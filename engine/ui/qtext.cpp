@@ -21,3 +21,15 @@ std::string fromQt(const QString& text) {
     }
     return out;
 }
+
+std::optional<std::string> fromQtExact(const QString& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        // A surrogate (a character beyond the first plane) has no byte either.
+        const int b = cp1250::fromUnicode(c.unicode());
+        if (b < 0) return std::nullopt;
+        out += static_cast<char>(b);
+    }
+    return out;
+}

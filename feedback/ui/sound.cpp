@@ -22,6 +22,7 @@ void SoundPlayer::stop() {
 void SoundPlayer::play(const std::string& cp1250Name) {
     lastPlayed_ = false;
     if (cp1250Name.empty()) return;
+    if (listener_) listener_(cp1250Name);
     stop();
     // Checked on every call, so that a device plugged in later is used; the
     // multimedia backend would otherwise print a complaint for every sound.

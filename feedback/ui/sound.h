@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <string>
 
 class QSoundEffect;
@@ -26,9 +27,15 @@ public:
     // Whether the last request reached a sound device with a readable file.
     bool lastRequestPlayed() const { return lastPlayed_; }
 
+    // Hears every request, played or not: tests see the sounds a machine
+    // without a sound device cannot play.
+    using Listener = std::function<void(const std::string& cp1250Name)>;
+    void setListener(Listener listener) { listener_ = std::move(listener); }
+
 private:
     QString runtimeDir_;
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* current_ = nullptr;
     bool lastPlayed_ = false;
+    Listener listener_;
 };

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,15 +10,25 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "editor/keypad.h"
+#include "editor/ui/editview.h"
+#include "editor/ui/keymap.h"
 #include "engine/cp1250.h"
 #include "engine/engine.h"
 #include "engine/ui/qtext.h"
 #include "feedback/ui/feedback.h"
+#include "help/ui/helpwindow.h"
 #include "mainwindow/startmenu.h"
+#include "mainwindow/ui/keypadview.h"
 #include "mainwindow/ui/picturebutton.h"
 #include "mainwindow/ui/pictureview.h"
 #include "mainwindow/ui/program.h"
 #include "mainwindow/ui/speedometerview.h"
+#include "teacher/ui/equationfileswindow.h"
+#include "teacher/ui/evaluationdialog.h"
+#include "teacher/ui/gradeboundariesdialog.h"
+#include "teacher/ui/passwordwindow.h"
+#include "teacher/ui/teachermenuwindow.h"
 
 namespace {
 
@@ -41,6 +50,14 @@ QSize primaryScreenSize() {
 QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
 QString buttonName(ToolbarButton button) { return QStringLiteral("BitBtn%1").arg(toolbarIndex(button)); }
+
+// A key as its press and its release both name it: by the keyboard's scan
+// code where the system gives one (Shift let go first changes the key's
+// name, not its scan code), else by Qt's key.
+int keyIdentity(const QKeyEvent& event) {
+    const quint32 scanCode = event.nativeScanCode();
+    return scanCode != 0 ? static_cast<int>(0x40000000u | scanCode) : event.key();
+}
 
 }  // namespace
 
@@ -67,6 +84,25 @@ MainWindow::MainWindow(Program& program, QSize screenSize, QWidget* parent)
     startupTimer.setSingleShot(true);
     connect(&caretTimer, &QTimer::timeout, this, &MainWindow::caretTimerTick);
     connect(&startupTimer, &QTimer::timeout, this, &MainWindow::finishStartUp);
+
+    teacherData_.settings = &program_.state.settings;
+    teacherData_.folder = ".";
+    teacherData_.bankAreas = [this] {
+        // The area files in the order of the area index, without the group
+        // headings and the exercises, with the counts read at start-up.
+        std::vector<BankArea> areas;
+        const SessionState& session = program_.state.session;
+        for (int index = 1; index < AREA_COUNT; ++index) {
+            const int32_t code = areaCodeOf(index);
+            if (!isGroupHeading(code)) areas.push_back({code, session.areaCounts[index]});
+        }
+        return areas;
+    };
+    teacherData_.statistics = [this](int row) {
+        const AreaStatistics& s = program_.state.session.areaStatistics.at(row);
+        return StepCounts{s.goodSteps, s.wrongSteps, s.solvedEquations};
+    };
+    teacherData_.showWarning = [this](const std::string& text) { program_.warnings.showWarning(text); };
 
     created_ = FormCreate();
 }
@@ -131,7 +167,12 @@ void MainWindow::createControls() {
         if (exerciseChooser->isHidden()) pressPoint = point;
     });
     connect(pictureView, &PictureView::moved, this, &MainWindow::pictureMouseMoved);
-    connect(pictureView, &PictureView::clicked, this, [this] { pictureClicked(pressPoint); });
+    // One release over the picture is first its click (the menu, the
+    // bubble, the sample solution), then the caret's placing.
+    connect(pictureView, &PictureView::clicked, this, [this](QPoint released) {
+        pictureClicked(pressPoint);
+        pictureReleased(released);
+    });
 
     areaLabel = new QLabel(QStringLiteral("Druh rovnic"), this);
     areaLabel->setObjectName(QStringLiteral("Panel2"));
@@ -142,9 +183,8 @@ void MainWindow::createControls() {
 
     createToolbar();
 
-    keypad = new QLabel(this);
-    keypad->setObjectName(QStringLiteral("Image2"));
-    keypad->setPixmap(QPixmap::fromImage(loadPicture(QStringLiteral("system/klavesnice.bmp"))));
+    keypad = new KeypadView(loadPicture(QStringLiteral("system/klavesnice.bmp")), this);
+    connect(keypad, &KeypadView::released, this, &MainWindow::keypadReleased);
     keypad->hide();
 
     createExerciseChooser();
@@ -212,7 +252,7 @@ void MainWindow::createExerciseChooser() {
     chooserCancelButton->setObjectName(QStringLiteral("BitBtn1"));
     chooserCancelButton->setFocusPolicy(Qt::NoFocus);
     connect(exerciseList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseExercise(item->text()); });
+            [this](QListWidgetItem* item) { chooseExerciseRow(exerciseList->row(item)); });
     connect(chooserCancelButton, &QPushButton::clicked, this, [this] {
         exerciseChooser->hide();
         setFocus();
@@ -313,6 +353,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    // Keys held while another window took over are released there.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) pressedKeys_.clear();
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !feedback_) return;
     // FormActivate.  The mascot's background is the start picture's piece
     // under it: taking it from the live picture could catch a frame of the
@@ -334,15 +376,128 @@ void MainWindow::caretTimerTick() {
     showWindowRect(caretTick(program_.state.editor.caret));
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
-
-void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;
-    FormKeyUp();
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    // A held key repeats its press: characters and Backspace repeat.
+    const bool checks = FormKeyPress(event->key(), event->text());
+    // Noted before the check runs: it lets other events in, this key's
+    // release among them.
+    pressedKeys_.insert(keyIdentity(*event), PressedKey{event->key(), checks});
+    if (checks) checkPhaseStep();
 }
 
-void MainWindow::FormKeyUp() {
-    if (program_.state.session.solutionShown) presentAgain();
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->isAutoRepeat()) return;
+    const auto found = pressedKeys_.constFind(keyIdentity(*event));
+    if (found == pressedKeys_.constEnd()) return;  // pressed elsewhere: a dialog's key
+    const PressedKey pressed = found.value();
+    pressedKeys_.erase(found);
+    if (pressed.checked) return;  // its press did the work; the check's bubble stays
+    FormKeyUp(pressed.qtKey, event->modifiers());
+}
+
+bool MainWindow::FormKeyPress(int qtKey, const QString& text) {
+    const SessionState& session = program_.state.session;
+    if (session.enterBusy || program_.warnings.visible() || session.solutionShown || session.currentArea == 0)
+        return false;
+    const TypedKey typed = typedKeyOf(qtKey, text);
+    if (typed.kind == TypedKey::None) return false;
+    if (typed.kind == TypedKey::Refused) {
+        program_.sound.play("cink");
+        return false;
+    }
+    const EditResult r = keyPressed(program_.state.editor, editorContext(), typed.byte);
+    showEdit(r);
+    return r.handOver == HandOver::CheckPhaseEquals;
+}
+
+void MainWindow::FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers) {
+    SessionState& session = program_.state.session;
+    if (session.enterBusy || program_.warnings.visible()) return;
+    if (session.solutionShown) {
+        presentAgain();
+        return;
+    }
+    if (session.currentArea == 0) return;
+    const KeyCode key = keyCodeOf(qtKey);
+    if (key == KeyCode::Enter) {
+        enterReleased();
+        return;
+    }
+    if (feedback_->bubbleShown()) feedback_->eraseBubble();
+    showEdit(keyReleased(program_.state.editor, editorContext(), key, modifiers.testFlag(Qt::ShiftModifier)));
+}
+
+void MainWindow::enterReleased() {
+    SessionState& session = program_.state.session;
+    if (feedback_->bubbleShown()) {
+        feedback_->eraseBubble();  // the pupil reads it, then presses Enter again
+        return;
+    }
+    if (program_.warnings.visible() || session.enterBusy) return;
+    // A second Enter while the check runs, and every other key and tap,
+    // wait for it.
+    session.enterBusy = true;
+    QCoreApplication::processEvents();
+    stepEntered();
+    QCoreApplication::processEvents();
+    session.enterBusy = false;
+}
+
+void MainWindow::stepEntered() {
+    // The step flow checks the line here.
+}
+
+void MainWindow::checkPhaseStep() {
+    // The step flow checks the line of the check by substitution here.
+}
+
+void MainWindow::pictureReleased(QPoint point) {
+    if (!exerciseChooser->isHidden()) return;
+    if (feedback_->bubbleShown()) feedback_->eraseBubble();
+    if (program_.state.session.currentArea == 0) return;
+    showEdit(placeCaretByMouse(program_.state.editor, editorContext(), point.x(), point.y()));
+}
+
+void MainWindow::keypadReleased(QPoint point) {
+    const SessionState& session = program_.state.session;
+    const KeypadKey key = keypadKeyAt(point.x(), point.y());
+    if (session.enterBusy || program_.warnings.visible() || session.solutionShown || session.currentArea == 0)
+        return;
+    if ((key.kind == KeypadKey::Up || key.kind == KeypadKey::Down) && feedback_->bubbleShown())
+        feedback_->eraseBubble();
+    const EditResult r = keypadPressed(program_.state.editor, editorContext(), key);
+    showEdit(r);
+    if (r.handOver == HandOver::Enter) enterReleased();
+    if (r.handOver == HandOver::CheckPhaseEquals) checkPhaseStep();
+}
+
+EditorContext MainWindow::editorContext() {
+    return EditorContext{linePainter_->metrics(), {geometry_.screen.pictureLeft, geometry_.screen.pictureTop},
+                         geometry_.windowHeight};
+}
+
+void MainWindow::showEdit(const EditResult& r) {
+    // The line was painted into the picture off the screen; the screen takes
+    // the changed band in one piece, so nothing flickers.
+    const EditRepaint repaint = paintEdit(*linePainter_, r);
+    showPictureRect(repaint.picture);
+    showWindowRect(repaint.window);
+    Caret& caret = program_.state.editor.caret;
+    if (r.caretPlaced) {
+        if (!keypad->isHidden()) keypad->move(keypad->x(), r.keypadTop);
+        // Seen at its new place at once, then blinking from there.
+        if (caret.active) {
+            caret.shown = true;
+            showWindowRect(caretRect(caret));
+        }
+        caretTimer.start();
+    }
+    setButtonEnabled(ToolbarButton::Fraction, r.toolbar.fraction);
+    for (ToolbarButton b : {ToolbarButton::Power2, ToolbarButton::Power3, ToolbarButton::Power4})
+        setButtonEnabled(b, r.toolbar.powers);
+    if (r.refused) program_.sound.play("cink");
 }
 
 // --- Start screen ---------------------------------------------------------
@@ -386,15 +541,19 @@ void MainWindow::pictureClicked(QPoint press) {
 
 void MainWindow::fillExerciseList() {
     exerciseList->clear();
-    QDir here(QStringLiteral("."));
-    const QStringList names =
-        here.entryList({QStringLiteral("*.cvc")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-    exerciseList->addItems(names);
+    // Only names Windows-1250 can hold: the exercise is opened by that name,
+    // and one turned into "?" could open a different file.
+    exerciseFiles_ = listEquationFiles(".", {".cvc"});
+    for (const ListedFile& file : exerciseFiles_) exerciseList->addItem(toQt(file.name));
 }
 
-void MainWindow::chooseExercise(const QString& fileName) {
+void MainWindow::chooseExerciseRow(int row) {
+    if (row >= 0 && row < static_cast<int>(exerciseFiles_.size())) chooseExercise(exerciseFiles_[row].name);
+}
+
+void MainWindow::chooseExercise(const std::string& fileName) {
     SessionState& session = program_.state.session;
-    std::string name = fromQt(fileName);
+    std::string name = fileName;
     if (name.size() > 255) name.resize(255);
     session.exerciseName = name;
     exerciseChooser->hide();
@@ -407,16 +566,6 @@ void MainWindow::drawSpeedometer() {
     const NeedleEnd end =
         needleEnd(statisticsOf(st.session, st.session.currentArea), st.settings.gradeBoundaries);
     showPictureRect(::drawSpeedometer(picture_, dial_, geometry_.dial, end));
-}
-
-void MainWindow::placeCaretAfterDrawing(bool atStart) {
-    EditorState& ed = program_.state.editor;
-    int32_t keypadTop = keypad->y();
-    showWindowRect(moveCaret(ed, {geometry_.screen.pictureLeft, geometry_.screen.pictureTop}, atStart,
-                             &keypadTop));
-    if (!keypad->isHidden()) keypad->move(keypad->x(), keypadTop);
-    // The caret comes back with the next tick.
-    caretTimer.start();
 }
 
 void MainWindow::presentEquation() {
@@ -443,12 +592,10 @@ void MainWindow::presentEquation() {
     ed.pageLayout = geometry_.writingLayout;
     ed.writtenLine.clear();
 
-    ed.allowedNext.set(static_cast<unsigned char>('x'));
     showPictureRect(linePainter_->drawRuledLines(ed.pageLayout));
 
     areaLabel->setText(toQt(areaName(st.session.currentArea, st.session.exerciseName)));
     areaLabel->show();
-    setButtonEnabled(ToolbarButton::Fraction, true);
     setButtonEnabled(ToolbarButton::Leave, true);
     setButtonEnabled(ToolbarButton::ShowSolution, true);
     setButtonEnabled(ToolbarButton::Teacher, false);
@@ -457,8 +604,11 @@ void MainWindow::presentEquation() {
     keypad->show();
     keypad->raise();
 
-    ed.caret.active = true;  // caretPos is 1 since the equation was laid out
-    placeCaretAfterDrawing(false);
+    // The line starts as every line does: from the line-start guard, with
+    // the fraction button on and the powers off, the caret and the keypad
+    // under it placed.
+    ed.caret.active = true;
+    showEdit(startLine(ed, editorContext()));
 
     QCoreApplication::processEvents();
     feedback_->saveBubbleBackground();
@@ -496,14 +646,53 @@ void MainWindow::returnToStartScreen() {
 // --- Toolbar --------------------------------------------------------------
 
 void MainWindow::toolbarReleased(ToolbarButton button) {
-    if (button != ToolbarButton::ShowSolution && feedback_->bubbleShown()) feedback_->eraseBubble();
+    const bool bubbleWasShown = button != ToolbarButton::ShowSolution && feedback_->bubbleShown();
+    if (bubbleWasShown) feedback_->eraseBubble();
+    ProgramState& st = program_.state;
+    const SessionState& session = st.session;
+    // The fraction and power buttons write only into a line being solved,
+    // never into a sample solution on the page.
+    const bool writing = session.currentArea != 0 && !session.solutionShown;
     switch (button) {
+        case ToolbarButton::Fraction:  // BitBtn3MouseUp
+            if (writing) showEdit(fractionButtonReleased(st.editor, editorContext()));
+            break;
+        case ToolbarButton::Power2:  // BitBtn4MouseUp .. BitBtn6MouseUp
+        case ToolbarButton::Power3:
+        case ToolbarButton::Power4: {
+            const int exponent = 2 + toolbarIndex(button) - toolbarIndex(ToolbarButton::Power2);
+            if (writing) showEdit(powerButtonReleased(st.editor, editorContext(), static_cast<unsigned char>('0' + exponent)));
+            break;
+        }
         case ToolbarButton::Leave:
-            if (program_.state.session.currentArea != 0) returnToStartScreen();
+            if (session.currentArea != 0) returnToStartScreen();
+            break;
+        case ToolbarButton::Evaluation:
+            // With a bubble shown, this press only erases it.
+            if (!bubbleWasShown && windows_.evaluation)
+                windows_.evaluation->showEvaluation(static_cast<uint8_t>(session.currentArea & 0xFF));
+            break;
+        case ToolbarButton::Help:
+            if (!bubbleWasShown && windows_.help) windows_.help->showHelp();
+            break;
+        case ToolbarButton::Teacher:
+            // The teacher's settings are reachable from the start screen only.
+            if (session.currentArea == 0 && windows_.password && windows_.teacherMenu)
+                openTeacherMenu(*windows_.password, *windows_.teacherMenu, program_.state.settings);
             break;
         default:
-            // The sample solution, fractions, powers, the evaluation, help
-            // and the teacher's settings open their own windows.
+            // The sample solution comes with the step flow.
             break;
     }
+}
+
+void MainWindow::createWindows() {
+    program_.warnings.dialog();  // "TFchyba"
+    windows_.teacherMenu = new TeacherMenu(teacherData_, this);
+    windows_.equationFiles = new EquationFilesWindow(teacherData_, this);
+    windows_.gradeBoundaries = new GradeBoundariesDialog(teacherData_, this);
+    windows_.evaluation = new EvaluationDialog(teacherData_, this);
+    windows_.password = new PasswordWindow(this);
+    windows_.help = new HelpWindow(this);
+    windows_.teacherMenu->setWindows(windows_.password, windows_.gradeBoundaries, windows_.equationFiles);
 }

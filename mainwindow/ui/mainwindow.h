@@ -10,22 +10,43 @@
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
 
+#include "editor/lineeditor.h"
 #include "editor/ui/linepainter.h"
 #include "mainwindow/geometry.h"
+#include "problems/equationlist.h"
 #include "problems/selection.h"
+#include "teacher/ui/teacherwindow.h"
 
+class EquationFilesWindow;
+class EvaluationDialog;
 class Feedback;
+class GradeBoundariesDialog;
+class HelpWindow;
+class PasswordWindow;
+class KeypadView;
 class PictureView;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class TeacherMenu;
 struct Program;
+
+// The windows the toolbar opens, made once at start-up and kept to the end.
+struct ProgramWindows {
+    TeacherMenu* teacherMenu = nullptr;              // "TFUCIT"
+    EquationFilesWindow* equationFiles = nullptr;    // "TForm2"
+    GradeBoundariesDialog* gradeBoundaries = nullptr;  // "Tznam"
+    EvaluationDialog* evaluation = nullptr;          // "Thodnoc"
+    PasswordWindow* password = nullptr;              // "Theslodialog"
+    HelpWindow* help = nullptr;                      // "TForm5"
+};
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -54,7 +75,30 @@ public:
     void presentAgain();
     void returnToStartScreen();
     void drawSpeedometer();
-    void FormKeyUp();
+
+    // The pupil writes.  The key handlers get the keys the window itself
+    // received (keyPressEvent, keyReleaseEvent); the others the releases
+    // over the picture and over the keypad, in their pictures' pixels.
+    // FormKeyPress returns true for the check by substitution's "=", which
+    // the caller hands to checkPhaseStep.
+    bool FormKeyPress(int qtKey, const QString& text);
+    void FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers);
+    void pictureReleased(QPoint point);  // Image1MouseUp, after Image1Click
+    void keypadReleased(QPoint point);   // Image2MouseUp
+
+    // What the editor's operations need of the window, and the one way their
+    // results reach the screen: the line's band, the caret, the keypad under
+    // it, the fraction and power buttons, and "cink" for a refusal.
+    EditorContext editorContext();
+    void showEdit(const EditResult& result);
+
+    // The warning dialog and the windows of the toolbar, in the program's
+    // order of windows, each above this full-screen one.
+    void createWindows();
+    const ProgramWindows& windows() const { return windows_; }
+    // What the teacher's windows read and change: the settings, the bank's
+    // counts, the statistics, the warning dialog.
+    const TeacherData& teacherData() const { return teacherData_; }
 
     // A toolbar button was released over.
     void toolbarReleased(ToolbarButton button);
@@ -62,7 +106,10 @@ public:
 
     // The exercise chooser's list, read again from the working directory.
     void fillExerciseList();
-    void chooseExercise(const QString& fileName);
+    // A click on the chooser's list: the file of that row.
+    void chooseExerciseRow(int row);
+    // Starts the exercise of that name (Windows-1250, as on the disk).
+    void chooseExercise(const std::string& fileName);
 
     Program& program() const { return program_; }
     const MainWindowGeometry& geometry() const { return geometry_; }
@@ -73,7 +120,7 @@ public:
     // Controls; each keeps the name the program's operations know it by as
     // its objectName.
     PictureView* pictureView = nullptr;       // "Image1"
-    QLabel* keypad = nullptr;                 // "Image2", the on-screen keypad picture
+    KeypadView* keypad = nullptr;             // "Image2", the on-screen keypad picture
     QLabel* areaLabel = nullptr;              // "Panel2"
     QFrame* exerciseChooser = nullptr;        // "Panel1"
     QLabel* chooserPrompt = nullptr;          // "Label1"
@@ -111,7 +158,13 @@ private:
     void createExerciseChooser();
     void placeControls();
     void endProgram(int code);
-    void placeCaretAfterDrawing(bool atStart);
+    // Enter, from the keyboard or the keypad: a shown bubble is only erased;
+    // otherwise the step check runs inside enterBusy.
+    void enterReleased();
+    // The step flow's two entries: the check of the line on Enter, and "="
+    // while the check by substitution runs (never written into the line).
+    void stepEntered();
+    void checkPhaseStep();
     void setButtonEnabled(ToolbarButton button, bool enabled);
     void pictureMouseMoved(QPoint point);
     SelectionHooks screenHooks();
@@ -130,4 +183,18 @@ private:
     std::unique_ptr<LinePainter> linePainter_;
     std::unique_ptr<Feedback> feedback_;
     SelectionHooks hooks_;
+    TeacherData teacherData_;
+    ProgramWindows windows_;
+    std::vector<ListedFile> exerciseFiles_;  // the chooser's files, by row
+    // Keys whose press this window received, so that a release acts only for
+    // them (the Enter that closed a dialog is not the pupil's Enter).  A
+    // release acts as the key was pressed: Shift or Num Lock let go first
+    // rename the key, not what the pupil pressed.  `checked`: the press
+    // handed "=" to the check by substitution, whose bubble its release
+    // then leaves.
+    struct PressedKey {
+        int qtKey = 0;
+        bool checked = false;
+    };
+    QHash<int, PressedKey> pressedKeys_;
 };

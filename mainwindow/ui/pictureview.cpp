@@ -26,6 +26,7 @@ void PictureView::mousePressEvent(QMouseEvent* event) { Q_EMIT pressed(event->po
 void PictureView::mouseMoveEvent(QMouseEvent* event) { Q_EMIT moved(event->position().toPoint()); }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
-    Q_EMIT clicked();
+    const QPoint at = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || !rect().contains(at)) return;
+    Q_EMIT clicked(at);
 }

@@ -20,8 +20,8 @@ public:
 Q_SIGNALS:
     void pressed(QPoint point);
     void moved(QPoint point);
-    // The left button was released over the picture.
-    void clicked();
+    // The left button was released over the picture, at `point`.
+    void clicked(QPoint point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

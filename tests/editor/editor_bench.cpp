@@ -7,11 +7,6 @@
 // leaves out the painting.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
-#include <ctime>
-#include <vector>
-
 #include <QGuiApplication>
 #include <QImage>
 
@@ -19,6 +14,7 @@
 #include "editor/lineeditor.h"
 #include "editor/ui/editview.h"
 #include "engine/markers.h"
+#include "tests/support/keystrokebench.h"
 
 namespace {
 
@@ -30,21 +26,6 @@ std::string longLine() {
                     "=2.5x" + power('2') + "-(x-1)" + power('4') + "+" + writtenFraction("7", "x+1") + "-12x";
     while (s.size() < 99) s += s.size() % 2 ? "x" : "+";
     return s;
-}
-
-double threadMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
-void report(benchmark::State& state, std::vector<double>& ms, const char* name) {
-    if (ms.empty()) return;
-    double sum = 0;
-    for (double m : ms) sum += m;
-    std::sort(ms.begin(), ms.end());
-    state.counters[std::string(name) + "_mean_ms"] = sum / static_cast<double>(ms.size());
-    state.counters[std::string(name) + "_p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
 }
 
 void keystroke(benchmark::State& state, bool paint) {
@@ -64,20 +45,17 @@ void keystroke(benchmark::State& state, bool paint) {
     moveEnd(ed);
     guardAtCaret(ed);
 
-    std::vector<double> wall, cpu;
+    keystrokebench::Times times;
     bool grow = true;
     for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        const double startCpu = threadMs();
+        times.start();
         const EditResult r = editKey(ed, ctx, grow ? 'x' : KEY_BACKSPACE);
         if (paint) benchmark::DoNotOptimize(paintEdit(painter, r));
-        cpu.push_back(threadMs() - startCpu);
-        wall.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.stop();
         if (r.refused) state.SkipWithError("the keystroke was refused");
         grow = !grow;
     }
-    report(state, wall, "wall");
-    report(state, cpu, "cpu");
+    times.report(state);
 }
 
 }  // namespace

@@ -21,3 +21,10 @@ TEST(QtText, EveryDefinedByteComesBackAndTheRestIsMarked) {
     EXPECT_EQ(toQt(cp1250::w1250("Přijímačky")), QString::fromUtf8("Přijímačky"));
     EXPECT_EQ(fromQt(QString::fromUtf8("Ωx")), "?x");
 }
+
+TEST(QtText, TypedTextWithACharacterWindows1250LacksIsRefusedWhole) {
+    EXPECT_EQ(fromQtExact(QString::fromUtf8("Škola 1")), cp1250::w1250("Škola 1"));
+    EXPECT_EQ(fromQtExact(QString()), std::string());
+    for (const char* typed : {"Ωx", "??日本", "a\xF0\x9F\x98\x80"})  // a letter, two CJK, one beyond the first plane
+        EXPECT_FALSE(fromQtExact(QString::fromUtf8(typed)).has_value()) << typed;
+}

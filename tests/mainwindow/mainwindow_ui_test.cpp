@@ -1,15 +1,20 @@
-// The real main window under the offscreen platform, each test in a fresh
-// copy of the runtime folder it works in, as the program is started there.
+// The real main window: start-up, the start screen, presenting and leaving.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <deque>
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -17,9 +22,16 @@
 #include "engine/cp1250.h"
 #include "engine/ui/qtext.h"
 #include "feedback/ui/feedback.h"
+#include "mainwindow/ui/keypadview.h"
 #include "mainwindow/ui/mainwindow.h"
 #include "mainwindow/ui/pictureview.h"
+#include "help/ui/helpwindow.h"
 #include "mainwindow/ui/program.h"
+#include "teacher/ui/equationfileswindow.h"
+#include "teacher/ui/evaluationdialog.h"
+#include "teacher/ui/passwordwindow.h"
+#include "teacher/ui/teachermenuwindow.h"
+#include "tests/mainwindow/runtimefolder.h"
 
 namespace {
 
@@ -29,69 +41,6 @@ using cp1250::w1250;
 const std::initializer_list<ToolbarButton> START_SCREEN_OFF = {
     ToolbarButton::ShowSolution, ToolbarButton::Fraction, ToolbarButton::Power2,
     ToolbarButton::Power3,       ToolbarButton::Power4,   ToolbarButton::Leave};
-
-// Copies the runtime folder (with the delivered settings, not a teacher's)
-// into a temporary folder and works there.
-class RuntimeFolder : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        copyTree(QStringLiteral(VELMIR_RUNTIME_DIR), dir_.path());
-        QFile::remove(dir_.filePath(QStringLiteral("POM.CFG")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(DELIVERED_SETTINGS), dir_.filePath(QStringLiteral("POM.CFG"))));
-        for (const QString& f : QDir(dir_.path()).entryList({QStringLiteral("*.cvc")}, QDir::Files))
-            QFile::remove(dir_.filePath(f));
-        old_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-
-        initSessionState(program_.state);
-        program_.startupMessage = [this](const std::string& text) { boxes_.push_back(text); };
-        program_.warnings.setHandler([this](const std::string& text) { warnings_.push_back(text); });
-        // The chance of the selection fixed, so every run hands out the same.
-        program_.random.seed(1);
-    }
-    void TearDown() override { QDir::setCurrent(old_); }
-
-    static void copyTree(const QString& from, const QString& to) {
-        QDir source(from);
-        QDir().mkpath(to);
-        for (const QFileInfo& info : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString target = to + QLatin1Char('/') + info.fileName();
-            if (info.isDir())
-                copyTree(info.filePath(), target);
-            else if (info.fileName() != QLatin1String("velmir"))
-                QFile::copy(info.filePath(), target);
-        }
-    }
-
-    // A window that has gone through the whole start-up, ready on the start
-    // screen.
-    std::unique_ptr<MainWindow> startedWindow(QSize screen = QSize(1024, 768)) {
-        auto form = std::make_unique<MainWindow>(program_, screen);
-        EXPECT_TRUE(form->created());
-        form->finishStartUp();
-        EXPECT_FALSE(form->ended());
-        form->feedback()->stopAnimation();
-        return form;
-    }
-
-    static void click(MainWindow& form, QPoint p) {
-        form.pressPoint = p;
-        form.pictureClicked(p);
-    }
-
-    ProgramState& state() { return program_.state; }
-    static void expectEnabled(const MainWindow& form, std::initializer_list<ToolbarButton> buttons, bool enabled) {
-        for (ToolbarButton b : buttons)
-            EXPECT_EQ(form.toolbarButton(b)->isEnabled(), enabled) << form.toolbarButton(b)->objectName().toStdString();
-    }
-
-    Program program_;
-    QTemporaryDir dir_;
-    QString old_;
-    std::vector<std::string> boxes_;
-    std::vector<std::string> warnings_;
-};
 
 // Moves a file of the runtime folder away for one case and back afterwards.
 class HiddenFile {
@@ -110,24 +59,6 @@ public:
 private:
     QString name_;
 };
-
-// Pixels of two pictures outside a rectangle that may legitimately differ.
-int differingPixels(const QImage& a, const QImage& b, const QRect& except = QRect()) {
-    if (a.size() != b.size()) return -1;
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (!except.contains(x, y) && a.pixel(x, y) != b.pixel(x, y)) ++n;
-    return n;
-}
-
-int darkPixels(const QImage& picture, const QRect& area) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(picture.pixel(x, y)) < 80) ++n;
-    return n;
-}
 
 // --- Start-up ------------------------------------------------------------
 
@@ -304,7 +235,7 @@ TEST_F(RuntimeFolder, ExerciseChooserListsExercisesAndStartsTheChosenOne) {
     ASSERT_EQ(form->exerciseList->count(), 1);
     EXPECT_EQ(form->exerciseList->item(0)->text(), QStringLiteral("Zlomky část.cvc"));
     EXPECT_EQ(state().session.exerciseIndex, -1);
-    form->chooseExercise(form->exerciseList->item(0)->text());
+    form->chooseExerciseRow(0);
     EXPECT_FALSE(form->exerciseChooser->isVisibleTo(form.get()));
     EXPECT_EQ(state().session.currentArea, 71);
     EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Cvičení   Zlomky část"));
@@ -314,7 +245,7 @@ TEST_F(RuntimeFolder, ExerciseChooserListsExercisesAndStartsTheChosenOne) {
 
 TEST_F(RuntimeFolder, ExerciseFileThatVanishedIsReportedNotStarted) {
     auto form = startedWindow(QSize(800, 600));
-    form->chooseExercise(QStringLiteral("zmizele.cvc"));
+    form->chooseExercise("zmizele.cvc");
     EXPECT_EQ(state().session.currentArea, 0);
     ASSERT_FALSE(warnings_.empty());
     EXPECT_EQ(warnings_[0], w1250("Nepodařilo se otevřít soubor zmizele.cvc"));
@@ -350,7 +281,7 @@ TEST_F(RuntimeFolder, AfterASampleSolutionAClickOrAKeyPresentsTheEquationAgain) 
     form->picture().fill(Qt::red);
     state().session.solutionShown = true;
     form->showSolutionButton->setEnabled(false);
-    form->FormKeyUp();
+    QTest::keyClick(form.get(), Qt::Key_A);
     EXPECT_FALSE(state().session.solutionShown);
     EXPECT_TRUE(form->showSolutionButton->isEnabled());
     EXPECT_EQ(state().currentEquation.slot(0), equation);
@@ -406,6 +337,159 @@ TEST_F(RuntimeFolder, SpeedometerNeedleFollowsTheAreasSteps) {
     form->drawSpeedometer();
     EXPECT_TRUE(needleAt(66, 33));
     EXPECT_FALSE(needleAt(12, 33));
+}
+
+// Runs the next scripted action each time `window` is shown, once its modal
+// loop runs; a window shown with no action left is closed, and the test fails.
+class WhenShown : public QObject {
+public:
+    explicit WhenShown(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    void then(std::function<void()> action) { actions_.push_back(std::move(action)); }
+    bool done() const { return actions_.empty(); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (object == window_ && event->type() == QEvent::Show) {
+            QTimer::singleShot(0, this, [this] {
+                if (actions_.empty()) {
+                    ADD_FAILURE() << "unexpected window " << window_->objectName().toStdString();
+                    window_->close();
+                    return;
+                }
+                auto action = std::move(actions_.front());
+                actions_.pop_front();
+                action();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::deque<std::function<void()>> actions_;
+};
+
+TEST_F(RuntimeFolder, TeacherBuildsAnExerciseThatThePupilThenChooses) {
+    auto form = startedWindow(QSize(800, 600));
+    form->createWindows();
+    const ProgramWindows& windows = form->windows();
+    PasswordWindow& password = *windows.password;
+    TeacherMenu& menu = *windows.teacherMenu;
+    WhenShown asked(&password);
+    auto answer = [&](const QString& typed) {
+        return [&password, typed] {
+            password.passwordEdit->setText(typed);
+            QTest::mouseClick(password.okButton, Qt::LeftButton);
+        };
+    };
+
+    // The menu opens for the right password only, in any case of a-z.
+    asked.then(answer(QStringLiteral("nic")));
+    form->toolbarReleased(ToolbarButton::Teacher);
+    EXPECT_FALSE(menu.isVisible());
+    asked.then(answer(toQt(state().settings.password).toLower()));
+    form->feedback()->showBubble(w1250("Ahoj"));
+    form->toolbarReleased(ToolbarButton::Teacher);  // the bubble goes, the question comes
+    EXPECT_FALSE(form->feedback()->bubbleShown());
+    ASSERT_TRUE(menu.isVisible());
+
+    // Each switch turns over and reaches POM.CFG at once.
+    const ProgramSettings before = state().settings;
+    QTest::mouseClick(menu.checksButton, Qt::LeftButton);
+    QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
+    ProgramSettings file;
+    ASSERT_EQ(loadSettings(file), "");
+    EXPECT_EQ(file.checksEnabled, !before.checksEnabled);
+    EXPECT_EQ(file.showSolutionEnabled, !before.showSolutionEnabled);
+    EXPECT_EQ(state().settings.checksEnabled, file.checksEnabled);
+    EXPECT_EQ(file.password, before.password);
+
+    // An exercise of two equations of the bank, in the order they were chosen.
+    QTest::mouseClick(menu.builderButton, Qt::LeftButton);
+    EquationFilesWindow& files = *windows.equationFiles;
+    ASSERT_TRUE(files.isVisible());
+    int bankSize = 0;
+    for (int index = 1; index < AREA_COUNT; ++index)
+        if (!isGroupHeading(areaCodeOf(index))) bankSize += state().session.areaCounts[index];
+    ASSERT_EQ(files.bankList->count(), bankSize);
+    files.bankRowClicked(4);
+    files.bankRowClicked(0);
+    files.nameEdit->setText(QStringLiteral("Prvni"));
+    QTest::mouseClick(files.saveButton, Qt::LeftButton);
+    EXPECT_FALSE(files.isVisible());
+    QTest::mouseClick(menu.closeButton, Qt::LeftButton);
+    EXPECT_FALSE(menu.isVisible());
+
+    // The pupil finds it under "Cvičení" and gets its first equation.
+    EquationRecord fifth;
+    ASSERT_TRUE(readEquation(11, 4, "", fifth).ok);
+    click(*form, QPoint(533, 556));
+    ASSERT_EQ(form->exerciseList->count(), 1);
+    EXPECT_EQ(form->exerciseList->item(0)->text(), QStringLiteral("Prvni.cvc"));
+    form->chooseExerciseRow(0);
+    EXPECT_EQ(state().session.currentArea, EXERCISE_AREA);
+    EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Cvičení   Prvni"));
+    EXPECT_EQ(state().currentEquation.slot(0), fifth.slot(0));
+    EXPECT_EQ(state().currentEquation.root, fifth.root);
+
+    // While an area is open the teacher's button asks nothing.
+    EXPECT_FALSE(form->toolbarButton(ToolbarButton::Teacher)->isEnabled());
+    form->toolbarReleased(ToolbarButton::Teacher);
+    EXPECT_TRUE(asked.done());
+    EXPECT_TRUE(warnings_.empty());
+}
+
+TEST_F(RuntimeFolder, ChooserLeavesOutNamesWindows1250Lacks) {
+    auto form = startedWindow(QSize(800, 600));
+    EquationRecord record;
+    record.setSlot(0, "2x=8");
+    record.root = 4;
+    ASSERT_TRUE(appendExerciseEquation(w1250("Úloha"), record).ok);
+    // A name the program could only show as "????" stays out of the list, so
+    // choosing can never open the file that really is called "????.cvc".
+    QFile(QString::fromUtf8("тест.cvc")).open(QIODevice::WriteOnly);
+    QFile(QStringLiteral("????.cvc")).open(QIODevice::WriteOnly);
+    form->fillExerciseList();
+    QStringList names;
+    for (int k = 0; k < form->exerciseList->count(); ++k) names << form->exerciseList->item(k)->text();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("????.cvc"), QString::fromUtf8("Úloha.cvc")}));
+}
+
+TEST_F(RuntimeFolder, EvaluationAndHelpOpenFromTheToolbarAfterABubble) {
+    auto form = startedWindow();
+    form->createWindows();
+    const ProgramWindows& windows = form->windows();
+    // Made once, in the program's order, each above the main window.
+    const char* names[] = {"TFUCIT", "TForm2", "Tznam", "Thodnoc", "Theslodialog", "TForm5"};
+    for (const char* name : names) {
+        QWidget* window = form->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(window, nullptr) << name;
+        EXPECT_TRUE(window->isWindow()) << name;
+    }
+
+    click(*form, QPoint(300, 170));
+    const int32_t area = state().session.currentArea;
+    ASSERT_NE(area, 0);
+    state().session.areaStatistics[areaIndexOf(area)] = {3, 1, 2};
+    WhenShown evaluation(windows.evaluation);
+    form->feedback()->showBubble(w1250("Ahoj"));
+    form->toolbarReleased(ToolbarButton::Evaluation);  // only erases the bubble
+    EXPECT_FALSE(form->feedback()->bubbleShown());
+    evaluation.then([&] {
+        EXPECT_EQ(windows.evaluation->selectedItem(), area / 10 - 1);
+        EXPECT_EQ(windows.evaluation->lines[1]->text(), QString::fromUtf8("Dobře/chyb    3/1"));
+        QTest::mouseClick(windows.evaluation->okButton, Qt::LeftButton);
+    });
+    form->toolbarReleased(ToolbarButton::Evaluation);
+    EXPECT_TRUE(evaluation.done());
+
+    form->feedback()->showBubble(w1250("Ahoj"));
+    form->toolbarReleased(ToolbarButton::Help);
+    EXPECT_FALSE(windows.help->isVisible());
+    form->toolbarReleased(ToolbarButton::Help);
+    EXPECT_TRUE(windows.help->isVisible());
+    EXPECT_FALSE(windows.help->isModal());
+    EXPECT_FALSE(windows.help->text->toPlainText().isEmpty());
 }
 
 }  // namespace

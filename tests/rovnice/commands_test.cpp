@@ -63,12 +63,6 @@ TEST(CommandsTest, BadUsageExitsWithTwoAndOneLine) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
 }
 
-TEST(CommandsTest, ListRootTextDropsPaddingOnly) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"2.50000", "2.5"}, {"(-3.0000)", "-3"}, {"100.000", "100"}, {"1.00000", "1.0"}, {"20000", "20000"}};
-    for (const auto& [numberText, shown] : cases) EXPECT_EQ(rovnice::listRootText(numberText), shown);
-}
-
 class ToolFiles : public ::testing::Test {
 protected:
     void SetUp() override {

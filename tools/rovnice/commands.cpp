@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "engine/enginedetail.h"
 #include "problems/equationfile.h"
+#include "problems/equationlist.h"
 #include "tools/rovnice/notation.h"
 #include "tools/rovnice/sourcefile.h"
 #include "tools/rovnice/verify.h"
@@ -277,17 +278,6 @@ int cmdShow(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
 }
 
 }  // namespace
-
-std::string listRootText(const std::string& numberText) {
-    std::string t = numberText;
-    if (!t.empty() && t.front() == '(') t.erase(0, 1);
-    if (!t.empty() && t.back() == ')') t.pop_back();
-    // Only zeros after a decimal point are padding: 20000 must not become 2.
-    if (t.find('.') != std::string::npos)
-        for (int i = 0; i < 4 && !t.empty() && t.back() == '0'; ++i) t.pop_back();
-    if (!t.empty() && t.back() == '.') t.pop_back();
-    return t;
-}
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) return usage(err, "chybí příkaz");

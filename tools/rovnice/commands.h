@@ -15,8 +15,4 @@ constexpr int EXIT_USAGE = 2;
 // args without the program name.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The root as the equation lists show it: number text without parentheses
-// and without the trailing zeros (at most four) and point.
-std::string listRootText(const std::string& numberText);
-
 }  // namespace rovnice

@@ -1,0 +1,480 @@
+// The pupil writes in the real window: keys, the keypad, the toolbar's
+// fraction and power buttons and the mouse, through the window's own event
+// handlers, in a copy of the runtime folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+#include "editor/keypad.h"
+#include "engine/cp1250.h"
+#include "engine/markers.h"
+#include "mainwindow/ui/keypadview.h"
+#include "mainwindow/ui/pictureview.h"
+#include "tests/mainwindow/runtimefolder.h"
+
+namespace {
+
+using cp1250::w1250;
+
+std::string power(char digit) {
+    return std::string{static_cast<char>(POWER_START), digit, static_cast<char>(POWER_END)};
+}
+
+// Where the keys of the keypad's picture are (the middle of each key area).
+enum class Pad { Up, Down, Fraction, Enter, Backspace };
+QPoint padPoint(Pad key) {
+    switch (key) {
+    case Pad::Down: return {18, 58};
+    case Pad::Up: return {56, 58};
+    case Pad::Fraction: return {240, 58};
+    case Pad::Enter: return {360, 58};
+    case Pad::Backspace: return {415, 58};
+    }
+    return {};
+}
+QPoint padPoint(char ch) {
+    const std::string upper = "x0123456789.";
+    const int upperX[] = {18, 56, 94, 130, 166, 203, 240, 277, 314, 350, 395, 420};
+    const std::string lower = "=+-*()";
+    const int lowerX[] = {94, 130, 166, 203, 277, 314};
+    if (upper.find(ch) != std::string::npos) return {upperX[upper.find(ch)], 20};
+    if (lower.find(ch) != std::string::npos) return {lowerX[lower.find(ch)], 58};
+    return {334, 58};  // the gap left of Enter: a space
+}
+
+class Writing : public RuntimeFolder {
+protected:
+    void SetUp() override {
+        RuntimeFolder::SetUp();
+        program_.sound.setListener([this](const std::string& name) {
+            if (name == "cink") ++cinks_;
+        });
+    }
+
+    // A window with an equation of "Nejlehčí 1" presented.
+    std::unique_ptr<MainWindow> writingWindow(QSize screen = QSize(1024, 768)) {
+        auto form = startedWindow(screen);
+        click(*form, screen.width() == 800 ? QPoint(250, 140) : QPoint(300, 170));
+        EXPECT_EQ(state().session.currentArea, 11);
+        return form;
+    }
+
+    // The page on display line `n`, an empty line started there.
+    void startLineOn(MainWindow& form, int n, const std::string& prefix = {}) {
+        state().editor.pageLayout.currentLine = static_cast<uint8_t>(n);
+        form.showEdit(startLine(state().editor, form.editorContext(), prefix));
+    }
+
+    static void key(MainWindow& form, QEvent::Type type, int qtKey, const QString& text = QString(),
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false) {
+        QKeyEvent event(type, qtKey, modifiers, text, autoRepeat);
+        QApplication::sendEvent(&form, &event);
+    }
+    static void keyClick(MainWindow& form, int qtKey, const QString& text = QString(),
+                         Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        key(form, QEvent::KeyPress, qtKey, text, modifiers);
+        key(form, QEvent::KeyRelease, qtKey, text, modifiers);
+    }
+    template <typename K>
+    static void tap(MainWindow& form, K k) {
+        QTest::mouseClick(form.keypad, Qt::LeftButton, Qt::NoModifier, padPoint(k));
+    }
+    // A click on the picture just right of the written line's end.
+    void clickAfterTheLine(MainWindow& form) {
+        const EditorState& ed = state().editor;
+        const LayoutCell& last = ed.lineCells[static_cast<size_t>(usedCells(ed.lineCells))];
+        QTest::mouseClick(form.pictureView, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(last.x + last.width, bandTop(ed.pageLayout, ed.pageLayout.currentLine) + 40));
+    }
+
+    const std::string& line() { return state().editor.writtenLine; }
+    // The current line's band in picture coordinates, which writing may repaint.
+    QRect band() {
+        const PageLayout& p = state().editor.pageLayout;
+        return QRect(p.areaLeft + 1, bandTop(p, p.currentLine) + 1, p.areaWidth - 2, p.lineHeight - 1);
+    }
+
+    int cinks_ = 0;
+};
+
+const std::string EXPECTED_2X = "2x+" + writtenFraction("3", "4") + "=x" + power('2');
+
+// --- The same line by every road -------------------------------------------
+
+TEST_F(Writing, KeysAndKeypadWriteTheSameBytes) {
+    for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
+        SCOPED_TRACE(screen.width());
+        initSessionState(program_.state);
+        auto form = writingWindow(screen);
+
+        // 2x + 3/4 = x^2 by keys: "/" opens the fraction in its numerator,
+        // Down goes to the denominator, Right leaves it.
+        QTest::keyClicks(form.get(), "2x+/3");
+        QTest::keyClick(form.get(), Qt::Key_Down);
+        QTest::keyClick(form.get(), Qt::Key_4);
+        QTest::keyClick(form.get(), Qt::Key_Right);
+        QTest::keyClicks(form.get(), "=x");
+        form->power2Button->click();
+        EXPECT_EQ(line(), EXPECTED_2X);
+        EXPECT_EQ(state().editor.caretPos, EXPECTED_2X.size() + 1);
+
+        // By keypad on the next line; the keypad has no Right, so a click
+        // after the line leaves the fraction; the power from the toolbar.
+        startLineOn(*form, 2);
+        for (char c : std::string("2x+")) tap(*form, c);
+        tap(*form, Pad::Fraction);
+        tap(*form, '3');
+        tap(*form, Pad::Down);
+        tap(*form, '4');
+        clickAfterTheLine(*form);
+        tap(*form, '=');
+        tap(*form, 'x');
+        form->power2Button->click();
+        EXPECT_EQ(line(), EXPECTED_2X);
+        EXPECT_EQ(cinks_, 0);
+    }
+}
+
+TEST_F(Writing, TheKeyboardsNumericKeypadTypesLikeTheMainKeys) {
+    auto form = writingWindow();
+    const struct {
+        int qtKey;
+        const char* text;
+    } keys[] = {{Qt::Key_2, "2"}, {Qt::Key_Comma, ","}, {Qt::Key_5, "5"}, {Qt::Key_Asterisk, "*"},
+                {Qt::Key_3, "3"}, {Qt::Key_Minus, "-"}, {Qt::Key_Slash, "/"}, {Qt::Key_1, "1"},
+                {Qt::Key_Down, ""}, {Qt::Key_Plus, "+"}};
+    for (const auto& k : keys) keyClick(*form, k.qtKey, QString::fromLatin1(k.text), Qt::KeypadModifier);
+    // The decimal key types the point; "+" at the start of a denominator is a sign.
+    EXPECT_EQ(line(), "2.5*3-" + writtenFraction("1", "+"));
+    // Its Enter is Enter: with a bubble shown it only erases it.
+    form->feedback()->showBubble("Ahoj");
+    keyClick(*form, Qt::Key_Enter, QStringLiteral("\r"), Qt::KeypadModifier);
+    EXPECT_FALSE(form->feedback()->bubbleShown());
+    EXPECT_EQ(cinks_, 0);
+}
+
+TEST_F(Writing, AFractionFromTheButtonOrTheKeypadTakesItsNumeratorAtOnce) {
+    // After "2x" the guard's row has no digits; a fraction started by any
+    // road must still take "3" in its numerator.
+    enum Road { Button, PadKey, SlashKey };
+    for (Road road : {Button, PadKey, SlashKey}) {
+        SCOPED_TRACE(road);
+        initSessionState(program_.state);
+        cinks_ = 0;
+        auto form = writingWindow();
+        EXPECT_TRUE(form->fractionButton->isEnabled());
+        EXPECT_FALSE(form->power2Button->isEnabled());
+        QTest::keyClicks(form.get(), "2x");
+        EXPECT_TRUE(form->power3Button->isEnabled());
+        if (road == Button) form->fractionButton->click();
+        if (road == PadKey) tap(*form, Pad::Fraction);
+        if (road == SlashKey) QTest::keyClicks(form.get(), "/");
+        // No fraction in a fraction.
+        EXPECT_FALSE(form->fractionButton->isEnabled());
+        QTest::keyClicks(form.get(), "3");
+        EXPECT_EQ(line(), "2x" + writtenFraction("3", ""));
+        EXPECT_EQ(cinks_, 0);
+        EXPECT_FALSE(form->fractionButton->isEnabled());
+        EXPECT_TRUE(form->power4Button->isEnabled());
+        form->power4Button->click();
+        EXPECT_EQ(line(), "2x" + writtenFraction("3" + power('4'), ""));
+    }
+}
+
+// --- Refusals ----------------------------------------------------------------
+
+TEST_F(Writing, RefusedCharactersSoundCinkAndLeaveTheLine) {
+    auto form = writingWindow();
+    QTest::keyClicks(form.get(), "2x+");
+    const std::string written = line();
+    const struct {
+        int qtKey;
+        QString text;
+    } refused[] = {
+        {Qt::Key_Plus, QStringLiteral("+")},        {Qt::Key_Asterisk, QStringLiteral("*")},
+        {Qt::Key_ParenRight, QStringLiteral(")")},  {Qt::Key_Equal, QStringLiteral("=")},
+        {Qt::Key_Period, QStringLiteral(".")},      {Qt::Key_unknown, QString(QChar(0x6F22))},  // not in the code page
+        {Qt::Key_unknown, QString(QChar(0x20AC))},  // "€" is, but not here
+    };
+    int expected = 0;
+    for (const auto& r : refused) {
+        keyClick(*form, r.qtKey, r.text);
+        EXPECT_EQ(line(), written) << r.text.toStdString();
+        EXPECT_EQ(cinks_, ++expected) << r.text.toStdString();
+    }
+    // The keypad and the buttons refuse the same way: ")" and "=" after "+".
+    tap(*form, ')');
+    tap(*form, '=');
+    EXPECT_EQ(line(), written);
+    EXPECT_EQ(cinks_, expected + 2);
+    EXPECT_FALSE(form->power2Button->isEnabled());
+
+    // On the start screen no key reaches a line, and nothing sounds.
+    form->toolbarReleased(ToolbarButton::Leave);
+    cinks_ = 0;
+    QTest::keyClicks(form.get(), "+)7");
+    keyClick(*form, Qt::Key_unknown, QString(QChar(0x6F22)));
+    EXPECT_EQ(line(), written);
+    EXPECT_EQ(cinks_, 0);
+}
+
+TEST_F(Writing, NothingIsTypedWhileACheckRunsOrASampleSolutionIsShown) {
+    auto form = writingWindow();
+    QTest::keyClicks(form.get(), "2x");
+    state().session.enterBusy = true;
+    QTest::keyClicks(form.get(), "+3");
+    tap(*form, '5');
+    EXPECT_EQ(line(), "2x");
+    state().session.enterBusy = false;
+
+    state().session.solutionShown = true;
+    const std::string shown = line();
+    form->power2Button->setEnabled(true);
+    form->power2Button->click();
+    tap(*form, '7');
+    EXPECT_EQ(line(), shown);
+}
+
+// --- Keys by name -------------------------------------------------------------
+
+TEST_F(Writing, CharacterKeysNumberedLikeEditingKeysTypeTheirCharacters) {
+    auto form = writingWindow();
+    QTest::keyClicks(form.get(), "2x=6");
+    // PageUp starts the note, in which every character may stand.
+    QTest::keyClick(form.get(), Qt::Key_PageUp);
+    QTest::keyClicks(form.get(), "abcd");
+    QTest::keyClick(form.get(), Qt::Key_Left);
+    QTest::keyClick(form.get(), Qt::Key_Left);
+    const std::string before = line();
+    ASSERT_EQ(before, "2x=6/abcd");
+    // Qt numbers these as Delete, Down, Right, Up, Left, Home, End,
+    // PageDown and PageUp: released, none may act as that key.
+    const std::string aliases = ".('&%$#\"!";
+    QTest::keyClicks(form.get(), QString::fromLatin1(aliases.c_str()));
+    EXPECT_EQ(line(), "2x=6/ab" + aliases + "cd");
+    EXPECT_EQ(state().editor.caretPos, 8 + aliases.size());
+
+    // Delete is a key: its press types no DEL, its release deletes.
+    key(*form, QEvent::KeyPress, Qt::Key_Delete, QStringLiteral("\x7f"));
+    EXPECT_EQ(line(), "2x=6/ab" + aliases + "cd");
+    key(*form, QEvent::KeyRelease, Qt::Key_Delete, QStringLiteral("\x7f"));
+    EXPECT_EQ(line(), "2x=6/ab" + aliases + "d");
+    // Home goes to the line's start on the main level, and "/" (numbered as
+    // Help) starts a fraction there.
+    QTest::keyClick(form.get(), Qt::Key_Home);
+    QTest::keyClicks(form.get(), "/");
+    EXPECT_EQ(line(), writtenFraction("", "") + "2x=6/ab" + aliases + "d");
+    EXPECT_EQ(cinks_, 0);
+}
+
+TEST_F(Writing, AKeyIsReleasedAsItWasPressed) {
+    // Num Lock (or Shift) let go before the key renames it: the keypad's 3
+    // comes back as PageDown, its 1 as End.  Neither may start a note or
+    // move the caret.
+    auto form = writingWindow();
+    QTest::keyClicks(form.get(), "2+");
+    const struct {
+        int pressed, released;
+        const char* text;
+        quint32 scanCode;
+    } keys[] = {{Qt::Key_3, Qt::Key_PageDown, "3", 89}, {Qt::Key_1, Qt::Key_End, "1", 87}};
+    for (const auto& k : keys) {
+        QKeyEvent press(QEvent::KeyPress, k.pressed, Qt::KeypadModifier, k.scanCode, 0, 0, QString::fromLatin1(k.text));
+        QApplication::sendEvent(form.get(), &press);
+        QKeyEvent release(QEvent::KeyRelease, k.released, Qt::NoModifier, k.scanCode, 0, 0, QString());
+        QApplication::sendEvent(form.get(), &release);
+    }
+    QTest::keyClick(form.get(), Qt::Key_Left);
+    EXPECT_EQ(line(), "2+31");
+    EXPECT_EQ(state().editor.caretPos, 4);
+}
+
+TEST_F(Writing, HeldKeysRepeatCharactersAndBackspaceOnly) {
+    auto form = writingWindow();
+    // A held key: one press, then pairs of repeated release and press.
+    auto hold = [&](int qtKey, const QString& text, int repeats) {
+        key(*form, QEvent::KeyPress, qtKey, text);
+        for (int i = 0; i < repeats; ++i) {
+            key(*form, QEvent::KeyRelease, qtKey, text, Qt::NoModifier, true);
+            key(*form, QEvent::KeyPress, qtKey, text, Qt::NoModifier, true);
+        }
+        key(*form, QEvent::KeyRelease, qtKey, text);
+    };
+    hold(Qt::Key_3, QStringLiteral("3"), 3);
+    EXPECT_EQ(line(), "3333");
+    hold(Qt::Key_Backspace, QStringLiteral("\b"), 2);
+    EXPECT_EQ(line(), "3");
+    QTest::keyClicks(form.get(), "+45");
+    // Left acts on its release only: held, it moves once.
+    hold(Qt::Key_Left, QString(), 3);
+    EXPECT_EQ(state().editor.caretPos, 4);
+}
+
+TEST_F(Writing, AReleaseActsOnlyForAKeyPressedInTheWindow) {
+    auto form = writingWindow();
+    Feedback& feedback = *form->feedback();
+    QTest::keyClicks(form.get(), "2x+4");
+    // The Enter that closed a dialog: its press went there, its release comes here.
+    feedback.showBubble("Ahoj");
+    key(*form, QEvent::KeyRelease, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_TRUE(feedback.bubbleShown());
+    key(*form, QEvent::KeyRelease, Qt::Key_Left);
+    EXPECT_EQ(state().editor.caretPos, 5);
+    EXPECT_TRUE(feedback.bubbleShown());
+
+    // Enter of the pupil: a shown bubble is only erased, the line stays.
+    QTest::keyClick(form.get(), Qt::Key_Return);
+    EXPECT_FALSE(feedback.bubbleShown());
+    EXPECT_EQ(line(), "2x+4");
+    // Without a bubble it goes to the check, and the window takes keys again.
+    QTest::keyClick(form.get(), Qt::Key_Return);
+    EXPECT_FALSE(state().session.enterBusy);
+    EXPECT_EQ(line(), "2x+4");
+    QTest::keyClicks(form.get(), "=");
+    EXPECT_EQ(line(), "2x+4=");
+    // Any other key's release erases a bubble; typing itself does not.
+    feedback.showBubble("Ahoj");
+    key(*form, QEvent::KeyPress, Qt::Key_8, QStringLiteral("8"));
+    EXPECT_TRUE(feedback.bubbleShown());
+    key(*form, QEvent::KeyRelease, Qt::Key_8, QStringLiteral("8"));
+    EXPECT_FALSE(feedback.bubbleShown());
+
+    // The keypad: its characters leave a bubble, Up, Down and Enter erase
+    // it, and Enter does nothing else then.
+    feedback.showBubble("Ahoj");
+    tap(*form, '9');
+    EXPECT_TRUE(feedback.bubbleShown());
+    tap(*form, Pad::Enter);
+    EXPECT_FALSE(feedback.bubbleShown());
+    EXPECT_EQ(line(), "2x+4=89");
+    feedback.showBubble("Ahoj");
+    tap(*form, Pad::Up);
+    EXPECT_FALSE(feedback.bubbleShown());
+}
+
+TEST_F(Writing, EqualsDuringTheCheckBySubstitutionIsNeverWritten) {
+    auto form = writingWindow();
+    Feedback& feedback = *form->feedback();
+    state().editor.checkPhase = true;
+    startLineOn(*form, 2, "L=");
+    QTest::keyClicks(form.get(), "2*3");
+    key(*form, QEvent::KeyPress, Qt::Key_Equal, QStringLiteral("="));
+    EXPECT_EQ(line(), "L=2*3");
+    // The check answers with a bubble; the release of its own key leaves it.
+    feedback.showBubble(w1250("Ve výpočtu zkoušky"), w1250("je někde chyba."));
+    key(*form, QEvent::KeyRelease, Qt::Key_Equal, QStringLiteral("="));
+    EXPECT_TRUE(feedback.bubbleShown());
+    tap(*form, '=');
+    EXPECT_EQ(line(), "L=2*3");
+    EXPECT_TRUE(feedback.bubbleShown());
+    // Home and Backspace never enter "L=".
+    QTest::keyClick(form.get(), Qt::Key_Home);
+    EXPECT_FALSE(feedback.bubbleShown());
+    QTest::keyClick(form.get(), Qt::Key_Backspace);
+    EXPECT_EQ(line(), "L=2*3");
+    EXPECT_EQ(state().editor.caretPos, 3);
+}
+
+// --- Lines and pages -----------------------------------------------------------
+
+TEST_F(Writing, APresentedEquationStartsFromTheLineStartGuard) {
+    auto form = writingWindow();
+    QTest::keyClicks(form.get(), "2x+3");
+    EXPECT_TRUE(form->power2Button->isEnabled());
+    form->toolbarReleased(ToolbarButton::Leave);
+    click(*form, QPoint(300, 170));
+    ASSERT_EQ(state().session.currentArea, 11);
+    EXPECT_TRUE(line().empty());
+    EXPECT_TRUE(form->fractionButton->isEnabled());
+    EXPECT_FALSE(form->power2Button->isEnabled());
+    EXPECT_FALSE(form->power4Button->isEnabled());
+    QTest::keyClicks(form.get(), ")*=");
+    EXPECT_EQ(cinks_, 3);
+    EXPECT_TRUE(line().empty());
+}
+
+TEST_F(Writing, TypingRepaintsOnlyTheLinesBand) {
+    auto form = writingWindow(QSize(800, 600));
+    for (int n : {1, 5, 9}) {
+        SCOPED_TRACE(n);
+        startLineOn(*form, n);
+        const QImage before = form->picture().copy();
+        QTest::keyClicks(form.get(), "2x+/3");
+        QTest::keyClick(form.get(), Qt::Key_Down);
+        tap(*form, '4');
+        QTest::keyClick(form.get(), Qt::Key_Right);
+        QTest::keyClicks(form.get(), "=x");
+        form->power3Button->click();
+        QTest::keyClicks(form.get(), "+1");
+        QTest::keyClick(form.get(), Qt::Key_PageDown);
+        QTest::keyClicks(form.get(), "pozn");
+        QTest::keyClick(form.get(), Qt::Key_Backspace);
+        EXPECT_EQ(differingPixels(before, form->picture(), band()), 0);
+        EXPECT_GT(darkPixels(form->picture(), band()), 100);
+    }
+}
+
+TEST_F(Writing, KeypadStaysWholeAndOffTheCaretsLine) {
+    for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
+        initSessionState(program_.state);
+        auto form = writingWindow(screen);
+        const int pictureTop = form->geometry().screen.pictureTop;
+        for (int n = 1; n <= 9; ++n) {
+            // The caret on an empty line, and as low as it goes: in a denominator.
+            for (bool denominator : {false, true}) {
+                SCOPED_TRACE(testing::Message() << screen.width() << " line " << n << (denominator ? " den" : ""));
+                startLineOn(*form, n);
+                if (denominator) {
+                    QTest::keyClicks(form.get(), "/");
+                    QTest::keyClick(form.get(), Qt::Key_Down);
+                    ASSERT_EQ(state().editor.pageLayout.editLevel, DENOMINATOR_LEVEL);
+                }
+                const QRect pad = form->keypad->geometry();
+                const QRect lineBand(0, pictureTop + bandTop(state().editor.pageLayout, n), form->width(), 50);
+                EXPECT_TRUE(form->keypad->isVisibleTo(form.get()));
+                EXPECT_EQ(pad.size(), QSize(KeypadPicture::width, KeypadPicture::height));
+                EXPECT_TRUE(form->rect().contains(pad));
+                EXPECT_FALSE(pad.intersects(lineBand));
+                EXPECT_FALSE(pad.contains(QPoint(state().editor.caret.x, state().editor.caret.y)));
+            }
+        }
+        // The ninth line at 800 x 600 leaves no room below: the keypad goes above.
+        if (screen.width() == 800) {
+            EXPECT_EQ(form->keypad->y(), 500 - 77 - 5);
+        }
+        // Its keys still work from there.
+        tap(*form, '7');
+        EXPECT_EQ(line(), writtenFraction("", "7"));
+    }
+}
+
+TEST_F(Writing, ClicksPlaceTheCaretAndGapsTypeSpacesOnlyWhereAllowed) {
+    auto form = writingWindow();
+    QTest::keyClicks(form.get(), "x");
+    form->power2Button->click();
+    tap(*form, ' ');  // after a power a space may stand
+    EXPECT_EQ(line(), "x" + power('2') + " ");
+    tap(*form, Pad::Backspace);
+    tap(*form, '-');
+    tap(*form, ' ');  // after "-" it may not
+    EXPECT_EQ(cinks_, 1);
+    EXPECT_EQ(line(), "x" + power('2') + "-");
+    // A click before the first character puts the caret there.
+    const LayoutCell& first = state().editor.lineCells[1];
+    QTest::mouseClick(form->pictureView, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(first.x - 2, bandTop(state().editor.pageLayout, 1) + 30));
+    EXPECT_EQ(state().editor.caretPos, 1);
+    tap(*form, '3');
+    EXPECT_EQ(line(), "3x" + power('2') + "-");
+    // Outside the line's band a click moves nothing.
+    QTest::mouseClick(form->pictureView, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(first.x + 40, bandTop(state().editor.pageLayout, 3) + 25));
+    EXPECT_EQ(state().editor.caretPos, 2);
+}
+
+}  // namespace

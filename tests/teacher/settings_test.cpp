@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "engine/engine.h"
+#include "teacher/gradeboundaries.h"
+#include "teacher/password.h"
+#include "teacher/settingswrite.h"
+#include "teacher/teachermenu.h"
+#include "tests/teacher/teachertest.h"
+
+namespace {
+
+constexpr int ALWAYS = FailingOutput::ALWAYS;
+
+// A delivered-like file whose unread records hold distinct values, so a
+// write that disturbs them shows; three stray bytes after the last record
+// show that the length is kept.
+std::string originalBytes() {
+    auto records = settingsRecords({"STARE", {85, 70, 50, 30}, true, true});
+    for (int k = 20; k < 60; ++k) records[k] = 1000 + k;
+    records[64] = 3.25;
+    return encodeSettingsFile(records) + "abc";
+}
+
+class TeacherSettings : public ScratchFolder {
+protected:
+    std::vector<std::string> warnings;
+    SettingsWarning warn = [this](const std::string& text) { warnings.push_back(text); };
+    ProgramSettings settings;
+
+    void SetUp() override {
+        ScratchFolder::SetUp();
+        writeBytes(file(), originalBytes());
+        ASSERT_EQ(loadSettings(settings, file()), "");
+        errorCode = 0;
+    }
+    std::string file() const { return path("POM.CFG"); }
+    ProgramSettings reload() {
+        ProgramSettings loaded;
+        EXPECT_EQ(loadSettings(loaded, file()), "");
+        return loaded;
+    }
+    // The file differs from the original at most in records [first, first + count).
+    void expectOnlyChanged(int first, int count) {
+        const std::string now = readBytes(file()), before = originalBytes();
+        ASSERT_EQ(now.size(), before.size());
+        EXPECT_EQ(now.substr(0, first * 8), before.substr(0, first * 8));
+        EXPECT_EQ(now.substr((first + count) * 8), before.substr((first + count) * 8));
+    }
+};
+
+// The password dialog with the teacher's answers given in advance.
+class ScriptedDialog : public PasswordDialog {
+public:
+    explicit ScriptedDialog(std::deque<PasswordEntry> answers) : answers_(std::move(answers)) {}
+    void setPrompt(const std::string& prompt) override { prompt_ = prompt; }
+    PasswordEntry ask() override {
+        asked.push_back(prompt_);
+        if (answers_.empty()) return {};
+        PasswordEntry e = answers_.front();
+        answers_.pop_front();
+        return e;
+    }
+    std::vector<std::string> asked;
+    std::string prompt() const { return prompt_; }
+
+private:
+    std::deque<PasswordEntry> answers_;
+    std::string prompt_ = passwordPromptAtStart();
+};
+
+PasswordEntry ok(const std::string& text) { return {true, text}; }
+PasswordEntry okUnrepresentable() { return {true, std::nullopt}; }
+PasswordEntry cancel() { return {false, std::string()}; }
+
+}  // namespace
+
+TEST(Password, ComparisonIgnoresTheCaseOfPlainLettersOnly) {
+    struct Case {
+        std::optional<std::string> typed;
+        const char* stored;
+        bool matches;
+    };
+    const Case cases[] = {
+        {std::string("ucitel"), "UCITEL", true},
+        {std::string("UcItEl"), "UCITEL", true},
+        {w("škola"), "\x8AKOLA", false},   // "š" is not "Š"
+        {w("Škola"), "\x8AKOLA", true},
+        {std::string(""), "", true},
+        {std::string(""), "A", false},
+        {std::string("UCITEL "), "UCITEL", false},
+        {std::string("UCITE"), "UCITEL", false},
+        {std::nullopt, "??", false},  // a typed "日本" never matches what fromQt would make of it
+        {std::string("??"), "??", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(passwordMatches(c.typed, c.stored), c.matches) << (c.typed ? *c.typed : "(nelze)") << " / " << c.stored;
+        ScriptedDialog confirmed({{true, c.typed}}), cancelled({{false, c.typed}});
+        EXPECT_EQ(askPassword(confirmed, c.stored), c.matches);
+        EXPECT_FALSE(askPassword(cancelled, c.stored));
+    }
+}
+
+TEST(Password, NewPasswordsAreStoredInUpperCaseAndMustSurviveTheFile) {
+    EXPECT_EQ(passwordFromEntry(w("nové heslo")), w("NOVé HESLO"));
+    EXPECT_EQ(passwordFromEntry(std::string(20, 'a')), std::string(20, 'A'));
+    EXPECT_EQ(passwordFromEntry(std::string(21, 'a')), std::nullopt);
+    EXPECT_EQ(passwordFromEntry(std::string("AB\x0C" "CD")), std::nullopt);  // the end mark would cut it short
+    EXPECT_EQ(passwordFromEntry(std::nullopt), std::nullopt);
+}
+
+TEST_F(TeacherSettings, ChangePasswordOutcomes) {
+    struct Case {
+        const char* name;
+        std::deque<PasswordEntry> answers;
+        FailingOutput out;
+        bool removeFile;
+        PasswordChange result;
+        std::vector<std::string> messages;
+        std::string password;  // in memory and, unless the file was removed, in the file
+    };
+    const std::string mismatch = w("Heslo bylo zadáno chybně, platí původní");
+    std::vector<Case> cases = {
+        {"old wrong", {ok("jine")}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
+        {"old cancelled", {cancel()}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
+        {"new cancelled", {ok("stare"), cancel()}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
+        {"confirmation differs", {ok("stare"), ok("nove"), ok("novy")}, {0, 0}, false, PasswordChange::Mismatch,
+         {mismatch}, "STARE"},
+        {"confirmation cancelled", {ok("stare"), ok("nove"), cancel()}, {0, 0}, false, PasswordChange::Mismatch,
+         {mismatch}, "STARE"},
+        {"new not in Windows-1250", {ok("stare"), okUnrepresentable(), okUnrepresentable()}, {0, 0}, false,
+         PasswordChange::Mismatch, {mismatch}, "STARE"},
+        {"changed, confirmation in another case", {ok("stare"), ok(w("nové")), ok(w("NOVé"))}, {0, 0}, false,
+         PasswordChange::Changed, {}, w("NOVé")},
+        {"twenty characters", {ok("STARE"), ok(std::string(20, 'k')), ok(std::string(20, 'K'))}, {0, 0}, false,
+         PasswordChange::Changed, {}, std::string(20, 'K')},
+        {"empty", {ok("stare"), ok(""), ok("")}, {0, 0}, false, PasswordChange::Changed, {}, ""},
+        // A full disk: no room for a second copy, so the records go in place.
+        {"second copy fails", {ok("stare"), ok("nove"), ok("nove")}, {7, 1}, false, PasswordChange::Changed, {},
+         "NOVE"},
+        {"every write fails after 0 records", {ok("stare"), ok("nove"), ok("nove")}, {0, ALWAYS}, false,
+         PasswordChange::WriteFailed,
+         {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
+        {"every write fails after 7 records", {ok("stare"), ok("nove"), ok("nove")}, {7, ALWAYS}, false,
+         PasswordChange::WriteFailed,
+         {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
+        {"in-place write fails after 19 records", {ok("stare"), ok("nove"), ok("nove")}, {19, 2}, false,
+         PasswordChange::WriteFailed,
+         {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
+        {"file missing", {ok("stare"), ok("nove"), ok("nove")}, {0, 0}, true, PasswordChange::OpenFailed,
+         {w("Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        warnings.clear();
+        if (c.removeFile) std::filesystem::remove(file());
+        ScriptedDialog dialog(c.answers);
+        EXPECT_EQ(changePassword(dialog, settings, warn, file(), c.out), c.result);
+        EXPECT_EQ(warnings, c.messages);
+        EXPECT_EQ(settings.password, c.password);
+        EXPECT_EQ(dialog.prompt(), "Zadejte heslo");
+        EXPECT_EQ(dialog.asked.front(), w("Zadejte staré heslo"));
+        EXPECT_EQ(errorCode, 0);
+        if (c.removeFile) continue;
+        EXPECT_EQ(reload().password, c.password);
+        expectOnlyChanged(SETTINGS_PASSWORD_RECORD, SETTINGS_PASSWORD_LENGTH);
+        EXPECT_EQ(namesIn(path("")), std::vector<std::string>{"POM.CFG"});
+    }
+}
+
+TEST_F(TeacherSettings, ChangePasswordAsksTheThreeQuestions) {
+    ScriptedDialog dialog({ok("stare"), ok("nove"), ok("nove")});
+    ASSERT_EQ(changePassword(dialog, settings, warn, file()), PasswordChange::Changed);
+    EXPECT_EQ(dialog.asked, (std::vector<std::string>{w("Zadejte staré heslo"), w("Zadejte nové heslo"),
+                                                      w("Zadejte heslo ještě jednou")}));
+    ScriptedDialog next({ok("NoVe")});
+    EXPECT_TRUE(askPassword(next, settings.password));
+}
+
+TEST(GradeBoundaries, NumberSyntax) {
+    const std::pair<const char*, std::optional<int32_t>> cases[] = {
+        {"70", 70},        {" 70", 70},         {"70 ", std::nullopt}, {"+7", 7},   {"-5", -5},
+        {"$32", 50},       {"x1a", 26},         {"X1A", 26},           {"0x1A", 26}, {"0X10", 16},
+        {"-$10", -16},     {"007", 7},          {"", std::nullopt},    {"   ", std::nullopt},
+        {"5a", std::nullopt}, {"$", std::nullopt}, {"0x", std::nullopt}, {"- 5", std::nullopt},
+        {"1e2", std::nullopt}, {"2147483647", 2147483647}, {"2147483648", std::nullopt},
+        {"-2147483648", INT32_MIN}, {"$7FFFFFFF", INT32_MAX}, {"$FFFFFFFF", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) {
+        int32_t value = 12345;
+        const bool parsed = parseBoundaryNumber(text, value);
+        EXPECT_EQ(parsed, expected.has_value()) << '"' << text << '"';
+        if (parsed && expected) {
+            EXPECT_EQ(value, *expected) << '"' << text;
+        }
+    }
+}
+
+TEST(GradeBoundaries, CheckCodesAndMessages) {
+    const std::pair<std::array<std::string, 4>, int> cases[] = {
+        {{"80", "60", "45", "30"}, 0}, {{"50", "50", "50", "50"}, 0}, {{"99", "98", "2", "1"}, 0},
+        {{"60", "80", "45", "30"}, 5}, {{"80", "60", "30", "45"}, 5}, {{"100", "80", "60", "40"}, 6},
+        {{"80", "60", "40", "0"}, 7},  {{"150", "80", "60", "-5"}, 6}, {{"80", "", "45", "5a"}, 4},
+        {{"x", "y", "45", "30"}, 2},   {{"80", "60", "45", "30 "}, 4},
+    };
+    for (const auto& [fields, code] : cases) {
+        GradeBoundaries values{};
+        EXPECT_EQ(checkBoundaries(fields, values), code) << fields[0] << " " << fields[1] << " " << fields[2] << " "
+                                                         << fields[3];
+    }
+    EXPECT_EQ(boundaryMessage(4), w("Chybný zápis čísla u čtyřky!"));
+    EXPECT_EQ(boundaryMessage(5), w("Hranice musí být seřazeny sestupně!"));
+    EXPECT_EQ(boundaryMessage(0), "");
+}
+
+TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
+    const std::array<std::string, 4> fresh = {"80", " 60", "$2D", "30"};
+    struct Case {
+        const char* name;
+        std::array<std::string, 4> fields;
+        FailingOutput out;
+        bool removeFile;
+        BoundaryStore result;
+        std::vector<std::string> messages;
+        GradeBoundaries inMemory, inFile;
+    };
+    const GradeBoundaries before{85, 70, 50, 30}, after{80, 60, 45, 30};
+    std::vector<Case> cases = {
+        {"stored", fresh, {0, 0}, false, BoundaryStore::Stored, {}, after, after},
+        {"refused", {"60", "80", "45", "30"}, {0, 0}, false, BoundaryStore::Refused,
+         {w("Hranice musí být seřazeny sestupně!")}, before, before},
+        {"file missing", fresh, {0, 0}, true, BoundaryStore::OpenFailed,
+         {w("Chyba při zápisu na disk,platí původní hodnoty!")}, before, before},
+        {"second copy fails", fresh, {2, 1}, false, BoundaryStore::Stored, {}, after, after},
+        {"every write fails after 2 records", fresh, {2, ALWAYS}, false, BoundaryStore::WriteFailed,
+         {w(" Nelze zapsat do souboru POM.CFG!")}, after, before},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        warnings.clear();
+        if (c.removeFile) std::filesystem::remove(file());
+        EXPECT_EQ(applyGradeBoundaries(c.fields, settings, warn, file(), c.out), c.result);
+        EXPECT_EQ(warnings, c.messages);
+        EXPECT_EQ(settings.gradeBoundaries, c.inMemory);
+        if (c.removeFile) continue;
+        EXPECT_EQ(reload().gradeBoundaries, c.inFile);
+        expectOnlyChanged(SETTINGS_BOUNDARY_RECORD, 4);
+    }
+}
+
+TEST_F(TeacherSettings, SwitchesToggleStoreAndKeepTheirCaptionInMemory) {
+    EXPECT_EQ(switchCaption(TeacherSwitch::Checks, settings), w("Provádět zkoušky - ANO"));
+    EXPECT_TRUE(toggleSwitch(TeacherSwitch::Checks, settings, warn, file()));
+    EXPECT_EQ(switchCaption(TeacherSwitch::Checks, settings), w("Provádět zkoušky - NE"));
+    EXPECT_FALSE(reload().checksEnabled);
+    expectOnlyChanged(SETTINGS_CHECKS_RECORD, 1);
+    EXPECT_TRUE(toggleSwitch(TeacherSwitch::Checks, settings, warn, file()));
+    EXPECT_EQ(readBytes(file()), originalBytes());  // 1.0 again, byte for byte
+    EXPECT_TRUE(warnings.empty());
+
+    // A failed write: the new value holds in memory, the file keeps the old one.
+    FailingOutput broken(0, ALWAYS);
+    EXPECT_FALSE(toggleSwitch(TeacherSwitch::ShowSolution, settings, warn, file(), broken));
+    EXPECT_EQ(switchCaption(TeacherSwitch::ShowSolution, settings), w("Ukazovat řešení - NE"));
+    EXPECT_TRUE(reload().showSolutionEnabled);
+    EXPECT_EQ(warnings, (std::vector<std::string>{w(" Nelze zapsat do souboru POM.CFG!"),
+                                                  w("Nepodařilo se zapsat do souboru POM.CFG!")}));
+    EXPECT_EQ(readBytes(file()), originalBytes());
+}
+
+TEST_F(TeacherSettings, RecordsBeyondTheEndAreNeverWritten) {
+    EXPECT_EQ(replaceSettingsRecords(66, {1.0, 2.0}, warn, file()), SettingsWrite::WriteFailed);
+    EXPECT_EQ(replaceSettingsRecords(-1, {1.0}, warn, file()), SettingsWrite::WriteFailed);
+    EXPECT_EQ(readBytes(file()), originalBytes());
+    std::filesystem::create_directory(path("folder.cfg"));
+    EXPECT_EQ(replaceSettingsRecords(0, {1.0}, warn, path("folder.cfg")), SettingsWrite::OpenFailed);
+}

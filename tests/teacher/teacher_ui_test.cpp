@@ -1,0 +1,507 @@
+// The teacher's windows offscreen, driven by clicks and typing, with a
+// settings file and two small area files in a scratch folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <sstream>
+
+#include "engine/engine.h"
+#include "engine/ui/qtext.h"
+#include "problems/equationfile.h"
+#include "teacher/gradeboundaries.h"
+#include "teacher/printout.h"
+#include "teacher/ui/equationfileswindow.h"
+#include "teacher/ui/evaluationdialog.h"
+#include "teacher/ui/gradeboundariesdialog.h"
+#include "teacher/ui/passwordwindow.h"
+#include "teacher/ui/printpainter.h"
+#include "teacher/ui/teachermenuwindow.h"
+#include "tests/teacher/teachertest.h"
+
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Runs the next scripted action each time `window` is shown, once its modal
+// loop runs.  A window shown with no action left is closed, and the test fails.
+class WhenShown : public QObject {
+public:
+    explicit WhenShown(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    void then(std::function<void()> action) { actions_.push_back(std::move(action)); }
+    bool done() const { return actions_.empty(); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (object == window_ && event->type() == QEvent::Show) {
+            QTimer::singleShot(0, this, [this] {
+                if (actions_.empty()) {
+                    ADD_FAILURE() << "unexpected window " << window_->objectName().toStdString();
+                    window_->close();
+                    return;
+                }
+                auto action = std::move(actions_.front());
+                actions_.pop_front();
+                action();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::deque<std::function<void()>> actions_;
+};
+
+// Types any text, key by key (QTest's own typing knows only ASCII).
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void clickRow(QListWidget* list, int row) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+QStringList rows(const QListWidget* list) {
+    QStringList texts;
+    for (int k = 0; k < list->count(); ++k) texts << list->item(k)->text();
+    return texts;
+}
+
+EquationRecord bankEquation(int code, int record) {
+    const int n = code * 10 + record;
+    EquationRecord r;
+    r.setSlot(0, "x=" + std::to_string(n));
+    r.setSlot(1, "x=" + std::to_string(n));
+    r.root = n;
+    return r;
+}
+
+// Collapses runs of blanks, as text read back from a PDF has them.
+QString simplified(const QString& text) { return text.simplified(); }
+
+class TeacherWindows : public ScratchFolder {
+protected:
+    ProgramSettings settings;
+    std::vector<std::string> warnings;
+    TeacherData data;
+    std::array<StepCounts, 23> statistics{};
+
+    void SetUp() override {
+        ScratchFolder::SetUp();
+        errorCode = 0;
+        settings.password = "UCITEL";
+        settings.gradeBoundaries = {85, 70, 50, 30};
+        settings.checksEnabled = true;
+        settings.showSolutionEnabled = false;
+        writeBytes(path("POM.CFG"), encodeSettingsFile(settingsRecords(settings)));
+        writeArea(11, 3);
+        writeArea(12, 2);
+        data.settings = &settings;
+        data.folder = path("");
+        data.bankAreas = [] { return std::vector<BankArea>{{11, 3}, {12, 2}}; };
+        data.statistics = [this](int row) { return statistics.at(row); };
+        data.showWarning = [this](const std::string& text) { warnings.push_back(text); };
+    }
+    void writeArea(int code, int count) {
+        std::string bytes;
+        for (int k = 0; k < count; ++k) {
+            unsigned char buf[EquationRecord::RECORD_SIZE];
+            bankEquation(code, k).toBytes(buf);
+            bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
+        }
+        writeBytes(path("r" + std::to_string(code) + ".dat"), bytes);
+    }
+    ProgramSettings stored() {
+        ProgramSettings s;
+        EXPECT_EQ(loadSettings(s, path("POM.CFG")), "");
+        return s;
+    }
+    static std::function<void()> type(PasswordWindow& dialog, const char* utf8, bool ok = true) {
+        return [&dialog, utf8, ok] {
+            typeText(dialog.passwordEdit, q(utf8));
+            QTest::mouseClick(ok ? dialog.okButton : dialog.cancelButton, Qt::LeftButton);
+        };
+    }
+};
+
+TEST_F(TeacherWindows, MenuOpensOnlyForTheRightPassword) {
+    PasswordWindow password;
+    TeacherMenu menu(data);
+    menu.setWindows(&password, nullptr, nullptr);
+    EXPECT_EQ(password.promptLabel->text(), q("Zadejte heslo:"));
+    EXPECT_EQ(password.passwordEdit->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(password.passwordEdit->maxLength(), 20);
+
+    struct Attempt {
+        const char* typed;
+        bool ok;
+        bool opens;
+    };
+    const Attempt attempts[] = {
+        {"ucitel", true, true},    // a..z in any case
+        {"UCITEL", true, true},
+        {"UCITE", true, false},
+        {"UCITEL ", true, false},
+        {"ucitel", false, false},  // "Zrušit"
+        {"", true, false},
+    };
+    WhenShown script(&password);
+    for (const Attempt& a : attempts) {
+        script.then(type(password, a.typed, a.ok));
+        EXPECT_EQ(openTeacherMenu(password, menu, settings), a.opens) << a.typed;
+        EXPECT_EQ(menu.isVisible(), a.opens) << a.typed;
+        menu.close();
+    }
+
+    // A typed character Windows-1250 lacks never matches, not even a stored "??".
+    settings.password = "??";
+    script.then(type(password, "日本"));
+    EXPECT_FALSE(openTeacherMenu(password, menu, settings));
+    // Only a-z fold: a stored "Š" wants "Š".
+    settings.password = w("ŠKOLA");
+    script.then(type(password, "škola"));
+    EXPECT_FALSE(openTeacherMenu(password, menu, settings));
+    script.then(type(password, "Škola"));
+    EXPECT_TRUE(openTeacherMenu(password, menu, settings));
+    EXPECT_TRUE(script.done());
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(TeacherWindows, PasswordChangeFromTheMenuReachesTheFile) {
+    PasswordWindow password;
+    TeacherMenu menu(data);
+    menu.setWindows(&password, nullptr, nullptr);
+    menu.show();
+    WhenShown script(&password);
+    QStringList prompts;
+    auto answer = [&](const char* typed) {
+        return [&, typed] {
+            prompts << password.promptLabel->text();
+            type(password, typed)();
+        };
+    };
+
+    // A confirmation that differs keeps the old password, in memory and on disk.
+    const std::string before = readBytes(path("POM.CFG"));
+    for (const char* typed : {"ucitel", "novy", "jiny"}) script.then(answer(typed));
+    QTest::mouseClick(menu.passwordButton, Qt::LeftButton);
+    EXPECT_EQ(settings.password, "UCITEL");
+    EXPECT_EQ(readBytes(path("POM.CFG")), before);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], w("Heslo bylo zadáno chybně, platí původní"));
+
+    for (const char* typed : {"ucitel", "Tajne", "TAJNE"}) script.then(answer(typed));
+    QTest::mouseClick(menu.passwordButton, Qt::LeftButton);
+    EXPECT_EQ(prompts, (QStringList{q("Zadejte staré heslo"), q("Zadejte nové heslo"), q("Zadejte heslo ještě jednou"),
+                                    q("Zadejte staré heslo"), q("Zadejte nové heslo"),
+                                    q("Zadejte heslo ještě jednou")}));
+    EXPECT_EQ(settings.password, "TAJNE");
+    EXPECT_EQ(stored().password, "TAJNE");
+    EXPECT_EQ(password.promptLabel->text(), q("Zadejte heslo"));
+    EXPECT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(script.done());
+}
+
+TEST_F(TeacherWindows, SwitchesToggleTheirCaptionsAndRecords) {
+    TeacherMenu menu(data);
+    menu.show();
+    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - ANO"));
+    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - NE"));
+
+    QTest::mouseClick(menu.checksButton, Qt::LeftButton);
+    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - NE"));
+    EXPECT_FALSE(stored().checksEnabled);
+    QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
+    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - ANO"));
+    EXPECT_TRUE(stored().showSolutionEnabled);
+    QTest::mouseClick(menu.checksButton, Qt::LeftButton);
+    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - ANO"));
+
+    const ProgramSettings file = stored();
+    EXPECT_TRUE(file.checksEnabled);
+    EXPECT_TRUE(file.showSolutionEnabled);
+    EXPECT_EQ(file.password, "UCITEL");
+    EXPECT_EQ(readBytes(path("POM.CFG")).size(), 67u * 8);
+
+    // A file that cannot be changed: the caption still follows memory.
+    std::filesystem::remove(path("POM.CFG"));
+    QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
+    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - NE"));
+    EXPECT_FALSE(settings.showSolutionEnabled);
+    EXPECT_FALSE(warnings.empty());
+
+    QTest::mouseClick(menu.closeButton, Qt::LeftButton);
+    EXPECT_FALSE(menu.isVisible());
+}
+
+TEST_F(TeacherWindows, BoundariesAreCheckedAndStored) {
+    TeacherMenu menu(data);
+    GradeBoundariesDialog boundaries(data);
+    menu.setWindows(nullptr, &boundaries, nullptr);
+    menu.show();
+    WhenShown script(&boundaries);
+    auto enter = [&](std::array<const char*, 4> texts) {
+        for (int k = 0; k < 4; ++k) {
+            boundaries.edits[k]->clear();
+            typeText(boundaries.edits[k], q(texts[k]));
+        }
+        QTest::mouseClick(boundaries.okButton, Qt::LeftButton);
+    };
+    std::array<QString, 4> shownAfterRefusal;
+    script.then([&] {
+        EXPECT_EQ(boundaries.inForce[0]->text(), QStringLiteral("85"));
+        EXPECT_EQ(boundaries.edits[3]->text(), QStringLiteral("30"));
+        enter({"60", "80", "45", "30"});
+        // Refused: the dialog stays open and shows the values in force again.
+        EXPECT_TRUE(boundaries.isVisible());
+        for (int k = 0; k < 4; ++k) shownAfterRefusal[k] = boundaries.edits[k]->text();
+        enter({"  80", "$3C", "45", "30"});
+    });
+    QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
+    EXPECT_FALSE(boundaries.isVisible());
+    EXPECT_EQ(warnings, std::vector<std::string>{w("Hranice musí být seřazeny sestupně!")});
+    EXPECT_EQ(shownAfterRefusal, (std::array<QString, 4>{"85", "70", "50", "30"}));
+    EXPECT_EQ(settings.gradeBoundaries, (GradeBoundaries{80, 60, 45, 30}));
+    EXPECT_EQ(stored().gradeBoundaries, (GradeBoundaries{80, 60, 45, 30}));
+
+    // "Zrušit" changes nothing; the next opening shows the stored values.
+    script.then([&] {
+        EXPECT_EQ(boundaries.inForce[1]->text(), QStringLiteral("60"));
+        enter({"50", "50", "50", "50"});
+    });
+    script.then([&] {
+        EXPECT_EQ(boundaries.inForce[0]->text(), QStringLiteral("50"));
+        boundaries.edits[0]->setText(q("99"));
+        QTest::mouseClick(boundaries.cancelButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
+    QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
+    EXPECT_EQ(stored().gradeBoundaries, (GradeBoundaries{50, 50, 50, 50}));
+    EXPECT_TRUE(script.done());
+}
+
+TEST_F(TeacherWindows, ExerciseIsBuiltSavedAndReadableByThePupil) {
+    TeacherMenu menu(data);
+    EquationFilesWindow files(data);
+    menu.setWindows(nullptr, nullptr, &files);
+    menu.show();
+    QTest::mouseClick(menu.builderButton, Qt::LeftButton);
+    ASSERT_TRUE(files.isVisible());
+    EXPECT_TRUE(files.builderMode());
+    EXPECT_EQ(files.windowTitle(), q("Výběr rovnic do cvičení"));
+    EXPECT_TRUE(files.fileList->isHidden());
+    EXPECT_TRUE(files.printButton->isHidden());
+    EXPECT_EQ(rows(files.bankList), (QStringList{"x=110        ( 110 )", "x=111        ( 111 )", "x=112        ( 112 )",
+                                                 "x=120        ( 120 )", "x=121        ( 121 )"}));
+
+    for (int row : {4, 0, 2, 0}) clickRow(files.bankList, row);
+    EXPECT_EQ(warnings, std::vector<std::string>{w("Příklad je již ve výběru!")});
+    clickRow(files.chosenList, 1);  // the second chosen, x=110
+    EXPECT_EQ(rows(files.chosenList), (QStringList{"x=121        ( 121 )", "x=112        ( 112 )"}));
+
+    // A refused name keeps the window open and writes nothing.
+    typeText(files.nameEdit, q("1úloha"));
+    QTest::mouseClick(files.saveButton, Qt::LeftButton);
+    EXPECT_TRUE(files.isVisible());
+    EXPECT_EQ(warnings.back(), w("Jméno zadejte raději jen pomocí písmen a číslic."));
+    files.nameEdit->clear();
+    typeText(files.nameEdit, q("Ú lo ha"));
+    EXPECT_EQ(files.nameEdit->text(), q("Ú lo ha"));
+    QTest::mouseClick(files.saveButton, Qt::LeftButton);
+    EXPECT_FALSE(files.isVisible());
+    EXPECT_EQ(warnings.size(), 2u);
+
+    // The pupil's reader finds the chosen equations in the order of choosing.
+    const std::string exercise = path("") + w("Úloha.cvc");
+    EquationRecord record;
+    ASSERT_TRUE(readExerciseEquation(0, exercise, record).ok);
+    EXPECT_EQ(record.root, 121);
+    ASSERT_TRUE(readExerciseEquation(1, exercise, record).ok);
+    EXPECT_EQ(record.root, 112);
+    EXPECT_FALSE(readExerciseEquation(2, exercise, record).ok);
+    errorCode = 0;
+
+    // Opening again starts afresh.
+    QTest::mouseClick(menu.builderButton, Qt::LeftButton);
+    EXPECT_EQ(files.chosenList->count(), 0);
+    EXPECT_TRUE(files.nameEdit->text().isEmpty());
+    EXPECT_EQ(files.selection().size(), 0);
+}
+
+class Printouts : public TeacherWindows {
+protected:
+    // The PDF's text, page by page, line by line, blanks collapsed.
+    std::vector<QStringList> pdfPages(const QString& file) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        EXPECT_TRUE(pdftotext.waitForFinished(30000));
+        std::vector<QStringList> pages;
+        for (const QString& page : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'))) {
+            QStringList lines;
+            for (const QString& line : page.split(QLatin1Char('\n')))
+                if (!line.trimmed().isEmpty()) lines << simplified(line);
+            if (!lines.isEmpty()) pages.push_back(lines);
+        }
+        return pages;
+    }
+    QString writePdf(const std::string& name, const std::vector<std::string>& lines) {
+        QByteArray pdf;
+        EXPECT_TRUE(printoutPdf(name, lines, pdf));
+        const QString file = QString::fromStdString(path("out.pdf"));
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(pdf);
+        return file;
+    }
+};
+
+TEST_F(Printouts, PdfHoldsTheTitleAndEveryLineInOrder) {
+    // Czech letters, the power shown as "^", a negative root.
+    std::vector<std::string> lines = {w("2x+5=7 ( 1 )"), w("x^(2)-x^(2)+3x=6 ( 2 )"), w("5-x=7 ( -2 )")};
+    auto pages = pdfPages(writePdf(w("cvičení.cvc"), lines));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0], (QStringList{q("Zadání rovnic s řešením ze souboru: cvičení.cvc"), q("1) 2x+5=7 ( 1 )"),
+                                     q("2) x^(2)-x^(2)+3x=6 ( 2 )"), q("3) 5-x=7 ( -2 )")}));
+
+    // 45 lines: 37 on the first page under the title, the rest on the second.
+    lines.clear();
+    for (int k = 1; k <= 45; ++k) lines.push_back("x=" + std::to_string(k) + " ( " + std::to_string(k) + " )");
+    pages = pdfPages(writePdf("r11.dat", lines));
+    ASSERT_EQ(pages.size(), 2u);
+    ASSERT_EQ(pages[0].size(), 38);
+    ASSERT_EQ(pages[1].size(), 8);
+    for (int k = 1; k <= 45; ++k) {
+        const QString line = k <= 37 ? pages[0][k] : pages[1][k - 38];
+        EXPECT_EQ(line, QStringLiteral("%1) x=%1 ( %1 )").arg(k));
+    }
+
+    // An empty file prints its title alone.
+    pages = pdfPages(writePdf("prazdny.cvc", {}));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0], QStringList{q("Zadání rovnic s řešením ze souboru: prazdny.cvc")});
+}
+
+TEST_F(Printouts, BrowserShowsFilesAndSavesThePdfOnlyWhenAsked) {
+    writeBytes(path("prazdne.cvc"), "");
+    writeBytes(path("notes.txt"), "x");
+    EquationFilesWindow files(data);
+    int printed = 0;
+    QString pdfFile;
+    files.printHooks.print = [&](const std::string&, const std::vector<std::string>&) {
+        ++printed;
+        return false;  // no printer
+    };
+    files.printHooks.choosePdfFile = [&](const QString& suggested) {
+        EXPECT_EQ(suggested, QStringLiteral("r12.pdf"));
+        return pdfFile;
+    };
+    TeacherMenu menu(data);
+    menu.setWindows(nullptr, nullptr, &files);
+    menu.show();
+    QTest::mouseClick(menu.browserButton, Qt::LeftButton);
+    ASSERT_TRUE(files.isVisible());
+    EXPECT_FALSE(files.builderMode());
+    EXPECT_EQ(files.windowTitle(), q("Prohlídka rovnic v souborech."));
+    EXPECT_TRUE(files.bankList->isHidden());
+    EXPECT_TRUE(files.saveButton->isHidden());
+    EXPECT_EQ(rows(files.fileList), (QStringList{"prazdne.cvc", "r11.dat", "r12.dat"}));
+
+    QTest::mouseClick(files.printButton, Qt::LeftButton);
+    EXPECT_EQ(warnings, std::vector<std::string>{noFileToPrintMessage()});
+    EXPECT_EQ(printed, 0);
+
+    clickRow(files.fileList, 2);
+    EXPECT_EQ(rows(files.chosenList), (QStringList{"x=120  ( 120 )", "x=121  ( 121 )"}));
+    clickRow(files.chosenList, 0);  // the browser's right list changes nothing
+    EXPECT_EQ(files.chosenList->count(), 2);
+
+    // Declining the file dialog writes nothing.
+    QTest::mouseClick(files.printButton, Qt::LeftButton);
+    EXPECT_EQ(printed, 1);
+    EXPECT_EQ(warnings.back(), noPrinterMessage());
+    EXPECT_EQ(namesIn(path("")), (std::vector<std::string>{"POM.CFG", "notes.txt", "prazdne.cvc", "r11.dat",
+                                                             "r12.dat"}));
+
+    pdfFile = QString::fromStdString(path("seznam.pdf"));
+    QTest::mouseClick(files.printButton, Qt::LeftButton);
+    const auto pages = pdfPages(pdfFile);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0], (QStringList{q("Zadání rovnic s řešením ze souboru: r12.dat"), "1) x=120 ( 120 )",
+                                     "2) x=121 ( 121 )"}));
+    EXPECT_EQ(warnings.size(), 3u);
+
+    // A folder that cannot take the file: a message, and no file.
+    pdfFile = QString::fromStdString(path("missing/seznam.pdf"));
+    QTest::mouseClick(files.printButton, Qt::LeftButton);
+    EXPECT_EQ(warnings.back(), w("Soubor PDF se nepodařilo uložit."));
+
+    // A new exercise shows at the next opening.
+    writeBytes(path("nove.cvc"), "");
+    QTest::mouseClick(menu.printButton, Qt::LeftButton);
+    EXPECT_TRUE(rows(files.fileList).contains(QStringLiteral("nove.cvc")));
+    EXPECT_EQ(files.chosenList->count(), 0);
+}
+
+TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
+    settings.gradeBoundaries = {80, 60, 45, 30};
+    statistics[7] = {16, 4, 3};  // 80 %: grade 2
+    statistics[8] = {1, 6, 1};   // bars 8 and 51
+    EvaluationDialog dialog(data);
+
+    dialog.selectItem(1);  // "Lehké"
+    auto texts = [&](int panel) {
+        return QStringList{dialog.lines[3 * panel]->text(), dialog.lines[3 * panel + 1]->text(),
+                           dialog.lines[3 * panel + 2]->text(), dialog.grades[panel]->text()};
+    };
+    EXPECT_EQ(texts(0), (QStringList{"Typ: 2x+5=7", q("Dobře/chyb    16/4"), "Rovnic   3", "2"}));
+    EXPECT_EQ(texts(1), (QStringList{"Typ: 3x+12=7x+4", q("Dobře/chyb    1/6"), "Rovnic   1", "5"}));
+    EXPECT_EQ(texts(2), (QStringList{q("S desetinnými čísly"), q("Dobře/chyb    0/0"), "Rovnic   0", "1"}));
+    EXPECT_EQ(texts(3), (QStringList{"", "", "", ""}));
+    auto bar = [&](int k) { return dialog.bars[k]->isHidden() ? QRect() : dialog.bars[k]->geometry(); };
+    EXPECT_EQ(bar(0), QRect(56, 121 - 2 - 48, 33, 48));
+    EXPECT_EQ(bar(1), QRect(96, 121 - 2 - 12, 33, 12));
+    EXPECT_EQ(bar(2), QRect(48, 121 - 2 - 8, 33, 8));
+    EXPECT_EQ(bar(3), QRect(80, 121 - 2 - 51, 33, 51));
+    for (int k = 4; k < 8; ++k) EXPECT_TRUE(dialog.bars[k]->isHidden()) << k;
+
+    // A click on another group refills at once; the start screen selects none.
+    statistics[22] = {3, 1, 2};
+    QTest::mouseClick(dialog.radioItems[6], Qt::LeftButton);
+    EXPECT_EQ(texts(0), (QStringList{q("Cvičení"), q("Dobře/chyb    3/1"), "Rovnic   2", "2"}));
+    EXPECT_TRUE(dialog.bars[2]->isHidden());
+
+    WhenShown script(&dialog);
+    script.then([&] {
+        EXPECT_EQ(dialog.selectedItem(), -1);
+        for (int p = 0; p < 4; ++p) EXPECT_EQ(texts(p), (QStringList{"", "", "", ""}));
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+    });
+    dialog.showEvaluation(0);
+    script.then([&] {
+        EXPECT_EQ(dialog.selectedItem(), 1);
+        EXPECT_EQ(dialog.lines[0]->text(), "Typ: 2x+5=7");
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+    });
+    dialog.showEvaluation(22);
+    EXPECT_TRUE(script.done());
+}
+
+}  // namespace
