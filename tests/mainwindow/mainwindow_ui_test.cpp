@@ -316,10 +316,14 @@ TEST_F(RuntimeFolder, BubbleIsErasedPixelForPixelAndBeforeTheNextClick) {
     EXPECT_FALSE(feedback.bubbleShown());
     EXPECT_EQ(differingPixels(presented, form->picture()), 0);
 
-    // So does leaving, and the start screen gets no working-screen pixels.
+    // Leaving with a bubble shown only erases it; the next press leaves, and
+    // the start screen gets no working-screen pixels.
     feedback.showBubble(w1250("Ahoj"));
     form->toolbarReleased(ToolbarButton::Leave);
     EXPECT_FALSE(feedback.bubbleShown());
+    EXPECT_NE(state().session.currentArea, 0);
+    form->toolbarReleased(ToolbarButton::Leave);
+    EXPECT_EQ(state().session.currentArea, 0);
     EXPECT_EQ(differingPixels(form->startPicture(), form->picture(), feedback.mascot().rect()), 0);
 }
 
