@@ -117,9 +117,12 @@ void StepFlow::advanceLine() {
         return;
     }
     page.currentLine = LAST_WRITING_LINE;
-    // Lines 2 .. 9 move up by one line; line 9's band is then empty.
+    // Lines 2 .. 9 move up by one line; line 9's band is then empty.  Only
+    // the columns the lines' bands own move: the column at areaLeft belongs
+    // to the picture round the page, and moved it would leave pieces of it
+    // at the page's edge.
     const int32_t top = page.areaTop + page.lineHeight + 1;
-    const PictureBox source{page.areaLeft, top, page.areaLeft + page.areaWidth,
+    const PictureBox source{page.areaLeft + 1, top, page.areaLeft + page.areaWidth - 1,
                             top + (LAST_WRITING_LINE - 1) * page.lineHeight};
     screen_.scrollPage(source, page.areaTop + 1);
     screen_.paint({clearLineBand(page)});

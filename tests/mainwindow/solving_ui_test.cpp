@@ -307,10 +307,12 @@ TEST_F(Solving, TheLastWritingLineMovesThePageUpByOneLine) {
     EXPECT_EQ(displayLine(), 9);
 
     // The 400 rows below the first line moved up by 50; line 9 is empty
-    // again, its rule kept.
+    // again, its rule kept; the picture round the page did not move.
     const PageLayout& page = state().editor.pageLayout;
-    const QRect moved(page.areaLeft, page.areaTop + 1, page.areaWidth, 400);
+    const QRect moved(page.areaLeft + 1, page.areaTop + 1, page.areaWidth - 2, 400);
     EXPECT_EQ(differingPixels(before.copy(moved.translated(0, 50)), form->picture().copy(moved)), 0);
+    const QRect edge(0, page.areaTop, page.areaLeft + 1, 450);
+    EXPECT_EQ(differingPixels(before.copy(edge), form->picture().copy(edge)), 0);
     EXPECT_EQ(darkPixels(form->picture(), bandOf(9)), 0);
     EXPECT_EQ(form->picture().pixel(page.areaLeft + 20, page.areaTop + 450), before.pixel(page.areaLeft + 20, page.areaTop + 450));
     EXPECT_GT(darkPixels(form->picture(), bandOf(8)), 50);

@@ -425,8 +425,10 @@ TEST_F(StepFlowTest, TheTenthLineScrollsThePageUpByOneLine) {
     ASSERT_EQ(screen.scrolls.size(), 2u);
     const PageLayout page = writingPage();
     const PictureBox& from = screen.scrolls[0].first;
-    EXPECT_EQ(from.left, page.areaLeft);
-    EXPECT_EQ(from.right, page.areaLeft + page.areaWidth);
+    // The columns of the lines' bands, as clearLineBand paints them.
+    const DrawOp lineBand = clearLineBand(page, 2);
+    EXPECT_EQ(from.left, lineBand.x);
+    EXPECT_EQ(from.right, lineBand.x2);
     EXPECT_EQ(from.top, page.areaTop + 51);
     EXPECT_EQ(from.bottom - from.top, 400);
     EXPECT_EQ(screen.scrolls[0].second, page.areaTop + 1);
