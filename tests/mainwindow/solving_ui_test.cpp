@@ -232,23 +232,6 @@ TEST_F(Solving, AWholeSolutionByKeysOrKeypadWithTheCheckSwitchedOnAndOff) {
     }
 }
 
-TEST_F(Solving, AWrongLineStaysWithItsBubbleUntilCorrected) {
-    auto form = solvingWindow(false, QSize(800, 600));
-    const EquationRecord equation = state().currentEquation;
-    write(*form, Hands::Keys, "x=" + std::to_string(static_cast<long>(equation.root) + 1));
-    const std::string wrong = line();
-    QTest::keyClick(form.get(), Qt::Key_Return);
-    EXPECT_TRUE(form->feedback()->bubbleShown());
-    EXPECT_EQ(line(), wrong);
-    EXPECT_EQ(row().wrongSteps, 1);
-    // Enter again only closes the bubble; the line is checked the time after.
-    QTest::keyClick(form.get(), Qt::Key_Return);
-    EXPECT_FALSE(form->feedback()->bubbleShown());
-    EXPECT_EQ(row().wrongSteps, 1);
-    QTest::keyClick(form.get(), Qt::Key_Return);
-    EXPECT_EQ(row().wrongSteps, 2);
-}
-
 TEST_F(Solving, ASampleSolutionLeavesNoBubbleBehindAndTheEquationComesBackWhole) {
     for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
         SCOPED_TRACE(screen.width());

@@ -338,28 +338,12 @@ TEST_F(StepFlowTest, TheSameWrongLineCheckedThreeTimesCountsThreeTimes) {
     for (int n : screen.animations) EXPECT_TRUE(isErrorAnimation(n)) << n;
     EXPECT_EQ(line(), "2x=6");
     EXPECT_EQ(row().goodSteps, 0);
-}
-
-TEST_F(StepFlowTest, ErrorAnimationsComeFromTheSeededSourceWithEqualChances) {
-    enterArea11();
-    type("2x=6");
-    std::map<int, int> seen;
-    for (int i = 0; i < 400; ++i) {
-        screen.shown = false;
-        flow.stepEntered();
-        ++seen[screen.animations.back()];
-    }
-    ASSERT_EQ(seen.size(), 4u);
-    for (const auto& [n, count] : seen) {
-        EXPECT_TRUE(isErrorAnimation(n));
-        EXPECT_GT(count, 60) << n;
-    }
-    // The same seed replays the same choices.
-    const std::vector<int> first(screen.animations.end() - 20, screen.animations.end());
+    // The animations come from the program's chance: the same seed, the same ones.
+    const std::vector<int> first = screen.animations;
     random.seed(3);
     screen.animations.clear();
-    for (int i = 0; i < 400; ++i) flow.stepEntered();
-    EXPECT_EQ(std::vector<int>(screen.animations.end() - 20, screen.animations.end()), first);
+    for (int i = 0; i < 3; ++i) flow.stepEntered();
+    EXPECT_EQ(screen.animations, first);
 }
 
 // Lines that the check never sees, and lines it fails with their own message.
