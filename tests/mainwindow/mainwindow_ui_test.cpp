@@ -320,7 +320,7 @@ TEST_F(RuntimeFolder, BubbleIsErasedPixelForPixelAndBeforeTheNextClick) {
     feedback.showBubble(w1250("Ahoj"));
     form->toolbarReleased(ToolbarButton::Leave);
     EXPECT_FALSE(feedback.bubbleShown());
-    EXPECT_EQ(differingPixels(form->startPicture(), form->picture(), feedback.mascot().rect()), 0);
+    EXPECT_EQ(differingPixels(startPictureFile(), form->picture(), feedback.mascot().rect()), 0);
 }
 
 TEST_F(RuntimeFolder, SpeedometerNeedleFollowsTheAreasSteps) {
