@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 
 #include "editor/keypad.h"
 #include "editor/ui/editview.h"
@@ -168,6 +169,10 @@ void MainWindow::createControls() {
         if (exerciseChooser->isHidden()) pressPoint = point;
     });
     connect(pictureView, &PictureView::moved, this, &MainWindow::pictureMouseMoved);
+    // The toolbar's windows are made once the start screen is on the screen,
+    // so that the pupil sees it sooner; nothing can open them before.
+    connect(pictureView, &PictureView::firstPainted, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::createWindows); });
     // One release over the picture is first its click (the menu, the
     // bubble, the sample solution), then the caret's placing.
     connect(pictureView, &PictureView::clicked, this, [this](QPoint released) {
@@ -340,8 +345,10 @@ void MainWindow::endProgram(int code) {
     caretTimer.stop();
     startupTimer.stop();
     close();
-    // Does nothing before the message loop runs; main() then reads ended().
-    QCoreApplication::exit(code);
+    // Only a running loop is told to end: outside one, Qt would keep the
+    // request and end the next loop that starts, a dialog's among them.
+    // main() reads ended() when there is no loop yet.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(code);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -665,6 +672,7 @@ void MainWindow::returnToStartScreen() {
 // --- Toolbar --------------------------------------------------------------
 
 void MainWindow::toolbarReleased(ToolbarButton button) {
+    createWindows();  // in case the start screen has not been painted yet
     const bool bubbleWasShown = button != ToolbarButton::ShowSolution && feedback_->bubbleShown();
     if (bubbleWasShown) feedback_->eraseBubble();
     ProgramState& st = program_.state;
@@ -706,6 +714,7 @@ void MainWindow::toolbarReleased(ToolbarButton button) {
 }
 
 void MainWindow::createWindows() {
+    if (windows_.teacherMenu) return;  // made once
     program_.warnings.dialog();  // "TFchyba"
     windows_.teacherMenu = new TeacherMenu(teacherData_, this);
     windows_.equationFiles = new EquationFilesWindow(teacherData_, this);

@@ -93,7 +93,9 @@ public:
     void showEdit(const EditResult& result);
 
     // The warning dialog and the windows of the toolbar, in the program's
-    // order of windows, each above this full-screen one.
+    // order of windows, each above this full-screen one.  Made once, right
+    // after the picture was first painted (or on the first toolbar press
+    // before that); a second call does nothing.
     void createWindows();
     const ProgramWindows& windows() const { return windows_; }
     // What the teacher's windows read and change: the settings, the bank's
