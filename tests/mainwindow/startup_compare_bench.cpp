@@ -173,7 +173,12 @@ double median(std::vector<double> v) {
 // Either may be replaced, to compare builds: STARTUP_PROGRAM, STARTUP_BARE.
 std::string programOr(const char* variable, const char* otherwise) {
     const char* set = std::getenv(variable);
-    return set && *set ? set : otherwise;
+    if (!set || !*set) return otherwise;
+    // The processes start in the runtime folder: a relative name is made whole here.
+    char* whole = realpath(set, nullptr);
+    const std::string path = whole ? whole : set;
+    std::free(whole);
+    return path;
 }
 const std::string PROGRAM = programOr("STARTUP_PROGRAM", VELMIR_RUNTIME_DIR "/velmir");
 const std::string BARE = programOr("STARTUP_BARE", BARE_WINDOW);
