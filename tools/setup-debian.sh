@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need; does nothing
 # when they are all there already.
+#   setup-debian.sh               for building and testing
+#   setup-debian.sh screenshots   also for tools/screenshots.sh
 set -euo pipefail
 
 packages=(
@@ -10,7 +12,13 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   python3
   poppler-utils
+  # the Debian package (CPack: dpkg-shlibdeps, file) and the checks of the
+  # desktop entry and the AppStream file
+  dpkg-dev file desktop-file-utils appstream
 )
+if [ "${1:-}" = screenshots ]; then
+  packages+=(xvfb xdotool imagemagick)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

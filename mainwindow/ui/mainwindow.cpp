@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 
 #include "editor/keypad.h"
 #include "editor/ui/editview.h"
@@ -129,14 +130,13 @@ bool MainWindow::FormCreate() {
     if (screenTooSmallAtCreation(sw))
         return fail("Program Velmir rovnic bude ukončen, minimální rozlišení musí být 800x600");
 
-    startPicture_ = loadPicture(QString::fromStdString(startPicturePath(sw)));
-    if (startPicture_.isNull())
+    picture_ = loadPicture(QString::fromStdString(startPicturePath(sw)));
+    if (picture_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp "
                     "podklad800.bmp");
     dial_ = loadPicture(QStringLiteral("system/tachak.bmp"));
     if (dial_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\tachak.bmp");
-    picture_ = startPicture_;
 
     geometry_ = computeGeometry(sw, sh, picture_.width(), picture_.height());
     ProgramState& st = program_.state;
@@ -151,6 +151,8 @@ bool MainWindow::FormCreate() {
         &picture_, geometry_.screen.scaleX, geometry_.screen.scaleY,
         [this](const QRect& r) { showPictureRect(r); }, program_.warnings, program_.sound);
     feedback_->setCaretTimer(&caretTimer);
+    // Nothing is drawn yet: the piece under the mascot is the start picture's.
+    startMascotPiece_ = picture_.copy(feedback_->mascot().rect());
     feedback_->setAnimationTickHook([this] { program_.state.session.enterBusy = false; });
 
     createControls();
@@ -168,6 +170,10 @@ void MainWindow::createControls() {
         if (exerciseChooser->isHidden()) pressPoint = point;
     });
     connect(pictureView, &PictureView::moved, this, &MainWindow::pictureMouseMoved);
+    // The toolbar's windows are made once the start screen is on the screen,
+    // so that the pupil sees it sooner; nothing can open them before.
+    connect(pictureView, &PictureView::firstPainted, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::createWindows); });
     // One release over the picture is first its click (the menu, the
     // bubble, the sample solution), then the caret's placing.
     connect(pictureView, &PictureView::clicked, this, [this](QPoint released) {
@@ -340,8 +346,10 @@ void MainWindow::endProgram(int code) {
     caretTimer.stop();
     startupTimer.stop();
     close();
-    // Does nothing before the message loop runs; main() then reads ended().
-    QCoreApplication::exit(code);
+    // Only a running loop is told to end: outside one, Qt would keep the
+    // request and end the next loop that starts, a dialog's among them.
+    // main() reads ended() when there is no loop yet.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(code);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -369,7 +377,7 @@ void MainWindow::changeEvent(QEvent* event) {
     {
         QPainter p(&picture_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(box.topLeft(), startPicture_, box);
+        p.drawImage(box.topLeft(), startMascotPiece_);
     }
     feedback_->captureMascotBackground();
     showPictureRect(box);
@@ -545,6 +553,7 @@ void MainWindow::pictureClicked(QPoint press) {
         exerciseChooser->raise();
         return;
     }
+    leaveStartScreen();
     startArea(selectionScope(program_.state), session.menuChoice, hooks_);
 }
 
@@ -567,7 +576,9 @@ void MainWindow::chooseExercise(const std::string& fileName) {
     session.exerciseName = name;
     exerciseChooser->hide();
     setFocus();
-    if (!name.empty()) startArea(selectionScope(program_.state), EXERCISE_AREA, hooks_);
+    if (name.empty()) return;
+    leaveStartScreen();
+    startArea(selectionScope(program_.state), EXERCISE_AREA, hooks_);
 }
 
 void MainWindow::drawSpeedometer() {
@@ -619,6 +630,17 @@ void MainWindow::presentAgain() {
     presentEquation();
 }
 
+void MainWindow::leaveStartScreen() {
+    // While the start screen is shown, the picture painted on is the start
+    // picture itself, apart from the mascot's frame: its one copy is made
+    // here, for the return, with the mascot's box as loaded.
+    if (!startPicture_.isNull()) return;
+    startPicture_ = picture_.copy();
+    QPainter p(&startPicture_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(feedback_->mascot().rect().topLeft(), startMascotPiece_);
+}
+
 void MainWindow::returnToStartScreen() {
     ProgramState& st = program_.state;
     st.session.solutionShown = false;
@@ -631,8 +653,12 @@ void MainWindow::returnToStartScreen() {
     // A bubble left on the page would otherwise be "erased" later with the
     // working screen's pixels over the start screen.
     if (feedback_->bubbleShown()) feedback_->eraseBubble();
-    // The start picture kept from start-up is the file as loaded.
-    picture_ = startPicture_;
+    // The start picture kept when the area was entered takes the working
+    // picture's place; the working picture is let go.
+    if (!startPicture_.isNull()) {
+        picture_.swap(startPicture_);
+        startPicture_ = QImage();
+    }
     pictureView->update();
     areaLabel->hide();
     keypad->hide();
@@ -641,6 +667,7 @@ void MainWindow::returnToStartScreen() {
 // --- Toolbar --------------------------------------------------------------
 
 void MainWindow::toolbarReleased(ToolbarButton button) {
+    createWindows();  // in case the start screen has not been painted yet
     const bool bubbleWasShown = button != ToolbarButton::ShowSolution && feedback_->bubbleShown();
     if (bubbleWasShown) feedback_->eraseBubble();
     ProgramState& st = program_.state;
@@ -735,6 +762,7 @@ void MainWindow::startAnimation(int number) { feedback_->startAnimation(number);
 void MainWindow::showWarning(const std::string& text) { program_.warnings.showWarning(text); }
 
 void MainWindow::createWindows() {
+    if (windows_.teacherMenu) return;  // made once
     program_.warnings.dialog();  // "TFchyba"
     windows_.teacherMenu = new TeacherMenu(teacherData_, this);
     windows_.equationFiles = new EquationFilesWindow(teacherData_, this);

@@ -96,7 +96,9 @@ public:
     void showEdit(const EditResult& result) override;
 
     // The warning dialog and the windows of the toolbar, in the program's
-    // order of windows, each above this full-screen one.
+    // order of windows, each above this full-screen one.  Made once, right
+    // after the picture was first painted (or on the first toolbar press
+    // before that); a second call does nothing.
     void createWindows();
     const ProgramWindows& windows() const { return windows_; }
     // What the teacher's windows read and change: the settings, the bank's
@@ -117,8 +119,10 @@ public:
     Program& program() const { return program_; }
     const MainWindowGeometry& geometry() const { return geometry_; }
     QImage& picture() { return picture_; }
-    const QImage& startPicture() const { return startPicture_; }
     Feedback* feedback() const { return feedback_.get(); }
+    // Whether a copy of the start picture is held, to return to: only while
+    // an area is open.
+    bool startPictureKept() const { return !startPicture_.isNull(); }
 
     // Controls; each keeps the name the program's operations know it by as
     // its objectName.
@@ -161,6 +165,8 @@ private:
     void createExerciseChooser();
     void placeControls();
     void endProgram(int code);
+    // Keeps the start picture before an area paints over it.
+    void leaveStartScreen();
     // Enter, from the keyboard or the keypad: a shown bubble is only erased;
     // otherwise the step check runs inside enterBusy.
     void enterReleased();
@@ -197,8 +203,13 @@ private:
     bool ended_ = false;
     int exitCode_ = 0;
 
-    QImage picture_;       // the main picture, painted on while the pupil works
-    QImage startPicture_;  // the start screen as loaded, to return to
+    // The main picture.  On the start screen it is the start picture as
+    // loaded, with the mascot drawn in; while an area is open it is painted
+    // on, and startPicture_ keeps the start picture for the return (null on
+    // the start screen: one full-screen picture there, not two).
+    QImage picture_;
+    QImage startPicture_;
+    QImage startMascotPiece_;  // the start picture under the mascot
     QImage dial_;          // the speedometer dial
     MainWindowGeometry geometry_;
     std::array<QAbstractButton*, 11> toolbar_{};  // by toolbarIndex

@@ -3,6 +3,7 @@
 //
 //   genpictures <sources> <runtime folder> [--report <file>]
 //   genpictures <sources> --contact-sheet <file.png>
+//   genpictures <sources> --icon <frame> <size> <file.png>
 //
 // The report lists, for both start-screen pictures, the pixels each menu
 // item's drawing covers, so the tests can hold them against the click boxes.
@@ -156,8 +157,22 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    if (args.size() < 2) fatal("usage: genpictures <sources> <runtime folder> [--report <file>] | <sources> --contact-sheet <file.png>");
+    if (args.size() < 2)
+        fatal("usage: genpictures <sources> <runtime folder> [--report <file>] | <sources> --contact-sheet <file.png>"
+              " | <sources> --icon <frame> <size> <file.png>");
     Sources sources = loadSources(args[0]);
+    if (args[1] == "--icon") {
+        if (args.size() < 5) fatal("--icon needs a frame number, a size and a file name");
+        bool frameOk = false, sizeOk = false;
+        const int number = args[2].toInt(&frameOk), size = args[3].toInt(&sizeOk);
+        if (!sizeOk || size < 16 || size > 1024) fatal("icon size '" + args[3] + "' is not 16 to 1024");
+        const MascotFrame* frame = nullptr;
+        for (const MascotFrame& f : sources.frames)
+            if (frameOk && f.number == number) frame = &f;
+        if (!frame) fatal("mascot.txt has no frame '" + args[2] + "'");
+        if (!drawMascotIcon(sources, *frame, size).save(args[4], "PNG")) fatal("cannot write " + args[4]);
+        return 0;
+    }
     QVector<DrawnItem> drawn800, drawn1024;
     QVector<Picture> pictures = drawAll(sources, &drawn800, &drawn1024);
 

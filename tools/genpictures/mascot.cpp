@@ -224,3 +224,23 @@ QImage drawMascot(const Sources& sources, const MascotFrame& frame) {
     }
     return out;
 }
+
+QImage drawMascotIcon(const Sources& sources, const MascotFrame& frame, int size) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A sky-blue disc, so the orange figure stands out on a dark panel and on
+    // a white one alike and the icon reads as round, as desktop icons do.
+    const double edge = qMax(1.0, size / 48.0);
+    p.setPen(QPen(sources.palette("frame"), edge));
+    p.setBrush(sources.palette("sky.top"));
+    p.drawEllipse(QRectF(edge / 2, edge / 2, size - edge, size - edge));
+    // The figure fills most of the height, its feet on the disc's lower part.
+    const double scale = size * 0.84 / MASCOT_HEIGHT;
+    p.translate((size - MASCOT_WIDTH * scale) / 2, size * 0.05);
+    p.scale(scale, scale);
+    Painter painter{p, sources.palette, frame};
+    painter.draw(sources.poses);
+    return icon;
+}

@@ -76,6 +76,9 @@ QImage drawBubble(const Sources& sources);
 QImage drawKeypad(const Sources& sources);
 QImage drawToolIcon(const Palette& palette, const QString& name);
 QImage drawMascot(const Sources& sources, const MascotFrame& frame);
+// The mascot on a round backdrop as a square desktop icon of `size` pixels,
+// drawn at that size (not scaled from the small frame) with soft edges.
+QImage drawMascotIcon(const Sources& sources, const MascotFrame& frame, int size);
 
 // What one menu item covers on a start-screen picture, in its pixels.
 struct DrawnItem {
