@@ -65,7 +65,8 @@ int keyIdentity(const QKeyEvent& event) {
 MainWindow::MainWindow(Program& program, QSize screenSize, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       program_(program),
-      screenSize_(screenSize.isValid() ? screenSize : primaryScreenSize()) {
+      screenSize_(screenSize.isValid() ? screenSize : primaryScreenSize()),
+      flow_(program.state, program.random, *this) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmir rovnic"));
     QPalette pal = palette();
@@ -352,10 +353,15 @@ void MainWindow::endProgram(int code) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (feedback_) feedback_->stopAnimation();
+    // Ending first: a step flow waiting for its bubble sees it when the
+    // erased bubble lets it go, and goes no further.
+    ended_ = true;
+    if (feedback_) {
+        feedback_->stopAnimation();
+        if (feedback_->bubbleShown()) feedback_->eraseBubble();
+    }
     caretTimer.stop();
     QCoreApplication::processEvents();
-    ended_ = true;
     event->accept();
 }
 
@@ -407,7 +413,8 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 bool MainWindow::FormKeyPress(int qtKey, const QString& text) {
     const SessionState& session = program_.state.session;
-    if (session.enterBusy || program_.warnings.visible() || session.solutionShown || session.currentArea == 0)
+    if (session.enterBusy || program_.warnings.visible() || session.solutionShown || session.currentArea == 0 ||
+        session.waitingForNextEquation)
         return false;
     const TypedKey typed = typedKeyOf(qtKey, text);
     if (typed.kind == TypedKey::None) return false;
@@ -434,6 +441,8 @@ void MainWindow::FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers) {
         return;
     }
     if (feedback_->bubbleShown()) feedback_->eraseBubble();
+    // A key ends the wait after a finished equation; it edits nothing there.
+    if (session.waitingForNextEquation) return;
     showEdit(keyReleased(program_.state.editor, editorContext(), key, modifiers.testFlag(Qt::ShiftModifier)));
 }
 
@@ -453,18 +462,15 @@ void MainWindow::enterReleased() {
     session.enterBusy = false;
 }
 
-void MainWindow::stepEntered() {
-    // The step flow checks the line here.
-}
+void MainWindow::stepEntered() { flow_.stepEntered(); }
 
-void MainWindow::checkPhaseStep() {
-    // The step flow checks the line of the check by substitution here.
-}
+void MainWindow::checkPhaseStep() { flow_.checkPhaseStep(); }
 
 void MainWindow::pictureReleased(QPoint point) {
     if (!exerciseChooser->isHidden()) return;
     if (feedback_->bubbleShown()) feedback_->eraseBubble();
-    if (program_.state.session.currentArea == 0) return;
+    const SessionState& session = program_.state.session;
+    if (session.currentArea == 0 || session.waitingForNextEquation) return;
     showEdit(placeCaretByMouse(program_.state.editor, editorContext(), point.x(), point.y()));
 }
 
@@ -475,6 +481,11 @@ void MainWindow::keypadReleased(QPoint point) {
         return;
     if ((key.kind == KeypadKey::Up || key.kind == KeypadKey::Down) && feedback_->bubbleShown())
         feedback_->eraseBubble();
+    if (session.waitingForNextEquation) {
+        // The finished page stays; Enter taps away the bubble that waits.
+        if (key.kind == KeypadKey::Enter && feedback_->bubbleShown()) feedback_->eraseBubble();
+        return;
+    }
     const EditResult r = keypadPressed(program_.state.editor, editorContext(), key);
     showEdit(r);
     if (r.handOver == HandOver::Enter) enterReleased();
@@ -502,9 +513,7 @@ void MainWindow::showEdit(const EditResult& r) {
         }
         caretTimer.start();
     }
-    setButtonEnabled(ToolbarButton::Fraction, r.toolbar.fraction);
-    for (ToolbarButton b : {ToolbarButton::Power2, ToolbarButton::Power3, ToolbarButton::Power4})
-        setButtonEnabled(b, r.toolbar.powers);
+    setToolbar(r.toolbar);
     if (r.refused) program_.sound.play("cink");
 }
 
@@ -582,28 +591,14 @@ void MainWindow::drawSpeedometer() {
 void MainWindow::presentEquation() {
     ProgramState& st = program_.state;
     EditorState& ed = st.editor;
+    // A bubble still shown would be saved below as the page's background.
+    if (feedback_->bubbleShown()) feedback_->eraseBubble();
     drawSpeedometer();
-    ed.fixedPrefix = 0;
-    ed.checkPhase = false;
-
-    const std::string equation = st.currentEquation.slot(0);
-    {
-        // Finding the letter must neither see nor leave an error code.
-        const int32_t saved = errorCode;
-        errorCode = 0;
-        const char letter = findUnknown(normalise(equation));
-        errorCode = saved;
-        ed.unknownLetter = letter > ' ' ? letter : 'x';
-    }
 
     ed.pageLayout = geometry_.equationLayout;
     ed.caretPos = 1;
-    showPictureRect(linePainter_->layoutAndDraw(ed, equation));
-    ed.lineCells = LineCells{};
-    ed.pageLayout = geometry_.writingLayout;
-    ed.writtenLine.clear();
-
-    showPictureRect(linePainter_->drawRuledLines(ed.pageLayout));
+    showPictureRect(linePainter_->layoutAndDraw(ed, st.currentEquation.slot(0)));
+    showPictureRect(linePainter_->drawRuledLines(geometry_.writingLayout));
 
     areaLabel->setText(toQt(areaName(st.session.currentArea, st.session.exerciseName)));
     areaLabel->show();
@@ -617,9 +612,8 @@ void MainWindow::presentEquation() {
 
     // The line starts as every line does: from the line-start guard, with
     // the fraction button on and the powers off, the caret and the keypad
-    // under it placed.
-    ed.caret.active = true;
-    showEdit(startLine(ed, editorContext()));
+    // under it placed; no check phase, no finished page left over.
+    showEdit(startEquation(st, editorContext(), geometry_.writingLayout));
 
     QCoreApplication::processEvents();
     feedback_->saveBubbleBackground();
@@ -627,6 +621,7 @@ void MainWindow::presentEquation() {
 
 void MainWindow::presentAgain() {
     ProgramState& st = program_.state;
+    if (feedback_->bubbleShown()) feedback_->eraseBubble();
     setButtonEnabled(ToolbarButton::ShowSolution, true);
     st.session.solutionShown = false;
     pictureView->setCursor(Qt::ArrowCursor);
@@ -679,7 +674,7 @@ void MainWindow::toolbarReleased(ToolbarButton button) {
     const SessionState& session = st.session;
     // The fraction and power buttons write only into a line being solved,
     // never into a sample solution on the page.
-    const bool writing = session.currentArea != 0 && !session.solutionShown;
+    const bool writing = session.currentArea != 0 && !session.solutionShown && !session.waitingForNextEquation;
     switch (button) {
         case ToolbarButton::Fraction:  // BitBtn3MouseUp
             if (writing) showEdit(fractionButtonReleased(st.editor, editorContext()));
@@ -692,7 +687,12 @@ void MainWindow::toolbarReleased(ToolbarButton button) {
             break;
         }
         case ToolbarButton::Leave:
-            if (session.currentArea != 0) returnToStartScreen();
+            // With a bubble shown, this press only erases it: the final
+            // bubble's wait goes on to the next equation.
+            if (!bubbleWasShown && session.currentArea != 0) returnToStartScreen();
+            break;
+        case ToolbarButton::ShowSolution:  // BitBtn2MouseUp
+            flow_.showSolution();
             break;
         case ToolbarButton::Evaluation:
             // With a bubble shown, this press only erases it.
@@ -708,10 +708,58 @@ void MainWindow::toolbarReleased(ToolbarButton button) {
                 openTeacherMenu(*windows_.password, *windows_.teacherMenu, program_.state.settings);
             break;
         default:
-            // The sample solution comes with the step flow.
             break;
     }
 }
+
+// --- The step flow's screen -------------------------------------------------
+
+void MainWindow::showLine(const DrawOps& ops) { showPictureRect(linePainter_->paintLine(ops)); }
+
+void MainWindow::paint(const DrawOps& ops) { showPictureRect(paintOps(picture_, ops, linePainter_->metrics())); }
+
+void MainWindow::clearWritingArea() { hooks_.clearWritingArea(); }
+
+void MainWindow::drawRuledLines() {
+    showPictureRect(linePainter_->drawRuledLines(program_.state.editor.pageLayout));
+}
+
+void MainWindow::scrollPage(const PictureBox& source, int32_t targetTop) {
+    const QRect from(source.left, source.top, source.right - source.left, source.bottom - source.top);
+    const QImage rows = picture_.copy(from);
+    {
+        QPainter p(&picture_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(source.left, targetTop), rows);
+    }
+    showPictureRect(from.united(QRect(QPoint(source.left, targetTop), from.size())));
+}
+
+void MainWindow::hideCaret() { showWindowRect(removeCaret(program_.state.editor.caret)); }
+
+void MainWindow::hideKeypad() { keypad->hide(); }
+
+void MainWindow::setShowSolutionEnabled(bool enabled) { setButtonEnabled(ToolbarButton::ShowSolution, enabled); }
+
+void MainWindow::setToolbar(ToolbarState state) {
+    setButtonEnabled(ToolbarButton::Fraction, state.fraction);
+    for (ToolbarButton b : {ToolbarButton::Power2, ToolbarButton::Power3, ToolbarButton::Power4})
+        setButtonEnabled(b, state.powers);
+}
+
+void MainWindow::showBubble(const std::string& line1, const std::string& line2, const std::string& line3) {
+    feedback_->showBubble(line1, line2, line3);
+}
+
+void MainWindow::eraseBubble() { feedback_->eraseBubble(); }
+
+bool MainWindow::bubbleShown() const { return feedback_->bubbleShown(); }
+
+void MainWindow::waitForBubble() { feedback_->waitForBubble(); }
+
+void MainWindow::startAnimation(int number) { feedback_->startAnimation(number); }
+
+void MainWindow::showWarning(const std::string& text) { program_.warnings.showWarning(text); }
 
 void MainWindow::createWindows() {
     if (windows_.teacherMenu) return;  // made once

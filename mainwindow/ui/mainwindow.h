@@ -22,6 +22,7 @@
 #include "mainwindow/geometry.h"
 #include "problems/equationlist.h"
 #include "problems/selection.h"
+#include "session/stepflow.h"
 #include "teacher/ui/teacherwindow.h"
 
 class EquationFilesWindow;
@@ -48,7 +49,9 @@ struct ProgramWindows {
     HelpWindow* help = nullptr;                      // "TForm5"
 };
 
-class MainWindow : public QWidget {
+// The window is the step flow's screen (StepScreen): the flow draws, speaks
+// and waits through it.
+class MainWindow : public QWidget, private StepScreen {
     Q_OBJECT
 public:
     // screenSize: the screen the window fills (empty: the primary screen's).
@@ -74,7 +77,7 @@ public:
     void presentEquation();
     void presentAgain();
     void returnToStartScreen();
-    void drawSpeedometer();
+    void drawSpeedometer() override;
 
     // The pupil writes.  The key handlers get the keys the window itself
     // received (keyPressEvent, keyReleaseEvent); the others the releases
@@ -89,8 +92,8 @@ public:
     // What the editor's operations need of the window, and the one way their
     // results reach the screen: the line's band, the caret, the keypad under
     // it, the fraction and power buttons, and "cink" for a refusal.
-    EditorContext editorContext();
-    void showEdit(const EditResult& result);
+    EditorContext editorContext() override;
+    void showEdit(const EditResult& result) override;
 
     // The warning dialog and the windows of the toolbar, in the program's
     // order of windows, each above this full-screen one.  Made once, right
@@ -175,6 +178,25 @@ private:
     void pictureMouseMoved(QPoint point);
     SelectionHooks screenHooks();
 
+    // The rest of the step flow's screen.
+    void showLine(const DrawOps& ops) override;
+    void paint(const DrawOps& ops) override;
+    void clearWritingArea() override;
+    void drawRuledLines() override;
+    void scrollPage(const PictureBox& source, int32_t targetTop) override;
+    void hideCaret() override;
+    void hideKeypad() override;
+    void setShowSolutionEnabled(bool enabled) override;
+    void setToolbar(ToolbarState state) override;
+    void showBubble(const std::string& line1, const std::string& line2, const std::string& line3) override;
+    void eraseBubble() override;
+    bool bubbleShown() const override;
+    void waitForBubble() override;
+    void startAnimation(int number) override;
+    void showWarning(const std::string& text) override;
+    bool closing() const override { return ended_; }
+    const SelectionHooks& selectionHooks() override { return hooks_; }
+
     Program& program_;
     QSize screenSize_;
     bool created_ = false;
@@ -194,6 +216,7 @@ private:
     std::unique_ptr<LinePainter> linePainter_;
     std::unique_ptr<Feedback> feedback_;
     SelectionHooks hooks_;
+    StepFlow flow_;
     TeacherData teacherData_;
     ProgramWindows windows_;
     std::vector<ListedFile> exerciseFiles_;  // the chooser's files, by row

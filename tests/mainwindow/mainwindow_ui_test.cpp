@@ -297,6 +297,8 @@ TEST_F(RuntimeFolder, StartScreenHoldsOnePictureAndComesBackExactly) {
             EXPECT_TRUE(form->startPictureKept());
             feedback.drawMascotFrame(3);
             feedback.showBubble(w1250("Ahoj"));
+            form->toolbarReleased(ToolbarButton::Leave);  // only erases the bubble
+            EXPECT_TRUE(form->startPictureKept());
             form->toolbarReleased(ToolbarButton::Leave);
             EXPECT_FALSE(form->startPictureKept());
             EXPECT_EQ(differingPixels(file, form->picture()), 0);
@@ -353,10 +355,14 @@ TEST_F(RuntimeFolder, BubbleIsErasedPixelForPixelAndBeforeTheNextClick) {
     EXPECT_FALSE(feedback.bubbleShown());
     EXPECT_EQ(differingPixels(presented, form->picture()), 0);
 
-    // So does leaving, and the start screen gets no working-screen pixels.
+    // Leaving with a bubble shown only erases it; the next press leaves, and
+    // the start screen gets no working-screen pixels.
     feedback.showBubble(w1250("Ahoj"));
     form->toolbarReleased(ToolbarButton::Leave);
     EXPECT_FALSE(feedback.bubbleShown());
+    EXPECT_NE(state().session.currentArea, 0);
+    form->toolbarReleased(ToolbarButton::Leave);
+    EXPECT_EQ(state().session.currentArea, 0);
     EXPECT_EQ(differingPixels(startPictureFile(), form->picture(), feedback.mascot().rect()), 0);
 }
 
