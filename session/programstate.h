@@ -2,7 +2,7 @@
 // (mainwindow/ui/program.h) holds the one instance and hands it to the
 // windows; tests make their own.
 //
-// The step flow of the next issues lives in this folder too: stepEntered,
+// The step flow lives in this folder too (session/stepflow.h): stepEntered,
 // checkPhaseStep, showSolution and advanceLine work on this state and reach
 // the screen, the bubble and the sounds through an interface that the main
 // window implements, as the selection reaches them through its hooks.

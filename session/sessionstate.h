@@ -30,6 +30,9 @@ struct SessionState {
     int32_t exerciseIndex = -1;
     bool solutionShown = false;
     bool enterBusy = false;        // a step check is running: input waits
+    // The equation is finished and its last bubble waits for the pupil: the
+    // keys, the keypad and the editing buttons leave the finished page alone.
+    bool waitingForNextEquation = false;
     std::array<AreaStatistics, AREA_COUNT + 1> areaStatistics{};  // by area index 1..22
     std::array<uint8_t, AREA_COUNT + 1> areaCounts{};              // by area index 1..22
     ScreenGeometry geometry;

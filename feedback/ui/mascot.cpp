@@ -33,6 +33,7 @@ void MascotPainter::captureBackground() {
     if (!picture_ || picture_->isNull()) return;
     ensurePaintable(*picture_);
     mascotBackground_ = picture_->copy(rect());
+    shownFrame_ = -1;
 }
 
 void MascotPainter::drawMascotFrame(int k) {
@@ -40,6 +41,8 @@ void MascotPainter::drawMascotFrame(int k) {
     // Without a saved background each frame would leave the last one's pixels.
     if (mascotBackground_.isNull()) captureBackground();
     ensurePaintable(*picture_);
+    // The same frame again, and nobody has painted over it since.
+    if (k == shownFrame_ && picture_->copy(rect()) == drawnBox_) return;
     {
         QPainter p(picture_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -60,5 +63,7 @@ void MascotPainter::drawMascotFrame(int k) {
             }
         }
     }
+    shownFrame_ = k;
+    drawnBox_ = picture_->copy(rect());
     if (repaint_) repaint_(rect());
 }

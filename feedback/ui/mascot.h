@@ -23,6 +23,9 @@ public:
     QRect rect() const;
     // Saves the piece of the main picture under the mascot.
     void captureBackground();
+    // Draws picture k over the background and shows it; a frame that is
+    // still on the screen as it was drawn is left alone, so a resting mascot
+    // repeating its picture costs no repaint.
     void drawMascotFrame(int k);
 
 private:
@@ -31,4 +34,6 @@ private:
     Repaint repaint_;
     std::array<QImage, 17> images_;
     QImage mascotBackground_;
+    int shownFrame_ = -1;  // the last frame drawn, as drawnBox_ holds it
+    QImage drawnBox_;
 };

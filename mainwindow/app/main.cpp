@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
 
     MainWindow mainWindow(program);
     if (!mainWindow.created()) return mainWindow.exitCode();
-    mainWindow.createWindows();
+    // The other windows follow once the start screen has been painted.
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && mainWindow.size() == screen->geometry().size())

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 
 #include "editor/keypad.h"
 #include "editor/ui/editview.h"
@@ -68,7 +69,8 @@ int keyIdentity(const QKeyEvent& event) {
 MainWindow::MainWindow(Program& program, QSize screenSize, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       program_(program),
-      screenSize_(screenSize.isValid() ? screenSize : primaryScreenSize()) {
+      screenSize_(screenSize.isValid() ? screenSize : primaryScreenSize()),
+      flow_(program.state, program.random, *this) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmir rovnic"));
     QPalette pal = palette();
@@ -134,8 +136,8 @@ bool MainWindow::FormCreate() {
 
     // Every place on the screen is computed from the start picture, so one of
     // another size would put the menu and "Konec" where nobody can reach them.
-    startPicture_ = loadPicture(QString::fromStdString(startPicturePath(sw)), sizeOf(startPictureSize(sw)));
-    if (startPicture_.isNull())
+    picture_ = loadPicture(QString::fromStdString(startPicturePath(sw)), sizeOf(startPictureSize(sw)));
+    if (picture_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp "
                     "podklad800.bmp");
     dial_ = loadPicture(QStringLiteral("system/tachak.bmp"), QSize(DIAL_WIDTH, DIAL_HEIGHT));
@@ -146,7 +148,6 @@ bool MainWindow::FormCreate() {
         loadPicture(QStringLiteral("system/klavesnice.bmp"), QSize(KEYPAD_WIDTH, KEYPAD_HEIGHT));
     if (keypadPicture.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\klavesnice.bmp");
-    picture_ = startPicture_;
 
     geometry_ = computeGeometry(sw, sh, picture_.width(), picture_.height());
     ProgramState& st = program_.state;
@@ -161,6 +162,8 @@ bool MainWindow::FormCreate() {
         &picture_, geometry_.screen.scaleX, geometry_.screen.scaleY,
         [this](const QRect& r) { showPictureRect(r); }, program_.warnings, program_.sound);
     feedback_->setCaretTimer(&caretTimer);
+    // Nothing is drawn yet: the piece under the mascot is the start picture's.
+    startMascotPiece_ = picture_.copy(feedback_->mascot().rect());
     feedback_->setAnimationTickHook([this] { program_.state.session.enterBusy = false; });
 
     createControls(keypadPicture);
@@ -178,6 +181,10 @@ void MainWindow::createControls(const QImage& keypadPicture) {
         if (exerciseChooser->isHidden()) pressPoint = point;
     });
     connect(pictureView, &PictureView::moved, this, &MainWindow::pictureMouseMoved);
+    // The toolbar's windows are made once the start screen is on the screen,
+    // so that the pupil sees it sooner; nothing can open them before.
+    connect(pictureView, &PictureView::firstPainted, this,
+            [this] { QTimer::singleShot(0, this, &MainWindow::createWindows); });
     // One release over the picture is first its click (the menu, the
     // bubble, the sample solution), then the caret's placing.
     connect(pictureView, &PictureView::clicked, this, [this](QPoint released) {
@@ -352,15 +359,22 @@ void MainWindow::endProgram(int code) {
     caretTimer.stop();
     startupTimer.stop();
     close();
-    // Does nothing before the message loop runs; main() then reads ended().
-    QCoreApplication::exit(code);
+    // Only a running loop is told to end: outside one, Qt would keep the
+    // request and end the next loop that starts, a dialog's among them.
+    // main() reads ended() when there is no loop yet.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(code);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (feedback_) feedback_->stopAnimation();
+    // Ending first: a step flow waiting for its bubble sees it when the
+    // erased bubble lets it go, and goes no further.
+    ended_ = true;
+    if (feedback_) {
+        feedback_->stopAnimation();
+        if (feedback_->bubbleShown()) feedback_->eraseBubble();
+    }
     caretTimer.stop();
     QCoreApplication::processEvents();
-    ended_ = true;
     event->accept();
 }
 
@@ -376,7 +390,7 @@ void MainWindow::changeEvent(QEvent* event) {
     {
         QPainter p(&picture_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(box.topLeft(), startPicture_, box);
+        p.drawImage(box.topLeft(), startMascotPiece_);
     }
     feedback_->captureMascotBackground();
     showPictureRect(box);
@@ -412,7 +426,8 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 bool MainWindow::FormKeyPress(int qtKey, const QString& text) {
     const SessionState& session = program_.state.session;
-    if (session.enterBusy || program_.warnings.visible() || session.solutionShown || session.currentArea == 0)
+    if (session.enterBusy || program_.warnings.visible() || session.solutionShown || session.currentArea == 0 ||
+        session.waitingForNextEquation)
         return false;
     const TypedKey typed = typedKeyOf(qtKey, text);
     if (typed.kind == TypedKey::None) return false;
@@ -439,6 +454,8 @@ void MainWindow::FormKeyUp(int qtKey, Qt::KeyboardModifiers modifiers) {
         return;
     }
     if (feedback_->bubbleShown()) feedback_->eraseBubble();
+    // A key ends the wait after a finished equation; it edits nothing there.
+    if (session.waitingForNextEquation) return;
     showEdit(keyReleased(program_.state.editor, editorContext(), key, modifiers.testFlag(Qt::ShiftModifier)));
 }
 
@@ -458,18 +475,15 @@ void MainWindow::enterReleased() {
     session.enterBusy = false;
 }
 
-void MainWindow::stepEntered() {
-    // The step flow checks the line here.
-}
+void MainWindow::stepEntered() { flow_.stepEntered(); }
 
-void MainWindow::checkPhaseStep() {
-    // The step flow checks the line of the check by substitution here.
-}
+void MainWindow::checkPhaseStep() { flow_.checkPhaseStep(); }
 
 void MainWindow::pictureReleased(QPoint point) {
     if (!exerciseChooser->isHidden()) return;
     if (feedback_->bubbleShown()) feedback_->eraseBubble();
-    if (program_.state.session.currentArea == 0) return;
+    const SessionState& session = program_.state.session;
+    if (session.currentArea == 0 || session.waitingForNextEquation) return;
     showEdit(placeCaretByMouse(program_.state.editor, editorContext(), point.x(), point.y()));
 }
 
@@ -480,6 +494,11 @@ void MainWindow::keypadReleased(QPoint point) {
         return;
     if ((key.kind == KeypadKey::Up || key.kind == KeypadKey::Down) && feedback_->bubbleShown())
         feedback_->eraseBubble();
+    if (session.waitingForNextEquation) {
+        // The finished page stays; Enter taps away the bubble that waits.
+        if (key.kind == KeypadKey::Enter && feedback_->bubbleShown()) feedback_->eraseBubble();
+        return;
+    }
     const EditResult r = keypadPressed(program_.state.editor, editorContext(), key);
     showEdit(r);
     if (r.handOver == HandOver::Enter) enterReleased();
@@ -507,9 +526,7 @@ void MainWindow::showEdit(const EditResult& r) {
         }
         caretTimer.start();
     }
-    setButtonEnabled(ToolbarButton::Fraction, r.toolbar.fraction);
-    for (ToolbarButton b : {ToolbarButton::Power2, ToolbarButton::Power3, ToolbarButton::Power4})
-        setButtonEnabled(b, r.toolbar.powers);
+    setToolbar(r.toolbar);
     if (r.refused) program_.sound.play("cink");
 }
 
@@ -549,6 +566,7 @@ void MainWindow::pictureClicked(QPoint press) {
         exerciseChooser->raise();
         return;
     }
+    leaveStartScreen();
     startArea(selectionScope(program_.state), session.menuChoice, hooks_);
 }
 
@@ -576,7 +594,9 @@ void MainWindow::chooseExercise(const ListedFile& file) {
     session.exerciseDiskName = file.diskName;
     exerciseChooser->hide();
     setFocus();
-    if (!name.empty()) startArea(selectionScope(program_.state), EXERCISE_AREA, hooks_);
+    if (name.empty()) return;
+    leaveStartScreen();
+    startArea(selectionScope(program_.state), EXERCISE_AREA, hooks_);
 }
 
 void MainWindow::drawSpeedometer() {
@@ -589,28 +609,14 @@ void MainWindow::drawSpeedometer() {
 void MainWindow::presentEquation() {
     ProgramState& st = program_.state;
     EditorState& ed = st.editor;
+    // A bubble still shown would be saved below as the page's background.
+    if (feedback_->bubbleShown()) feedback_->eraseBubble();
     drawSpeedometer();
-    ed.fixedPrefix = 0;
-    ed.checkPhase = false;
-
-    const std::string equation = st.currentEquation.slot(0);
-    {
-        // Finding the letter must neither see nor leave an error code.
-        const int32_t saved = errorCode;
-        errorCode = 0;
-        const char letter = findUnknown(normalise(equation));
-        errorCode = saved;
-        ed.unknownLetter = letter > ' ' ? letter : 'x';
-    }
 
     ed.pageLayout = geometry_.equationLayout;
     ed.caretPos = 1;
-    showPictureRect(linePainter_->layoutAndDraw(ed, equation));
-    ed.lineCells = LineCells{};
-    ed.pageLayout = geometry_.writingLayout;
-    ed.writtenLine.clear();
-
-    showPictureRect(linePainter_->drawRuledLines(ed.pageLayout));
+    showPictureRect(linePainter_->layoutAndDraw(ed, st.currentEquation.slot(0)));
+    showPictureRect(linePainter_->drawRuledLines(geometry_.writingLayout));
 
     areaLabel->setText(toQt(areaName(st.session.currentArea, st.session.exerciseName)));
     areaLabel->show();
@@ -624,9 +630,8 @@ void MainWindow::presentEquation() {
 
     // The line starts as every line does: from the line-start guard, with
     // the fraction button on and the powers off, the caret and the keypad
-    // under it placed.
-    ed.caret.active = true;
-    showEdit(startLine(ed, editorContext()));
+    // under it placed; no check phase, no finished page left over.
+    showEdit(startEquation(st, editorContext(), geometry_.writingLayout));
 
     QCoreApplication::processEvents();
     feedback_->saveBubbleBackground();
@@ -634,12 +639,24 @@ void MainWindow::presentEquation() {
 
 void MainWindow::presentAgain() {
     ProgramState& st = program_.state;
+    if (feedback_->bubbleShown()) feedback_->eraseBubble();
     setButtonEnabled(ToolbarButton::ShowSolution, true);
     st.session.solutionShown = false;
     pictureView->setCursor(Qt::ArrowCursor);
     showPictureRect(linePainter_->clearEquationBand(geometry_.equationBand));
     showPictureRect(linePainter_->clearWritingArea(geometry_.writingArea, st.editor.pageLayout));
     presentEquation();
+}
+
+void MainWindow::leaveStartScreen() {
+    // While the start screen is shown, the picture painted on is the start
+    // picture itself, apart from the mascot's frame: its one copy is made
+    // here, for the return, with the mascot's box as loaded.
+    if (!startPicture_.isNull()) return;
+    startPicture_ = picture_.copy();
+    QPainter p(&startPicture_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(feedback_->mascot().rect().topLeft(), startMascotPiece_);
 }
 
 void MainWindow::returnToStartScreen() {
@@ -654,8 +671,12 @@ void MainWindow::returnToStartScreen() {
     // A bubble left on the page would otherwise be "erased" later with the
     // working screen's pixels over the start screen.
     if (feedback_->bubbleShown()) feedback_->eraseBubble();
-    // The start picture kept from start-up is the file as loaded.
-    picture_ = startPicture_;
+    // The start picture kept when the area was entered takes the working
+    // picture's place; the working picture is let go.
+    if (!startPicture_.isNull()) {
+        picture_.swap(startPicture_);
+        startPicture_ = QImage();
+    }
     pictureView->update();
     areaLabel->hide();
     keypad->hide();
@@ -664,13 +685,14 @@ void MainWindow::returnToStartScreen() {
 // --- Toolbar --------------------------------------------------------------
 
 void MainWindow::toolbarReleased(ToolbarButton button) {
+    createWindows();  // in case the start screen has not been painted yet
     const bool bubbleWasShown = button != ToolbarButton::ShowSolution && feedback_->bubbleShown();
     if (bubbleWasShown) feedback_->eraseBubble();
     ProgramState& st = program_.state;
     const SessionState& session = st.session;
     // The fraction and power buttons write only into a line being solved,
     // never into a sample solution on the page.
-    const bool writing = session.currentArea != 0 && !session.solutionShown;
+    const bool writing = session.currentArea != 0 && !session.solutionShown && !session.waitingForNextEquation;
     switch (button) {
         case ToolbarButton::Fraction:  // BitBtn3MouseUp
             if (writing) showEdit(fractionButtonReleased(st.editor, editorContext()));
@@ -683,7 +705,12 @@ void MainWindow::toolbarReleased(ToolbarButton button) {
             break;
         }
         case ToolbarButton::Leave:
-            if (session.currentArea != 0) returnToStartScreen();
+            // With a bubble shown, this press only erases it: the final
+            // bubble's wait goes on to the next equation.
+            if (!bubbleWasShown && session.currentArea != 0) returnToStartScreen();
+            break;
+        case ToolbarButton::ShowSolution:  // BitBtn2MouseUp
+            flow_.showSolution();
             break;
         case ToolbarButton::Evaluation:
             // With a bubble shown, this press only erases it.
@@ -699,12 +726,61 @@ void MainWindow::toolbarReleased(ToolbarButton button) {
                 openTeacherMenu(*windows_.password, *windows_.teacherMenu, program_.state.settings);
             break;
         default:
-            // The sample solution comes with the step flow.
             break;
     }
 }
 
+// --- The step flow's screen -------------------------------------------------
+
+void MainWindow::showLine(const DrawOps& ops) { showPictureRect(linePainter_->paintLine(ops)); }
+
+void MainWindow::paint(const DrawOps& ops) { showPictureRect(paintOps(picture_, ops, linePainter_->metrics())); }
+
+void MainWindow::clearWritingArea() { hooks_.clearWritingArea(); }
+
+void MainWindow::drawRuledLines() {
+    showPictureRect(linePainter_->drawRuledLines(program_.state.editor.pageLayout));
+}
+
+void MainWindow::scrollPage(const PictureBox& source, int32_t targetTop) {
+    const QRect from(source.left, source.top, source.right - source.left, source.bottom - source.top);
+    const QImage rows = picture_.copy(from);
+    {
+        QPainter p(&picture_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(source.left, targetTop), rows);
+    }
+    showPictureRect(from.united(QRect(QPoint(source.left, targetTop), from.size())));
+}
+
+void MainWindow::hideCaret() { showWindowRect(removeCaret(program_.state.editor.caret)); }
+
+void MainWindow::hideKeypad() { keypad->hide(); }
+
+void MainWindow::setShowSolutionEnabled(bool enabled) { setButtonEnabled(ToolbarButton::ShowSolution, enabled); }
+
+void MainWindow::setToolbar(ToolbarState state) {
+    setButtonEnabled(ToolbarButton::Fraction, state.fraction);
+    for (ToolbarButton b : {ToolbarButton::Power2, ToolbarButton::Power3, ToolbarButton::Power4})
+        setButtonEnabled(b, state.powers);
+}
+
+void MainWindow::showBubble(const std::string& line1, const std::string& line2, const std::string& line3) {
+    feedback_->showBubble(line1, line2, line3);
+}
+
+void MainWindow::eraseBubble() { feedback_->eraseBubble(); }
+
+bool MainWindow::bubbleShown() const { return feedback_->bubbleShown(); }
+
+void MainWindow::waitForBubble() { feedback_->waitForBubble(); }
+
+void MainWindow::startAnimation(int number) { feedback_->startAnimation(number); }
+
+void MainWindow::showWarning(const std::string& text) { program_.warnings.showWarning(text); }
+
 void MainWindow::createWindows() {
+    if (windows_.teacherMenu) return;  // made once
     program_.warnings.dialog();  // "TFchyba"
     windows_.teacherMenu = new TeacherMenu(teacherData_, this);
     windows_.equationFiles = new EquationFilesWindow(teacherData_, this);

@@ -22,6 +22,7 @@
 #include "mainwindow/geometry.h"
 #include "problems/equationlist.h"
 #include "problems/selection.h"
+#include "session/stepflow.h"
 #include "teacher/ui/teacherwindow.h"
 
 class EquationFilesWindow;
@@ -48,7 +49,9 @@ struct ProgramWindows {
     HelpWindow* help = nullptr;                      // "TForm5"
 };
 
-class MainWindow : public QWidget {
+// The window is the step flow's screen (StepScreen): the flow draws, speaks
+// and waits through it.
+class MainWindow : public QWidget, private StepScreen {
     Q_OBJECT
 public:
     // screenSize: the screen the window fills (empty: the primary screen's).
@@ -74,7 +77,7 @@ public:
     void presentEquation();
     void presentAgain();
     void returnToStartScreen();
-    void drawSpeedometer();
+    void drawSpeedometer() override;
 
     // The pupil writes.  The key handlers get the keys the window itself
     // received (keyPressEvent, keyReleaseEvent); the others the releases
@@ -89,11 +92,13 @@ public:
     // What the editor's operations need of the window, and the one way their
     // results reach the screen: the line's band, the caret, the keypad under
     // it, the fraction and power buttons, and "cink" for a refusal.
-    EditorContext editorContext();
-    void showEdit(const EditResult& result);
+    EditorContext editorContext() override;
+    void showEdit(const EditResult& result) override;
 
     // The warning dialog and the windows of the toolbar, in the program's
-    // order of windows, each above this full-screen one.
+    // order of windows, each above this full-screen one.  Made once, right
+    // after the picture was first painted (or on the first toolbar press
+    // before that); a second call does nothing.
     void createWindows();
     const ProgramWindows& windows() const { return windows_; }
     // What the teacher's windows read and change: the settings, the bank's
@@ -118,8 +123,10 @@ public:
     Program& program() const { return program_; }
     const MainWindowGeometry& geometry() const { return geometry_; }
     QImage& picture() { return picture_; }
-    const QImage& startPicture() const { return startPicture_; }
     Feedback* feedback() const { return feedback_.get(); }
+    // Whether a copy of the start picture is held, to return to: only while
+    // an area is open.
+    bool startPictureKept() const { return !startPicture_.isNull(); }
 
     // Controls; each keeps the name the program's operations know it by as
     // its objectName.
@@ -162,6 +169,8 @@ private:
     void createExerciseChooser();
     void placeControls();
     void endProgram(int code);
+    // Keeps the start picture before an area paints over it.
+    void leaveStartScreen();
     // Enter, from the keyboard or the keypad: a shown bubble is only erased;
     // otherwise the step check runs inside enterBusy.
     void enterReleased();
@@ -173,20 +182,45 @@ private:
     void pictureMouseMoved(QPoint point);
     SelectionHooks screenHooks();
 
+    // The rest of the step flow's screen.
+    void showLine(const DrawOps& ops) override;
+    void paint(const DrawOps& ops) override;
+    void clearWritingArea() override;
+    void drawRuledLines() override;
+    void scrollPage(const PictureBox& source, int32_t targetTop) override;
+    void hideCaret() override;
+    void hideKeypad() override;
+    void setShowSolutionEnabled(bool enabled) override;
+    void setToolbar(ToolbarState state) override;
+    void showBubble(const std::string& line1, const std::string& line2, const std::string& line3) override;
+    void eraseBubble() override;
+    bool bubbleShown() const override;
+    void waitForBubble() override;
+    void startAnimation(int number) override;
+    void showWarning(const std::string& text) override;
+    bool closing() const override { return ended_; }
+    const SelectionHooks& selectionHooks() override { return hooks_; }
+
     Program& program_;
     QSize screenSize_;
     bool created_ = false;
     bool ended_ = false;
     int exitCode_ = 0;
 
-    QImage picture_;       // the main picture, painted on while the pupil works
-    QImage startPicture_;  // the start screen as loaded, to return to
+    // The main picture.  On the start screen it is the start picture as
+    // loaded, with the mascot drawn in; while an area is open it is painted
+    // on, and startPicture_ keeps the start picture for the return (null on
+    // the start screen: one full-screen picture there, not two).
+    QImage picture_;
+    QImage startPicture_;
+    QImage startMascotPiece_;  // the start picture under the mascot
     QImage dial_;          // the speedometer dial
     MainWindowGeometry geometry_;
     std::array<QAbstractButton*, 11> toolbar_{};  // by toolbarIndex
     std::unique_ptr<LinePainter> linePainter_;
     std::unique_ptr<Feedback> feedback_;
     SelectionHooks hooks_;
+    StepFlow flow_;
     TeacherData teacherData_;
     ProgramWindows windows_;
     std::vector<ListedFile> exerciseFiles_;  // the chooser's files, by row

@@ -19,6 +19,10 @@ void PictureView::paintEvent(QPaintEvent* event) {
     p.drawImage(r.topLeft(), *picture_, r);
     p.translate(-x(), -y());
     paintCaret(p, *caret_);
+    if (!painted_) {
+        painted_ = true;
+        Q_EMIT firstPainted();
+    }
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event) { Q_EMIT pressed(event->position().toPoint()); }

@@ -22,6 +22,8 @@ Q_SIGNALS:
     void moved(QPoint point);
     // The left button was released over the picture, at `point`.
     void clicked(QPoint point);
+    // The picture has been painted for the first time.
+    void firstPainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,4 +34,5 @@ protected:
 private:
     QImage* picture_;
     const Caret* caret_;
+    bool painted_ = false;
 };

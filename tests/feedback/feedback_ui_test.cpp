@@ -209,13 +209,35 @@ TEST(Mascot, FramesCopyOnlyOpaquePixelsOverTheSavedBackground) {
     EXPECT_EQ(repaints, 4);
 }
 
-TEST(Sound, MissingDeviceOrFileIsSilent) {
-    QTemporaryDir dir;
-    SoundPlayer player(dir.path() + QLatin1Char('/'));
-    player.play("cink");
-    player.play("cink");  // looked for again
-    player.stop();
-    EXPECT_FALSE(player.lastRequestPlayed());
+
+// A resting mascot shows the same picture several ticks running: only a
+// change reaches the screen, but a frame painted over is drawn again.
+TEST(Mascot, SameFrameIsDrawnOnlyWhenItIsNoLongerOnTheScreen) {
+    QImage picture = patternedPicture(200, 150);
+    int repaints = 0;
+    MascotPainter mascot(&picture, QPoint(26, 14), [&](const QRect&) { ++repaints; });
+    QImage frame(47, 70, QImage::Format_RGB32);
+    frame.fill(qRgb(0, 255, 0));
+    frame.setPixel(10, 10, qRgb(1, 2, 3));
+    mascot.setImage(0, frame);
+    frame.setPixel(11, 10, qRgb(1, 2, 3));
+    mascot.setImage(1, frame);
+    mascot.captureBackground();
+
+    for (int k : {0, 0, 0, 0, 1, 0, 0}) mascot.drawMascotFrame(k);
+    EXPECT_EQ(repaints, 3);  // 0, 1, 0
+    const QImage shown = picture;
+
+    // Something painted over the mascot's box: the same frame comes back.
+    picture.fill(Qt::red);
+    mascot.drawMascotFrame(0);
+    EXPECT_EQ(repaints, 4);
+    EXPECT_EQ(picture.copy(mascot.rect()), shown.copy(mascot.rect()));
+
+    // A new background (the window activated) is drawn under it at once.
+    mascot.captureBackground();
+    mascot.drawMascotFrame(0);
+    EXPECT_EQ(repaints, 5);
 }
 
 struct FeedbackTest : ::testing::Test {

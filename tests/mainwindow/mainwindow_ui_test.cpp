@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -409,6 +410,44 @@ TEST_F(RuntimeFolder, ExitItemEndsTheProgram) {
     click(*form, QPoint(700, 555));
     EXPECT_TRUE(form->ended());
     EXPECT_EQ(form->exitCode(), 0);
+    // Ended with no loop running: a loop started later (a dialog's) still
+    // runs until it is itself ended.
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&loop] { loop.exit(7); });
+    EXPECT_EQ(loop.exec(), 7);
+}
+
+// While the start screen is shown the window holds one full-screen picture;
+// entering an area keeps the start picture once, and every return gives it
+// back exactly as the file holds it, also after an area that could not start.
+TEST_F(RuntimeFolder, StartScreenHoldsOnePictureAndComesBackExactly) {
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
+        SCOPED_TRACE(screen.width());
+        initSessionState(program_.state);
+        auto form = startedWindow(screen);
+        Feedback& feedback = *form->feedback();
+        const QImage file = startPictureFile(screen.width());
+        const QRect mascot = feedback.mascot().rect();
+        const QPoint area(screen.width() * 250 / 800, screen.height() * 140 / 600);
+        for (int visit = 0; visit < 2; ++visit) {
+            feedback.drawMascotFrame(2);  // a frame of the mascot in the picture
+            EXPECT_FALSE(form->startPictureKept());
+            click(*form, area);
+            ASSERT_NE(state().session.currentArea, 0);
+            EXPECT_TRUE(form->startPictureKept());
+            feedback.drawMascotFrame(3);
+            feedback.showBubble(w1250("Ahoj"));
+            form->toolbarReleased(ToolbarButton::Leave);  // only erases the bubble
+            EXPECT_TRUE(form->startPictureKept());
+            form->toolbarReleased(ToolbarButton::Leave);
+            EXPECT_FALSE(form->startPictureKept());
+            EXPECT_EQ(differingPixels(file, form->picture()), 0);
+        }
+        form->chooseExercise("zmizele.cvc");
+        EXPECT_EQ(state().session.currentArea, 0);
+        EXPECT_FALSE(form->startPictureKept());
+        EXPECT_EQ(differingPixels(file, form->picture(), mascot), 0);
+    }
 }
 
 TEST_F(RuntimeFolder, AfterASampleSolutionAClickOrAKeyPresentsTheEquationAgain) {
@@ -456,11 +495,15 @@ TEST_F(RuntimeFolder, BubbleIsErasedPixelForPixelAndBeforeTheNextClick) {
     EXPECT_FALSE(feedback.bubbleShown());
     EXPECT_EQ(differingPixels(presented, form->picture()), 0);
 
-    // So does leaving, and the start screen gets no working-screen pixels.
+    // Leaving with a bubble shown only erases it; the next press leaves, and
+    // the start screen gets no working-screen pixels.
     feedback.showBubble(w1250("Ahoj"));
     form->toolbarReleased(ToolbarButton::Leave);
     EXPECT_FALSE(feedback.bubbleShown());
-    EXPECT_EQ(differingPixels(form->startPicture(), form->picture(), feedback.mascot().rect()), 0);
+    EXPECT_NE(state().session.currentArea, 0);
+    form->toolbarReleased(ToolbarButton::Leave);
+    EXPECT_EQ(state().session.currentArea, 0);
+    EXPECT_EQ(differingPixels(startPictureFile(), form->picture(), feedback.mascot().rect()), 0);
 }
 
 TEST_F(RuntimeFolder, SpeedometerNeedleFollowsTheAreasSteps) {

@@ -89,6 +89,11 @@ inline int differingPixels(const QImage& a, const QImage& b, const QRect& except
     return n;
 }
 
+// The start picture as its file holds it, in the working directory.
+inline QImage startPictureFile(int screenWidth = 1024) {
+    return QImage(screenWidth == 800 ? QStringLiteral("system/podklad800.bmp") : QStringLiteral("system/podklad.bmp"));
+}
+
 inline int darkPixels(const QImage& picture, const QRect& area) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)

@@ -184,21 +184,24 @@ def menu_points(menu_txt):
 def script_for(group, target, menu):
     def click(code):
         return "click:%d,%d" % menu[code]
-    leave = "button:BitBtn10"
+    # Leaving takes two presses while the bubble of a wrong step is shown.
+    leave = ["button:BitBtn10", "button:BitBtn10"]
+    # A wrong line: the bubble, an error animation and its sound.
+    wrong = ["type:1=2", "enter", "wait:300"]
     end = click(80)
     if group == "area":
         code = int(os.path.basename(target)[1:3])
         # Twice into the area: the second time it goes on where it stopped.
-        return [click(code), "wait:150", leave, click(code), "wait:150", leave, end]
+        return [click(code), "wait:150"] + wrong + leave + [click(code), "wait:150"] + leave + [end]
     if group == "exercise":
-        return [click(71), "row:0", "wait:150", leave, click(71), "row:0", "wait:150", leave,
-                "button:BitBtn1", end]
+        return ([click(71), "row:0", "wait:150"] + wrong + leave + [click(71), "row:0", "wait:150"] + leave +
+                ["button:BitBtn1", end])
     if group == "animation":
         # The greeting runs its three seconds, then the resting record is read.
-        return ["wait:3300", "click:30,30", "wait:200", click(11), leave, end]
+        return ["wait:3300", "click:30,30", "wait:200", click(11)] + wrong + ["click:30,30"] + leave + [end]
     if group == "mascot":
-        return ["wait:1200", "click:30,30", "wait:600", end]
-    return [click(11), "wait:150", leave, end]
+        return ["wait:1200", "click:30,30", "wait:300", click(11)] + wrong + ["wait:600"] + leave + [end]
+    return [click(11), "wait:150"] + wrong + leave + [end]
 
 
 def allowed(group, target, kind, screen_width):

@@ -8,6 +8,8 @@
 //   click:X,Y      a click on the start picture at X,Y of the 800 x 600 design
 //   row:N          a click on row N of the exercise chooser, when it is open
 //   button:NAME    a click on the button of that object name, when enabled
+//   type:TEXT      the keys of TEXT, pressed and released in the main window
+//   enter          Enter, pressed and released
 //   wait:MS        nothing for that long
 //
 // Every line it prints starts with "velmir-damage: ": "message: <text>",
@@ -146,6 +148,10 @@ private:
             if (!list || !list->isVisible() || row >= list->count()) return;
             const QRect place = list->visualItemRect(list->item(row));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        } else if (verb == QLatin1String("type")) {
+            QTest::keyClicks(main, arg);
+        } else if (verb == QLatin1String("enter")) {
+            QTest::keyClick(main, Qt::Key_Return);
         } else if (verb == QLatin1String("button")) {
             auto* button = main->findChild<QAbstractButton*>(arg);
             if (button && button->isVisible() && button->isEnabled()) button->click();

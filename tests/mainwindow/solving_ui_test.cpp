@@ -1,0 +1,350 @@
+// The pupil solves in the real window: whole solutions by keys and by the
+// keypad, with the check by substitution switched on and off in POM.CFG, the
+// sample solution, the page moving up and the wait for the last bubble, in a
+// copy of the runtime folder.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+
+#include "engine/cp1250.h"
+#include "engine/markers.h"
+#include "engine/ui/qtext.h"
+#include "teacher/settingsfile.h"
+#include "tests/mainwindow/pupilinput.h"
+#include "tests/mainwindow/runtimefolder.h"
+
+namespace {
+
+using cp1250::w1250;
+
+enum class Hands { Keys, Keypad };
+
+// Acts once, as soon as the step flow waits for the pupil to dismiss its
+// last bubble; keeps the page as it was then.
+class AtTheFinalBubble : public QObject {
+public:
+    AtTheFinalBubble(MainWindow& form, std::function<void()> action) {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this, &form, action] {
+            if (!form.program().state.session.waitingForNextEquation) return;
+            timer_.stop();
+            page = form.picture().copy();
+            bubbleShown = form.feedback()->bubbleShown();
+            keypadShown = !form.keypad->isHidden();
+            fired = true;
+            action();
+            // A test whose action did not end the wait fails instead of hanging.
+            QTimer::singleShot(3000, this, [this, &form] {
+                if (!form.program().state.session.waitingForNextEquation) return;
+                ADD_FAILURE() << "the wait did not end";
+                form.feedback()->eraseBubble();
+            });
+        });
+        timer_.start();
+    }
+    QImage page;
+    bool fired = false, bubbleShown = false, keypadShown = false;
+
+private:
+    QTimer timer_;
+};
+
+class Solving : public RuntimeFolder {
+protected:
+    // The checks switch as the teacher left it in POM.CFG (record 65), read
+    // at start-up; then "Nejlehčí 1".
+    std::unique_ptr<MainWindow> solvingWindow(bool checks, QSize screen = QSize(1024, 768)) {
+        initSessionState(program_.state);
+        std::vector<std::string> problems;
+        EXPECT_TRUE(storeSettingsRecord(SETTINGS_CHECKS_RECORD, checks ? SETTINGS_SWITCH_ON : SETTINGS_SWITCH_OFF,
+                                        [&](const std::string& text) { problems.push_back(text); }));
+        auto form = startedWindow(screen);
+        EXPECT_EQ(state().settings.checksEnabled, checks);
+        click(*form, screen.width() == 800 ? QPoint(250, 140) : QPoint(300, 170));
+        EXPECT_EQ(state().session.currentArea, 11);
+        return form;
+    }
+
+    // A written line as the pupil makes it: "/" (or the keypad's fraction
+    // key) opens a fraction in its numerator, Down goes to the denominator,
+    // Right (or a click after the line) leaves it; a power by its button; a
+    // note by PageUp (the keypad has none, so it is left out).
+    void write(MainWindow& form, Hands hands, const std::string& written) {
+        for (size_t i = 0; i < written.size(); ++i) {
+            const auto b = static_cast<unsigned char>(written[i]);
+            if (b == '/') {
+                if (hands == Hands::Keypad) return;
+                QTest::keyClick(&form, Qt::Key_PageUp);
+                QTest::keyClicks(&form, toQt(written.substr(i + 1)));
+                return;
+            }
+            if (b == FRACTION_START) {
+                const size_t denEnd = written.find(static_cast<char>(DENOMINATOR_END), i);
+                const size_t numEnd = written.find(static_cast<char>(NUMERATOR_END), i);
+                const std::string denominator = written.substr(i + 2, denEnd - i - 2);
+                const std::string numerator = written.substr(denEnd + 2, numEnd - denEnd - 2);
+                if (hands == Hands::Keys) QTest::keyClick(&form, Qt::Key_Slash, Qt::NoModifier);
+                if (hands == Hands::Keypad) tap(form, Pad::Fraction);
+                writePart(form, hands, numerator);
+                if (hands == Hands::Keys) QTest::keyClick(&form, Qt::Key_Down);
+                if (hands == Hands::Keypad) tap(form, Pad::Down);
+                writePart(form, hands, denominator);
+                if (hands == Hands::Keys) QTest::keyClick(&form, Qt::Key_Right);
+                if (hands == Hands::Keypad) clickAfterTheLine(form, state().editor);
+                i = numEnd + 1;
+                continue;
+            }
+            writePart(form, hands, std::string(1, written[i]));
+        }
+    }
+    void writePart(MainWindow& form, Hands hands, const std::string& part) {
+        for (size_t i = 0; i < part.size(); ++i) {
+            const char c = part[i];
+            if (c == ' ') continue;
+            if (static_cast<unsigned char>(c) == POWER_START) {
+                const ToolbarButton power[] = {ToolbarButton::Power2, ToolbarButton::Power3, ToolbarButton::Power4};
+                form.toolbarButton(power[part[i + 1] - '2'])->click();
+                i += 2;
+                continue;
+            }
+            if (hands == Hands::Keys) QTest::keyClicks(&form, QString(QLatin1Char(c)));
+            if (hands == Hands::Keypad) tap(form, c);
+        }
+    }
+    static void enter(MainWindow& form, Hands hands) {
+        if (hands == Hands::Keys) QTest::keyClick(&form, Qt::Key_Return);
+        if (hands == Hands::Keypad) tap(form, Pad::Enter);
+    }
+    // The sample solution typed and entered line by line, the last line
+    // typed only; returns the equation.
+    EquationRecord solveUpToTheLastEnter(MainWindow& form, Hands hands = Hands::Keys) {
+        const EquationRecord equation = state().currentEquation;
+        const int lines = equation.solutionLines();
+        for (int k = 1; k < lines; ++k) {
+            write(form, hands, equation.slot(k));
+            enter(form, hands);
+        }
+        write(form, hands, equation.slot(lines));
+        return equation;
+    }
+
+    const std::string& line() { return state().editor.writtenLine; }
+    int displayLine() { return state().editor.pageLayout.currentLine; }
+    AreaStatistics& row() { return statisticsOf(state().session, 11); }
+    QRect bandOf(int n) {
+        const PageLayout& p = state().editor.pageLayout;
+        return QRect(p.areaLeft + 1, bandTop(p, n) + 1, p.areaWidth - 2, p.lineHeight - 1);
+    }
+    // What may change without the page changing: the needle and the mascot.
+    QRect dialBox(const MainWindow& form) {
+        const DialGeometry& d = form.geometry().dial;
+        return QRect(d.boxLeft, d.boxTop, d.boxRight - d.boxLeft + 1, d.boxBottom - d.boxTop + 1);
+    }
+    int differingOnThePage(MainWindow& form, const QImage& a, const QImage& b, const QRect& also = QRect()) {
+        const QRect mascot = form.feedback()->mascot().rect();
+        QImage left = a.copy(), right = b.copy();
+        for (const QRect& r : {dialBox(form), mascot, also}) {
+            for (QImage* image : {&left, &right}) {
+                QPainter p(image);
+                p.fillRect(r, Qt::black);
+            }
+        }
+        return differingPixels(left, right);
+    }
+};
+
+// The equation's sides with the root put in for x: "(13)+8" and "21".
+std::pair<std::string, std::string> sidesAtTheRoot(const EquationRecord& equation) {
+    const std::string text = equation.slot(0);
+    const std::string rootText = "(" + std::to_string(static_cast<long>(equation.root)) + ")";
+    auto put = [&](std::string side) {
+        for (size_t k = side.find('x'); k != std::string::npos; k = side.find('x', k + rootText.size()))
+            side.replace(k, 1, rootText);
+        return side;
+    };
+    const size_t eq = text.find('=');
+    return {put(text.substr(0, eq)), put(text.substr(eq + 1))};
+}
+
+TEST_F(Solving, AWholeSolutionByKeysOrKeypadWithTheCheckSwitchedOnAndOff) {
+    for (Hands hands : {Hands::Keys, Hands::Keypad}) {
+        for (bool checks : {false, true}) {
+            SCOPED_TRACE(std::string(hands == Hands::Keys ? "keys" : "keypad") + (checks ? ", checks" : ""));
+            auto form = solvingWindow(checks);
+            const EquationRecord equation = state().currentEquation;
+            // "Nejlehčí 1" starts with x+a=b: a whole root, a plain number on the right.
+            ASSERT_EQ(equation.root, static_cast<long>(equation.root));
+            const int lines = equation.solutionLines();
+            ASSERT_GE(lines, 2);
+
+            for (int k = 1; k < lines; ++k) {
+                write(*form, hands, equation.slot(k));
+                enter(*form, hands);
+                ASSERT_EQ(displayLine(), k + 1) << equation.slot(k);
+                EXPECT_GT(darkPixels(form->picture(), bandOf(k)), 50);
+            }
+            EXPECT_EQ(row().goodSteps, lines - 1);
+            EXPECT_EQ(row().wrongSteps, 0);
+
+            write(*form, hands, equation.slot(lines));
+            if (checks) {
+                enter(*form, hands);
+                ASSERT_TRUE(state().editor.checkPhase);
+                EXPECT_EQ(line(), "L=");
+                EXPECT_FALSE(form->showSolutionButton->isEnabled());
+                const auto [left, right] = sidesAtTheRoot(equation);
+                write(*form, hands, left);
+                // The keypad's characters leave the bubble "Teď dělej
+                // zkoušku."; its first Enter closes it, the second checks.
+                if (hands == Hands::Keypad) {
+                    EXPECT_TRUE(form->feedback()->bubbleShown());
+                    enter(*form, hands);
+                }
+                enter(*form, hands);
+                EXPECT_EQ(line(), " =");
+                write(*form, hands, right);
+            }
+            AtTheFinalBubble wait(*form, [&] { click(*form, QPoint(600, 500)); });
+            enter(*form, hands);
+            ASSERT_TRUE(wait.fired);
+            EXPECT_TRUE(wait.bubbleShown);
+            EXPECT_EQ(row().goodSteps, lines + (checks ? 2 : 0));
+            EXPECT_EQ(row().solvedEquations, 1);
+            if (checks) {
+                // The right side filled in on the fourth line: "P=21       L=P".
+                EXPECT_GT(darkPixels(wait.page, bandOf(4)), 100);
+                EXPECT_FALSE(wait.keypadShown);
+            }
+            // The next equation, on a fresh page.
+            EXPECT_NE(state().currentEquation.slot(0), equation.slot(0));
+            EXPECT_FALSE(state().editor.checkPhase);
+            EXPECT_EQ(displayLine(), 1);
+            EXPECT_TRUE(line().empty());
+            EXPECT_TRUE(form->showSolutionButton->isEnabled());
+            EXPECT_TRUE(form->fractionButton->isEnabled());
+            EXPECT_EQ(darkPixels(form->picture(), bandOf(1)), 0);
+        }
+    }
+}
+
+TEST_F(Solving, ASampleSolutionLeavesNoBubbleBehindAndTheEquationComesBackWhole) {
+    for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
+        SCOPED_TRACE(screen.width());
+        auto form = solvingWindow(false, screen);
+        Feedback& feedback = *form->feedback();
+        const QImage presented = form->picture().copy();
+        const int lines = state().currentEquation.solutionLines();
+
+        // A wrong line: its bubble is on the screen when the solution is asked for.
+        write(*form, Hands::Keys, "x=" + std::to_string(static_cast<long>(state().currentEquation.root) + 1));
+        QTest::keyClick(form.get(), Qt::Key_Return);
+        ASSERT_TRUE(feedback.bubbleShown());
+        form->showSolutionButton->click();
+        EXPECT_TRUE(state().session.solutionShown);
+        EXPECT_FALSE(feedback.bubbleShown());
+        const QRect bubble = feedback.bubble().rect();
+        EXPECT_EQ(differingPixels(presented.copy(bubble), form->picture().copy(bubble)), 0);
+        for (int k = 1; k <= lines; ++k) EXPECT_GT(darkPixels(form->picture(), bandOf(k)), 50) << k;
+        EXPECT_EQ(darkPixels(form->picture(), bandOf(lines + 1)), 0);
+        EXPECT_FALSE(form->showSolutionButton->isEnabled());
+        EXPECT_FALSE(form->fractionButton->isEnabled());
+        EXPECT_TRUE(form->keypad->isHidden());
+
+        // Any key brings the equation back as it was presented: the band,
+        // the page, no bubble; a later bubble erases to that page too.
+        QTest::keyClick(form.get(), Qt::Key_5);
+        EXPECT_FALSE(state().session.solutionShown);
+        EXPECT_TRUE(line().empty());
+        EXPECT_EQ(differingOnThePage(*form, presented, form->picture()), 0);
+        feedback.showBubble(w1250("Ahoj"), "", "");
+        feedback.eraseBubble();
+        EXPECT_EQ(differingOnThePage(*form, presented, form->picture()), 0);
+        EXPECT_EQ(row().wrongSteps, 1) << "the solution counts nothing";
+        EXPECT_EQ(row().solvedEquations, 0);
+    }
+}
+
+TEST_F(Solving, TheLastWritingLineMovesThePageUpByOneLine) {
+    auto form = solvingWindow(false, QSize(800, 600));
+    const std::string equation = state().currentEquation.slot(0);
+    const size_t eq = equation.find('=');
+    // k times both sides: a correct step that is never final.
+    auto times = [&](int k) {
+        return std::to_string(k) + "(" + equation.substr(0, eq) + ")=" + std::to_string(k) + "(" +
+               equation.substr(eq + 1) + ")";
+    };
+    for (int k = 1; k <= 8; ++k) {
+        write(*form, Hands::Keys, times(k + 1));
+        QTest::keyClick(form.get(), Qt::Key_Return);
+    }
+    ASSERT_EQ(displayLine(), 9);
+    write(*form, Hands::Keys, times(10));
+    const QImage before = form->picture().copy();
+    QTest::keyClick(form.get(), Qt::Key_Return);
+    EXPECT_EQ(row().goodSteps, 9);
+    EXPECT_EQ(displayLine(), 9);
+
+    // The 400 rows below the first line moved up by 50; line 9 is empty
+    // again, its rule kept; the picture round the page did not move.
+    const PageLayout& page = state().editor.pageLayout;
+    const QRect moved(page.areaLeft + 1, page.areaTop + 1, page.areaWidth - 2, 400);
+    EXPECT_EQ(differingPixels(before.copy(moved.translated(0, 50)), form->picture().copy(moved)), 0);
+    const QRect edge(0, page.areaTop, page.areaLeft + 1, 450);
+    EXPECT_EQ(differingPixels(before.copy(edge), form->picture().copy(edge)), 0);
+    EXPECT_EQ(darkPixels(form->picture(), bandOf(9)), 0);
+    EXPECT_EQ(form->picture().pixel(page.areaLeft + 20, page.areaTop + 450), before.pixel(page.areaLeft + 20, page.areaTop + 450));
+    EXPECT_GT(darkPixels(form->picture(), bandOf(8)), 50);
+}
+
+TEST_F(Solving, WhileTheLastBubbleWaitsTheFinishedPageStays) {
+    auto form = solvingWindow(false);
+    const EquationRecord equation = solveUpToTheLastEnter(*form);
+    const std::string finished = line();
+    QImage during;
+    AtTheFinalBubble wait(*form, [&] {
+        // Once the animation's timer has let keys in again, keys, taps and
+        // the editing buttons come: the first release ends the wait, and
+        // none of them writes into the finished line.
+        state().session.enterBusy = false;
+        QTest::keyClicks(form.get(), "5+");
+        tap(*form, '7');
+        tap(*form, Pad::Backspace);
+        form->fractionButton->click();
+        QTest::keyClick(form.get(), Qt::Key_Left);
+        EXPECT_EQ(line(), finished);
+        during = form->picture().copy();
+    });
+    QTest::keyClick(form.get(), Qt::Key_Return);
+    ASSERT_TRUE(wait.fired);
+    EXPECT_EQ(differingOnThePage(*form, wait.page, during, form->feedback()->bubble().rect()), 0);
+    EXPECT_NE(state().currentEquation.slot(0), equation.slot(0)) << "the next equation came";
+}
+
+TEST_F(Solving, TheLeaveButtonOnlyErasesTheWaitingBubbleAndClosingEndsTheFlow) {
+    for (bool closing : {false, true}) {
+        SCOPED_TRACE(closing);
+        auto form = solvingWindow(false);
+        const EquationRecord equation = solveUpToTheLastEnter(*form);
+        AtTheFinalBubble wait(*form, [&] {
+            if (closing)
+                form->close();
+            else
+                form->toolbarReleased(ToolbarButton::Leave);
+        });
+        QTest::keyClick(form.get(), Qt::Key_Return);
+        ASSERT_TRUE(wait.fired);
+        EXPECT_FALSE(state().session.waitingForNextEquation);
+        EXPECT_EQ(form->ended(), closing);
+        EXPECT_EQ(state().session.currentArea, 11) << "the area stays open";
+        // Leaving only erased the bubble, so the next equation came; a
+        // closing program goes no further.
+        EXPECT_EQ(state().currentEquation.slot(0) == equation.slot(0), closing);
+    }
+}
+
+}  // namespace

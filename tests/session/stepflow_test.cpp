@@ -1,0 +1,818 @@
+// The step flow without a window: a recorder stands in for the screen and
+// keeps a model of the page (the text on each display line), the pupil types
+// through the editor's own operations, and the equations come from a small
+// bank in memory.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "editor/caret.h"
+#include "editor/guard.h"
+#include "editor/lineeditor.h"
+#include "engine/cp1250.h"
+#include "feedback/animation.h"
+#include "session/stepflow.h"
+
+namespace {
+
+using cp1250::w1250;
+
+std::string fr(const std::string& numerator, const std::string& denominator) {
+    return writtenFraction(numerator, denominator);
+}
+
+// Every character is half its size wide; every text its size + 6 high.
+struct FakeMetrics : TextMetrics {
+    int width(unsigned char, int size, bool) override { return size / 2; }
+    int height(unsigned char, int size, bool) override { return size + 6; }
+};
+
+// A writing page from x 10, 600 wide, its first band at y 100.
+PageLayout writingPage() {
+    PageLayout p;
+    p.fontSize = {0, 24, 14, 14, 8, 8, 16};
+    p.areaLeft = 10;
+    p.areaTop = 100;
+    p.areaWidth = 600;
+    p.pageLines = 9;
+    return p;
+}
+
+EquationRecord record(const std::string& equation, double root, const std::vector<std::string>& solution = {}) {
+    EquationRecord r;
+    r.setSlot(0, equation);
+    for (size_t i = 0; i < solution.size(); ++i) r.setSlot(static_cast<int>(i) + 1, solution[i]);
+    r.root = root;
+    return r;
+}
+
+using Bubble = std::array<std::string, 3>;
+
+class Recorder : public StepScreen {
+public:
+    explicit Recorder(ProgramState& state) : state_(state) {}
+
+    EditorContext editorContext() override { return EditorContext{metrics, PictureOffset{}, 600}; }
+    void showEdit(const EditResult& r) override {
+        if (r.redrawn) page[line()] = state_.editor.writtenLine;
+        toolbar = r.toolbar;
+    }
+    void showLine(const DrawOps&) override { page[line()] = state_.editor.writtenLine; }
+    void paint(const DrawOps& ops) override {
+        for (const DrawOp& op : ops)
+            if (op.kind == DrawOp::FILL) clearedBands.push_back(op);
+    }
+    void clearWritingArea() override {
+        log.push_back("clear");
+        page.clear();
+    }
+    void drawRuledLines() override { log.push_back("ruled"); }
+    void scrollPage(const PictureBox& source, int32_t targetTop) override {
+        scrolls.push_back({source, targetTop});
+        for (int k = 1; k < LAST_WRITING_LINE; ++k) page[k] = page[k + 1];
+        page.erase(LAST_WRITING_LINE);
+    }
+    void hideCaret() override {
+        log.push_back("hide caret");
+        ::hideCaret(state_.editor.caret);
+    }
+    void hideKeypad() override { keypadShown = false; }
+    void setShowSolutionEnabled(bool enabled) override { showSolutionEnabled = enabled; }
+    void setToolbar(ToolbarState state) override { toolbar = state; }
+    void showBubble(const std::string& a, const std::string& b, const std::string& c) override {
+        bubbles.push_back({a, b, c});
+        shown = true;
+    }
+    void eraseBubble() override {
+        log.push_back("erase bubble");
+        shown = false;
+    }
+    bool bubbleShown() const override { return shown; }
+    void waitForBubble() override {
+        log.push_back("wait");
+        atWait = {page, toolbar, showSolutionEnabled, keypadShown, state_.selection.newTripletNeeded};
+        // What the pupil does meanwhile; by default a click on the picture.
+        if (duringWait) duringWait();
+        if (shown) eraseBubble();
+    }
+    void startAnimation(int number) override { animations.push_back(number); }
+    void drawSpeedometer() override {
+        needleCounts.push_back(statisticsOf(state_.session, state_.session.currentArea));
+    }
+    void showWarning(const std::string& text) override { warnings.push_back(text); }
+    bool closing() const override { return programClosing; }
+    const SelectionHooks& selectionHooks() override { return hooks; }
+
+    int line() const { return state_.editor.pageLayout.currentLine; }
+
+    // Everything recorded goes; the hooks stay.
+    void clear() {
+        page.clear();
+        log.clear();
+        bubbles.clear();
+        animations.clear();
+        needleCounts.clear();
+        warnings.clear();
+        scrolls.clear();
+        clearedBands.clear();
+        duringWait = nullptr;
+        atWait = Snapshot{};
+        toolbar = ToolbarState{true, true};
+        showSolutionEnabled = true;
+        keypadShown = true;
+        shown = false;
+        programClosing = false;
+    }
+
+    FakeMetrics metrics;
+    SelectionHooks hooks;
+    std::map<int, std::string> page;  // display line -> text drawn there
+    std::vector<std::string> log;
+    std::vector<Bubble> bubbles;
+    std::vector<int> animations;
+    std::vector<AreaStatistics> needleCounts;  // the counts at each redraw
+    std::vector<std::string> warnings;
+    std::vector<std::pair<PictureBox, int32_t>> scrolls;
+    std::vector<DrawOp> clearedBands;
+    std::function<void()> duringWait;
+    // The screen as the pupil sees it while the final bubble waits.
+    struct Snapshot {
+        std::map<int, std::string> page;
+        ToolbarState toolbar;
+        bool showSolutionEnabled = true, keypadShown = true, newTripletNeeded = false;
+    } atWait;
+    ToolbarState toolbar{true, true};
+    bool showSolutionEnabled = true;
+    bool keypadShown = true;
+    bool shown = false;
+    bool programClosing = false;
+
+private:
+    ProgramState& state_;
+};
+
+class StepFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        initSessionState(state);
+        random.seed(3);
+        screen.clear();
+        bank.clear();
+        reads.clear();
+        screen.hooks.readEquation = [this](int code, int number, const std::string&, EquationRecord& target) {
+            const auto it = bank.find({code, number});
+            if (it == bank.end()) return FileResult{false, "missing", STATUS_OK};
+            target = it->second;
+            reads.push_back({code, number});
+            return FileResult{};
+        };
+        screen.hooks.readExerciseEquation = [this](int32_t number, const ListedFile&, EquationRecord& target) {
+            const auto it = bank.find({EXERCISE_AREA, number});
+            if (it == bank.end())
+                return FileResult{false, w1250("Všechny příklady ze cvičení již jsou spočítány."), ALL_SOLVED};
+            target = it->second;
+            return FileResult{};
+        };
+        screen.hooks.showWarning = [this](const std::string& text) { screen.warnings.push_back(text); };
+        screen.hooks.presentEquation = [this] {
+            screen.log.push_back("present");
+            screen.page.clear();
+            screen.keypadShown = true;
+            screen.showSolutionEnabled = true;
+            screen.showEdit(startEquation(state, screen.editorContext(), writingPage()));
+        };
+        screen.hooks.returnToStartScreen = [this] { screen.log.push_back("start screen"); };
+        state.editor.pageLayout = writingPage();
+        state.settings.checksEnabled = false;
+        state.settings.showSolutionEnabled = true;
+    }
+
+    // Area 11 holds six equations; record 0 is 2x+5=4x+11.
+    void enterArea11(bool checks = false) {
+        state.settings.checksEnabled = checks;
+        bank[{11, 0}] = record("2x+5=4x+11", -3, {"2x-4x=11-5", "-2x=6", "x=-3"});
+        for (int k = 1; k < 6; ++k) bank[{11, k}] = record(std::to_string(k + 1) + "x=" + std::to_string(2 * k + 2), 2);
+        state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 6;
+        enter(11);
+    }
+
+    void enter(int32_t code) {
+        startArea(selectionScope(state), code, screen.hooks);
+        screen.log.clear();
+    }
+
+    // Keys as the window hands them on: characters pressed, then released
+    // (a release erases a shown bubble); "=" during the check phase runs it.
+    // D and R are the Down and Right keys, N the note key, B Backspace.
+    void type(const std::string& keys) {
+        EditorState& ed = state.editor;
+        const EditorContext ctx = screen.editorContext();
+        for (char k : keys) {
+            EditResult r;
+            switch (k) {
+            case 'D': r = keyReleased(ed, ctx, KeyCode::Down, false); break;
+            case 'R': r = keyReleased(ed, ctx, KeyCode::Right, false); break;
+            case 'N': r = keyReleased(ed, ctx, KeyCode::PageUp, false); break;
+            default:
+                r = keyPressed(ed, ctx, static_cast<unsigned char>(k == 'B' ? KEY_BACKSPACE : k));
+                if (r.handOver == HandOver::CheckPhaseEquals) {
+                    flow.checkPhaseStep();
+                    continue;  // its release leaves the bubble it brought
+                }
+                screen.showEdit(r);
+                r = keyReleased(ed, ctx, KeyCode::Other, false);
+            }
+            if (screen.shown) screen.eraseBubble();
+            screen.showEdit(r);
+        }
+    }
+    void enterLine(const std::string& keys) {
+        type(keys);
+        flow.stepEntered();
+    }
+    void clearLine() { type(std::string(state.editor.writtenLine.size(), 'B')); }
+
+    AreaStatistics& row(int32_t code = 11) { return statisticsOf(state.session, code); }
+    uint8_t pickErrors() const { return state.selection.currentPick.errors; }
+    const std::string& line() const { return state.editor.writtenLine; }
+    int displayLine() const { return state.editor.pageLayout.currentLine; }
+    bool logged(const std::string& entry) const {
+        for (const std::string& e : screen.log)
+            if (e == entry) return true;
+        return false;
+    }
+
+    ProgramState state;
+    RandomSource random;
+    Recorder screen{state};
+    StepFlow flow{state, random, screen};
+    std::map<std::pair<int, int>, EquationRecord> bank;
+    std::vector<std::pair<int, int>> reads;
+};
+
+const Bubble CALC_ERROR{w1250("Chyba v počítání."), "", ""};
+const Bubble NEXT_EQUATION{w1250("Pro další příklad"), w1250("klikni nebo ťukni."), ""};
+const Bubble CHECK_NOW{w1250("Rovnice je vyřešená."), w1250("Teď dělej zkoušku."), ""};
+const Bubble CHECK_WRONG{w1250("Ve výpočtu zkoušky"), w1250("je někde chyba."), ""};
+
+bool isErrorAnimation(int n) { return n == 1 || n == 4 || n == 5 || n == 6; }
+
+// --- Solving --------------------------------------------------------------
+
+TEST_F(StepFlowTest, ASolutionWithOneWrongLineIsCountedAndLeadsToAHarderTriplet) {
+    enterArea11();
+    ASSERT_EQ(reads.back(), std::make_pair(11, 0));
+
+    enterLine("2x-4x=11-5");
+    EXPECT_EQ(row().goodSteps, 1);
+    EXPECT_EQ(displayLine(), 2);
+    EXPECT_EQ(screen.page[1], "2x-4x=11-5");
+    EXPECT_EQ(line(), "");
+    EXPECT_EQ(screen.animations.back(), ANIMATION_GOOD_STEP);
+
+    enterLine("2x=6");
+    EXPECT_EQ(row().wrongSteps, 1);
+    EXPECT_EQ(pickErrors(), 1);
+    EXPECT_EQ(screen.bubbles.back(), CALC_ERROR);
+    EXPECT_TRUE(isErrorAnimation(screen.animations.back()));
+    EXPECT_EQ(line(), "2x=6") << "a wrong line stays for correction";
+    EXPECT_EQ(displayLine(), 2);
+    EXPECT_EQ(errorCode, 0);
+
+    clearLine();
+    enterLine("-2x=6");
+    enterLine("x=-3");
+    const AreaStatistics counts = row();
+    EXPECT_EQ(counts.goodSteps, 3);
+    EXPECT_EQ(counts.wrongSteps, 1);
+    EXPECT_EQ(counts.solvedEquations, 1);
+    EXPECT_EQ(screen.bubbles.back(), NEXT_EQUATION);
+    EXPECT_EQ(screen.animations.back(), ANIMATION_SOLVED);
+    EXPECT_FALSE(screen.atWait.showSolutionEnabled) << "no sample solution of a solved equation";
+    EXPECT_TRUE(logged("wait"));
+    EXPECT_TRUE(logged("present"));
+    EXPECT_EQ(reads.back(), std::make_pair(11, 3)) << "one wrong step: the next triplet";
+
+    // The needle was redrawn after each of the four counted steps, each time
+    // with the counts as they then stood.
+    ASSERT_EQ(screen.needleCounts.size(), 4u);
+    EXPECT_EQ(screen.needleCounts[1].wrongSteps, 1);
+    EXPECT_EQ(screen.needleCounts[3].goodSteps, 3);
+}
+
+TEST_F(StepFlowTest, TwoWrongStepsGiveTheSameTypeAgainAndNoneOrOneAHarderOne) {
+    const struct {
+        int wrongLines;
+        bool newTriplet;
+        int nextRecord;
+    } cases[] = {{0, true, 3}, {1, true, 3}, {2, false, 1}, {3, false, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.wrongLines);
+        SetUp();
+        reads.clear();
+        enterArea11();
+        for (int i = 0; i < c.wrongLines; ++i) {
+            enterLine("x=3");
+            clearLine();
+        }
+        enterLine("x=-3");
+        EXPECT_EQ(screen.atWait.newTripletNeeded, c.newTriplet);
+        EXPECT_EQ(reads.back(), std::make_pair(11, c.nextRecord));
+    }
+}
+
+TEST_F(StepFlowTest, TheSameWrongLineCheckedThreeTimesCountsThreeTimes) {
+    enterArea11();
+    type("2x=6");
+    for (int i = 0; i < 3; ++i) {
+        if (screen.shown) screen.eraseBubble();  // Enter closes the bubble first
+        flow.stepEntered();
+    }
+    EXPECT_EQ(row().wrongSteps, 3);
+    EXPECT_EQ(pickErrors(), 3);
+    EXPECT_EQ(screen.bubbles.size(), 3u);
+    for (int n : screen.animations) EXPECT_TRUE(isErrorAnimation(n)) << n;
+    EXPECT_EQ(line(), "2x=6");
+    EXPECT_EQ(row().goodSteps, 0);
+    // The animations come from the program's chance: the same seed, the same ones.
+    const std::vector<int> first = screen.animations;
+    random.seed(3);
+    screen.animations.clear();
+    for (int i = 0; i < 3; ++i) flow.stepEntered();
+    EXPECT_EQ(screen.animations, first);
+}
+
+// Lines that the check never sees, and lines it fails with their own message.
+TEST_F(StepFlowTest, ShortLinesAndLinesWithoutEqualsSign) {
+    const Bubble noEquals{w1250("Chyba v počítání."), w1250("V rovnice není"), w1250("rovná se.")};
+    const struct {
+        const char* keys;
+        bool checked;
+        Bubble bubble;  // empty: any message
+    } cases[] = {
+        {"2x", false, {}},            // two bytes: always ignored
+        {"/2x+1", false, {}},         // caret in a numerator, no "=": ignored
+        {"2x+1", true, noEquals},     // on the main line: checked, code 11
+        {"/2xD3R+1", true, noEquals}, // after a fraction, on the main line again
+        {"/x=", true, {}},            // in a numerator but with "=": checked (and wrong)
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        SetUp();
+        enterArea11();
+        type(c.keys);
+        const std::string before = line();
+        flow.stepEntered();
+        EXPECT_EQ(line(), before);
+        if (!c.checked) {
+            EXPECT_TRUE(screen.bubbles.empty());
+            EXPECT_EQ(row().wrongSteps + row().goodSteps, 0);
+            continue;
+        }
+        ASSERT_EQ(screen.bubbles.size(), 1u);
+        if (!c.bubble[0].empty()) {
+            EXPECT_EQ(screen.bubbles[0], c.bubble);
+        }
+        EXPECT_EQ(row().wrongSteps, 1);
+        EXPECT_EQ(errorCode, 0);
+    }
+}
+
+TEST_F(StepFlowTest, ADivisionLeftStandingIsNotTheFinalForm) {
+    enterArea11();
+    enterLine("x=6:(-2)");
+    EXPECT_EQ(row().goodSteps, 1);
+    EXPECT_EQ(row().solvedEquations, 0);
+    EXPECT_EQ(displayLine(), 2);
+    EXPECT_FALSE(logged("wait"));
+    enterLine("x=-3");
+    EXPECT_EQ(row().solvedEquations, 1);
+}
+
+TEST_F(StepFlowTest, TheTenthLineScrollsThePageUpByOneLine) {
+    enterArea11();
+    // The equation times i is a correct step that is never final.
+    auto times = [](int i) {
+        return std::to_string(2 * i) + "x+" + std::to_string(5 * i) + "=" + std::to_string(4 * i) + "x+" +
+               std::to_string(11 * i);
+    };
+    for (int i = 1; i <= 10; ++i) enterLine(times(i));
+    EXPECT_EQ(row().goodSteps, 10);
+    EXPECT_EQ(row().wrongSteps, 0);
+    EXPECT_EQ(displayLine(), LAST_WRITING_LINE);
+    // Lines 9 and 10 moved the page: each copied the 400 rows below line 1
+    // up by 50 and emptied line 9.
+    ASSERT_EQ(screen.scrolls.size(), 2u);
+    const PageLayout page = writingPage();
+    const PictureBox& from = screen.scrolls[0].first;
+    // The columns of the lines' bands, as clearLineBand paints them.
+    const DrawOp lineBand = clearLineBand(page, 2);
+    EXPECT_EQ(from.left, lineBand.x);
+    EXPECT_EQ(from.right, lineBand.x2);
+    EXPECT_EQ(from.top, page.areaTop + 51);
+    EXPECT_EQ(from.bottom - from.top, 400);
+    EXPECT_EQ(screen.scrolls[0].second, page.areaTop + 1);
+    ASSERT_FALSE(screen.clearedBands.empty());
+    const DrawOp band = screen.clearedBands.back();
+    EXPECT_EQ(band.y, bandTop(page, 9) + 1);
+    EXPECT_EQ(band.y2, bandTop(page, 9) + 50);
+    EXPECT_EQ(screen.page[1], times(3));
+    EXPECT_EQ(screen.page[8], times(10));
+    EXPECT_EQ(screen.page[9], "") << "the pupil writes on line 9";
+}
+
+// --- The check by substitution --------------------------------------------
+
+TEST_F(StepFlowTest, CheckPhaseOf2xPlus5WithAnIntermediateLineAndTheRightSideFilledIn) {
+    enterArea11(true);
+    enterLine("x=-3");
+    EXPECT_EQ(screen.bubbles.back(), CHECK_NOW);
+    EXPECT_EQ(row().solvedEquations, 0) << "solved only after the check";
+    EXPECT_TRUE(state.editor.checkPhase);
+    EXPECT_FALSE(screen.showSolutionEnabled);
+    EXPECT_EQ(state.editor.fixedPrefix, 2);
+    EXPECT_EQ(screen.page[1], "x=-3");
+    EXPECT_EQ(screen.page[2], "L=");
+    EXPECT_EQ(displayLine(), 2);
+    EXPECT_EQ(state.editor.caretPos, 3);
+    EXPECT_TRUE(state.editor.caret.active);
+    EXPECT_FALSE(logged("wait")) << "this bubble does not wait";
+
+    // An Enter on "L=" alone does nothing (the bubble still shown is closed).
+    flow.stepEntered();
+    EXPECT_EQ(row().goodSteps + row().wrongSteps, 1);
+
+    enterLine("2*(-3)+5");
+    EXPECT_EQ(row().goodSteps, 2);
+    EXPECT_EQ(screen.page[2], "L=2*(-3)+5=");
+    EXPECT_EQ(screen.page[3], " =");
+    EXPECT_EQ(state.editor.caretPos, 3);
+    EXPECT_FALSE(state.editor.allowedNext.test('x')) << "check lines hold numbers only";
+    EXPECT_TRUE(state.editor.allowedNext.test('-'));
+
+    enterLine("-1");
+    EXPECT_EQ(row().goodSteps, 3);
+    EXPECT_EQ(row().solvedEquations, 1);
+    EXPECT_EQ(screen.atWait.page[4], "P=-1       L=P");
+    EXPECT_EQ(screen.atWait.page[3], " =-1");
+    EXPECT_EQ(screen.bubbles.back(), NEXT_EQUATION);
+    EXPECT_FALSE(screen.atWait.keypadShown);
+    EXPECT_TRUE(logged("hide caret"));
+    EXPECT_TRUE(logged("present"));
+    EXPECT_FALSE(state.editor.checkPhase);
+    EXPECT_EQ(state.editor.fixedPrefix, 0);
+}
+
+TEST_F(StepFlowTest, CheckLinesPassFailAndFinishAsTheirValueSays) {
+    const struct {
+        const char* keys;
+        int good, wrong, solved;
+        const char* rightSideLine;  // nullptr: the check goes on
+    } cases[] = {
+        {"-1", 1, 0, 1, "P=-1       L=P"},
+        {"-2", 0, 1, 0, nullptr},
+        {"2x+5", 1, 0, 0, nullptr},              // the given left side: right, not final
+        {"(-1)", 1, 0, 0, nullptr},
+        {"/2D-2R", 1, 0, 0, nullptr},            // 2/(-2): right, not in lowest terms
+        {"-1NJe to", 1, 0, 1, "P=-1       L=P"},  // a note does not hide the value
+        {"-2NJe to", 0, 1, 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        SetUp();
+        enterArea11(true);
+        enterLine("x=-3");
+        type(c.keys);
+        errorCode = EXERCISE_WRITE_FAILED;  // a stale code must not fail the line
+        flow.stepEntered();
+        EXPECT_EQ(row().goodSteps, 1 + c.good);
+        EXPECT_EQ(row().wrongSteps, c.wrong);
+        EXPECT_EQ(pickErrors(), c.wrong);
+        EXPECT_EQ(row().solvedEquations, c.solved);
+        EXPECT_EQ(errorCode, 0);
+        if (c.wrong) {
+            EXPECT_EQ(screen.bubbles.back(), CHECK_WRONG);
+            EXPECT_TRUE(isErrorAnimation(screen.animations.back()));
+            EXPECT_EQ(displayLine(), 2);
+        } else if (!c.solved) {
+            EXPECT_EQ(screen.page[3], " =");
+        }
+        if (c.rightSideLine) {
+            EXPECT_EQ(screen.atWait.page[3], c.rightSideLine);
+        }
+    }
+}
+
+TEST_F(StepFlowTest, TheEqualsKeyChecksInTheCheckPhaseAndIsNeverWritten) {
+    enterArea11(true);
+    enterLine("x=-3");
+    type("-2=");
+    EXPECT_EQ(row().wrongSteps, 1);
+    EXPECT_EQ(line(), "L=-2");
+    EXPECT_TRUE(screen.shown) << "the key's own release leaves the bubble";
+    // The next "=" closes the bubble only; then the corrected line is checked.
+    type("=");
+    EXPECT_FALSE(screen.shown);
+    EXPECT_EQ(row().wrongSteps, 1);
+    type("B1=");
+    EXPECT_EQ(row().solvedEquations, 1);
+    EXPECT_TRUE(logged("present"));
+}
+
+TEST_F(StepFlowTest, CheckPhaseWithFractions) {
+    // x/4 = 2/3, root 8/3: the right side at the root is 2/3.
+    state.settings.checksEnabled = true;
+    bank[{11, 0}] = record(fr("x", "4") + "=" + fr("2", "3"), 8.0 / 3.0);
+    bank[{11, 1}] = record("x=1", 1);
+    state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 2;
+    enter(11);
+    enterLine("x=/8D3R");
+    ASSERT_TRUE(state.editor.checkPhase);
+    EXPECT_EQ(screen.page[1], "x=" + fr("8", "3"));
+
+    enterLine("/4D6R");
+    EXPECT_EQ(row().goodSteps, 2);
+    EXPECT_EQ(row().solvedEquations, 0) << "4/6 is right but not in lowest terms";
+    EXPECT_EQ(screen.page[2], "L=" + fr("4", "6") + "=");
+    EXPECT_EQ(screen.page[3], " =");
+    EXPECT_TRUE(state.editor.allowedNext.test(FRACTION_START));
+    EXPECT_TRUE(screen.toolbar.fraction) << "the fraction button follows the new line";
+
+    enterLine("/2D3R");
+    EXPECT_EQ(row().solvedEquations, 1);
+    EXPECT_EQ(screen.atWait.page[4], "P=" + fr("2", "3") + "       L=P");
+}
+
+TEST_F(StepFlowTest, ACheckLineIsCheckedWholeAndNeverDrawnPastTheLinesBytes) {
+    const std::string equation = "2x+5=4x+11";
+    const std::string expression = "2*(-3)+5";
+    EXPECT_EQ(pupilExpression("L=" + expression), expression);
+    EXPECT_EQ(pupilExpression(" =" + expression + " /hotovo"), expression);
+    EXPECT_EQ(pupilExpression("L=/jen poznamka"), "");
+    EXPECT_EQ(pupilExpression(" ="), "");
+    EXPECT_EQ(checkPhaseText(expression, equation, 'x'), expression + "=4x+11+x-x");
+    EXPECT_EQ(checkPhaseText(expression, "2x+5", 'x'), expression + "=+x-x") << "no right side";
+
+    // A long right side makes the text longer than a written line: nothing is cut.
+    const std::string longRight(200, '1');
+    const std::string text = checkPhaseText(std::string(98, '2'), "x=" + longRight, 'x');
+    EXPECT_EQ(text.size(), 98u + 1 + 200 + 4);
+    EXPECT_EQ(text.substr(text.size() - 4), "+x-x");
+
+    EXPECT_EQ(rightSideLine("-1"), "P=-1       L=P");
+    EXPECT_EQ(rightSideLine(std::string(90, '1')), "P=" + std::string(90, '1') + "     L=P");
+    EXPECT_EQ(rightSideLine(std::string(94, '1')).size(), 100u);
+    EXPECT_EQ(rightSideLine(std::string(95, '1')), "") << "L=P goes on a line of its own";
+}
+
+TEST_F(StepFlowTest, AValueTooWideForLEqualsPBesideItGetsItsOwnLine) {
+    enterArea11(true);
+    enterLine("x=-3");
+    // -1 written with many leading zeros: "P=", the value, the blanks and
+    // "L=P" are wider than the page.
+    type("-" + std::string(42, '0') + "1");
+    ASSERT_FALSE(state.editor.lineFull);
+    const std::string value = line().substr(2);
+    flow.stepEntered();
+    ASSERT_EQ(row().solvedEquations, 1);
+    EXPECT_EQ(screen.atWait.page[3], "P=" + value);
+    EXPECT_EQ(screen.atWait.page[4], "L=P");
+}
+
+// --- The sample solution --------------------------------------------------
+
+TEST_F(StepFlowTest, TheSampleSolutionShowsItsLinesOnACleanPageAndCountsNothing) {
+    enterArea11();
+    enterLine("2x=6");  // a wrong step: its bubble stays on the screen
+    ASSERT_TRUE(screen.shown);
+    const AreaStatistics before = row();
+    screen.log.clear();
+    flow.showSolution();
+
+    // The bubble went first, so it can never be saved as the page's background.
+    ASSERT_GE(screen.log.size(), 3u);
+    EXPECT_EQ(screen.log[0], "erase bubble");
+    EXPECT_TRUE(logged("clear"));
+    EXPECT_TRUE(logged("ruled"));
+    EXPECT_TRUE(logged("hide caret"));
+    EXPECT_TRUE(state.session.solutionShown);
+    EXPECT_FALSE(screen.showSolutionEnabled);
+    EXPECT_FALSE(screen.keypadShown);
+    EXPECT_EQ(screen.toolbar, ToolbarState{}) << "the editing buttons rest";
+    const std::map<int, std::string> expected{{1, "2x-4x=11-5"}, {2, "-2x=6"}, {3, "x=-3"}};
+    EXPECT_EQ(screen.page, expected);
+
+    const AreaStatistics after = row();
+    EXPECT_EQ(after.goodSteps, before.goodSteps);
+    EXPECT_EQ(after.wrongSteps, before.wrongSteps);
+    EXPECT_EQ(after.solvedEquations, 0);
+    EXPECT_EQ(pickErrors(), 1);
+
+    // While it is shown, Enter checks nothing.
+    flow.stepEntered();
+    EXPECT_EQ(row().wrongSteps, before.wrongSteps);
+}
+
+TEST_F(StepFlowTest, TheSampleSolutionEndsAtAnEmptyLineOrOneThatCannotBeginALine) {
+    const struct {
+        std::vector<std::string> solution;
+        size_t shown;
+    } cases[] = {
+        {{"2x-4x=11-5", "-2x=6", "x=6:(-2)", "x=-3", "", "x=-3"}, 4},
+        {{"2x-4x=11-5", "*2", "x=-3"}, 1},
+        {{"x=-3", "=7"}, 1},
+        {{}, 0},
+        // Longer than the page: only the page's own nine lines.
+        {std::vector<std::string>(12, "2x+5=4x+11"), 9},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        SetUp();
+        bank[{11, 0}] = record("2x+5=4x+11", -3, c.solution);
+        state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 1;
+        enter(11);
+        flow.showSolution();
+        EXPECT_EQ(screen.page.size(), c.shown);
+        for (size_t i = 1; i <= c.shown; ++i) EXPECT_EQ(screen.page[static_cast<int>(i)], c.solution[i - 1]);
+    }
+}
+
+TEST_F(StepFlowTest, TheSampleSolutionRefusedWithAWarningLeavesThePageAlone) {
+    const struct {
+        bool enabled;
+        int32_t area;
+        const char* warning;
+    } cases[] = {
+        {false, 11, "Ukazovat řešení není povoleno, změňte nastavení."},
+        {true, EXERCISE_AREA, "Ve volbě \"Cvičení\" bohužel není povoleno ukazovat řešení."},
+        {false, EXERCISE_AREA, "Ukazovat řešení není povoleno, změňte nastavení."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.warning);
+        SetUp();
+        state.settings.showSolutionEnabled = c.enabled;
+        bank[{11, 0}] = record("2x+5=4x+11", -3, {"x=-3"});
+        bank[{EXERCISE_AREA, 0}] = record("2x+5=4x+11", -3, {"x=-3"});
+        state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 1;
+        enter(c.area);
+        type("2x");
+        const auto page = screen.page;
+        flow.showSolution();
+        ASSERT_EQ(screen.warnings.size(), 1u);
+        EXPECT_EQ(screen.warnings[0], w1250(c.warning));
+        EXPECT_TRUE(screen.log.empty());
+        EXPECT_EQ(screen.page, page);
+        EXPECT_FALSE(state.session.solutionShown);
+        EXPECT_EQ(line(), "2x");
+    }
+}
+
+TEST_F(StepFlowTest, NoSampleSolutionDuringTheCheckPhase) {
+    enterArea11(true);
+    enterLine("x=-3");
+    const auto page = screen.page;
+    flow.showSolution();
+    EXPECT_FALSE(state.session.solutionShown);
+    EXPECT_EQ(screen.page, page);
+}
+
+// --- Finishing and what comes next ----------------------------------------
+
+TEST_F(StepFlowTest, AUsedUpAreaOrExerciseReturnsToTheStartScreen) {
+    const struct {
+        int32_t area;
+        const char* warning;
+    } cases[] = {
+        {ENTRANCE_AREA, "Všechny příklady již máš spočítány. Vyber si další činnost."},
+        {EXERCISE_AREA, "Všechny příklady ze cvičení již jsou spočítány."},
+    };
+    for (const bool checks : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.area);
+            SetUp();
+            state.settings.checksEnabled = checks;
+            bank[{c.area, 0}] = record("2x+5=4x+11", -3);
+            state.session.areaCounts[static_cast<size_t>(areaIndexOf(ENTRANCE_AREA))] = 1;
+            enter(c.area);
+            enterLine("x=-3");
+            if (checks) enterLine("-1");
+            EXPECT_EQ(row(c.area).solvedEquations, 1);
+            ASSERT_FALSE(screen.warnings.empty());
+            EXPECT_EQ(screen.warnings.back(), w1250(c.warning));
+            EXPECT_TRUE(logged("start screen"));
+            EXPECT_FALSE(logged("present"));
+            EXPECT_EQ(state.session.currentArea, 0);
+            EXPECT_EQ(errorCode, 0);
+        }
+    }
+}
+
+TEST_F(StepFlowTest, AfterTheWaitTheFlowGoesOnOnlyWhileTheAreaIsOpenAndTheProgramRuns) {
+    const struct {
+        const char* name;
+        bool leaves, closes, goesOn;
+    } cases[] = {
+        {"click", false, false, true},
+        {"area left", true, false, false},
+        {"closing", false, true, false},
+    };
+    for (const bool checks : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (checks ? " with checks" : ""));
+            SetUp();
+            enterArea11(checks);
+            screen.duringWait = [this, &c] {
+                if (c.leaves) state.session.currentArea = 0;
+                if (c.closes) screen.programClosing = true;
+            };
+            enterLine("x=-3");
+            if (checks) enterLine("-1");
+            EXPECT_EQ(logged("present"), c.goesOn);
+            EXPECT_FALSE(state.session.waitingForNextEquation);
+            EXPECT_FALSE(state.editor.checkPhase);
+        }
+    }
+}
+
+TEST_F(StepFlowTest, WhileTheFinalBubbleWaitsNothingChangesTheFinishedPage) {
+    for (const bool checks : {false, true}) {
+        SCOPED_TRACE(checks);
+        SetUp();
+        enterArea11(checks);
+        std::string finished;
+        AreaStatistics counts;
+        screen.duringWait = [&] {
+            EXPECT_TRUE(state.session.waitingForNextEquation);
+            EXPECT_EQ(screen.toolbar, ToolbarState{}) << "the editing buttons rest";
+            finished = line();
+            counts = row();
+            // An Enter, an "=" and the show-solution button reaching the flow
+            // meanwhile (the animation's timer clears enterBusy) change nothing.
+            flow.stepEntered();
+            flow.checkPhaseStep();
+            flow.showSolution();
+            EXPECT_EQ(line(), finished);
+            EXPECT_EQ(row().goodSteps, counts.goodSteps);
+            EXPECT_EQ(row().wrongSteps, counts.wrongSteps);
+            EXPECT_FALSE(state.session.solutionShown);
+        };
+        enterLine("x=-3");
+        if (checks) enterLine("-1");
+        EXPECT_EQ(finished, checks ? "P=-1       L=P" : "x=-3");
+    }
+}
+
+TEST_F(StepFlowTest, EveryNewEquationAndLineStartsFromTheLineStartGuard) {
+    enterArea11(true);
+    // A line that ends in a fraction leaves the fraction button off; the
+    // next line starts afresh.
+    enterLine("2x+5=/4x+11D1R");
+    ASSERT_EQ(row().goodSteps, 1);
+    EXPECT_EQ(state.editor.allowedNext, startSet);
+    EXPECT_EQ(screen.toolbar, (ToolbarState{true, false}));
+
+    enterLine("x=-3");
+    enterLine("-1");
+    ASSERT_TRUE(logged("present"));
+    // The guard after "P=-1 L=P" is gone: the new equation's first line
+    // takes what may begin a line, the fraction button on, the powers off.
+    EXPECT_EQ(state.editor.allowedNext, startSet);
+    EXPECT_EQ(screen.toolbar, (ToolbarState{true, false}));
+    EXPECT_EQ(state.editor.fixedPrefix, 0);
+    EXPECT_FALSE(state.editor.checkPhase);
+    EXPECT_EQ(displayLine(), 1);
+    EXPECT_EQ(line(), "");
+    EXPECT_EQ(state.editor.caretPos, 1);
+    EXPECT_TRUE(state.editor.caret.active);
+}
+
+TEST_F(StepFlowTest, CountersWrapAtTheirWidth) {
+    enterArea11();
+    row().solvedEquations = 65535;
+    row().goodSteps = 65535;
+    state.selection.currentPick.errors = 255;
+    enterLine("x=3");
+    EXPECT_EQ(pickErrors(), 255) << "a long struggle never wraps round to no errors";
+    clearLine();
+    enterLine("x=-3");
+    EXPECT_EQ(row().goodSteps, 0);
+    EXPECT_EQ(row().solvedEquations, 0);
+}
+
+TEST(StepMessage, ACodeWithoutItsOwnRowShowsTheCalculationErrorAlone) {
+    const MessageLines alone{w1250("Chyba v počítání."), "", ""};
+    for (int32_t code : {-1, 0, 1, 2, 13, 14, 16, 99, 1000}) {
+        SCOPED_TRACE(code);
+        const MessageLines m = stepMessage(code);
+        EXPECT_EQ(m.line1, alone.line1);
+        EXPECT_EQ(m.line2, "");
+        EXPECT_EQ(m.line3, "");
+    }
+    EXPECT_EQ(stepMessage(DIVISION_BY_ZERO).line2, w1250("Pokus o dělení"));
+}
+
+}  // namespace
