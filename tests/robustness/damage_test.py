@@ -195,7 +195,7 @@ def script_for(group, target, menu):
         return [click(code), "wait:150"] + wrong + leave + [click(code), "wait:150"] + leave + [end]
     if group == "exercise":
         return ([click(71), "row:0", "wait:150"] + wrong + leave + [click(71), "row:0", "wait:150"] + leave +
-                ["button:BitBtn1", end])
+                ["button:Panel1/BitBtn1", end])
     if group == "animation":
         # The greeting runs its three seconds, then the resting record is read.
         return ["wait:3300", "click:30,30", "wait:200", click(11)] + wrong + ["click:30,30"] + leave + [end]

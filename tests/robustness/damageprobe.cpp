@@ -7,7 +7,8 @@
 //
 //   click:X,Y      a click on the start picture at X,Y of the 800 x 600 design
 //   row:N          a click on row N of the exercise chooser, when it is open
-//   button:NAME    a click on the button of that object name, when enabled
+//   button:NAME    a click on the button of that object name ("Panel1/BitBtn1"
+//                  within the control Panel1), when enabled
 //   type:TEXT      the keys of TEXT, pressed and released in the main window
 //   enter          Enter, pressed and released
 //   wait:MS        nothing for that long
@@ -131,6 +132,16 @@ private:
         }
     }
 
+    // A control by its object name, or by "parent/name" where the teacher's
+    // windows, children of the main window too, use the same name.
+    template <typename T>
+    static T* find(QWidget* main, const QString& path) {
+        QObject* within = main;
+        const QStringList names = path.split(QLatin1Char('/'));
+        for (int i = 0; within && i + 1 < names.size(); ++i) within = within->findChild<QWidget*>(names[i]);
+        return within ? within->findChild<T*>(names.last()) : nullptr;
+    }
+
     void step(QWidget* main, const QString& action) {
         const QString verb = action.section(QLatin1Char(':'), 0, 0);
         const QString arg = action.section(QLatin1Char(':'), 1);
@@ -143,9 +154,10 @@ private:
             const QPoint at(design.x() * picture->width() / 800, design.y() * picture->height() / 600);
             QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, at);
         } else if (verb == QLatin1String("row")) {
-            auto* list = main->findChild<QListWidget*>(QStringLiteral("FileListBox1"));
+            auto* list = find<QListWidget>(main, QStringLiteral("Panel1/FileListBox1"));
             const int row = arg.toInt();
             if (!list || !list->isVisible() || row >= list->count()) return;
+            list->doItemsLayout();  // laid out before it has been painted
             const QRect place = list->visualItemRect(list->item(row));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
         } else if (verb == QLatin1String("type")) {
@@ -153,7 +165,7 @@ private:
         } else if (verb == QLatin1String("enter")) {
             QTest::keyClick(main, Qt::Key_Return);
         } else if (verb == QLatin1String("button")) {
-            auto* button = main->findChild<QAbstractButton*>(arg);
+            auto* button = find<QAbstractButton>(main, arg);
             if (button && button->isVisible() && button->isEnabled()) button->click();
         }
     }
