@@ -10,9 +10,9 @@ extern const ByteSet startSet;
 extern const ByteSet digitSet;
 extern const ByteSet unknownSet;
 
-// A line holds at most this many bytes: every insertion that would pass it
-// is refused, so the laid-out cells always suffice and the caret never wraps.
-constexpr int MAX_LINE_BYTES = MAX_CELLS;
+// A line holds at most MAX_LINE_BYTES (engine/markers.h): every insertion
+// that would pass it is refused, so the laid-out cells always suffice and the
+// caret never wraps.
 
 // The toolbar's fraction and power buttons follow the guard.
 struct ToolbarState {

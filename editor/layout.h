@@ -39,11 +39,6 @@ inline int32_t bandTop(const PageLayout& page, int line) {
     return page.areaTop + (line - 1) * page.lineHeight;
 }
 
-// Positions of bytes whose marker code is part of a well-formed fraction or
-// power; any other byte with a marker code (a typed "Š" or "„" in a note) is an
-// ordinary character.  Index 0 unused.
-std::vector<bool> structuralMarkers(const std::string& text);
-
 // Lays out `text` on the current line of `page` into `cells` and sets
 // page.editLevel for the caret.  Only the first MAX_CELLS bytes (after
 // trailing spaces are dropped) get cells; returns how many were laid out.

@@ -18,7 +18,7 @@ enum EditLevel : uint8_t {
     MAIN_EXPONENT = 6,
 };
 
-constexpr int MAX_CELLS = 100;
+constexpr int MAX_CELLS = MAX_LINE_BYTES;
 constexpr uint32_t BLACK = 0xFF000000u;
 
 struct LayoutCell {

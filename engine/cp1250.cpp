@@ -103,6 +103,24 @@ bool fromUtf8(const std::string& utf8, std::string& out) {
     return decode(utf8, out, '\0');
 }
 
+bool fromDiskName(const std::string& diskName, std::string& out) {
+    bool utf8 = true;
+    for (size_t i = 0; utf8 && i < diskName.size();) {
+        char32_t cp;
+        utf8 = nextCodePoint(diskName, i, cp);
+    }
+    if (utf8) {
+        decode(diskName, out, '?');
+    } else {
+        out = diskName;
+        for (unsigned char b : out)
+            if (toUnicode(b) < 0) return false;
+    }
+    for (unsigned char b : out)
+        if (b < 32 || b == 127) return false;
+    return true;
+}
+
 std::string w1250(const char* utf8) {
     std::string out;
     decode(utf8, out, '?');

@@ -21,6 +21,14 @@ std::string toUtf8(const std::string& bytes);
 // text is not valid UTF-8 or holds a character with no Windows-1250 byte.
 bool fromUtf8(const std::string& utf8, std::string& out);
 
+// A file's name on the disk as the program shows it.  UTF-8 (as Linux and
+// this program write names) is converted, a character the code page lacks
+// becoming "?"; a name that is not UTF-8 at all comes from a Windows medium
+// and is taken as its Windows-1250 bytes.  False when it cannot be shown: a
+// control character, or a byte the code page leaves undefined.  The shown
+// name only shows the file: it is opened by its name on the disk.
+bool fromDiskName(const std::string& diskName, std::string& out);
+
 // For texts written in the sources as UTF-8 literals: converts, and replaces
 // a character that has no byte by '?' (a programming slip, never user data).
 std::string w1250(const char* utf8);

@@ -39,6 +39,15 @@ double evaluate(const std::string& expression);
 std::string substitute(const std::string& numberText, const std::string& side, char unknown);
 int32_t checkEquation(const std::string& text, double root);
 
+// Stored equations: whether a file's equation may be given to the pupil.  It
+// must be a line the editor could hold (1 to 100 bytes, beginning as a line
+// may, no control character or byte the code page lacks, every marker byte
+// part of a well-formed fraction or power), with something on both sides of
+// its "=", and hold at its root (finite) by the check every step gets, which
+// also needs the unknown.  Anything else would leave the pupil with nothing
+// to solve.  errorCode is left as it was.
+bool isPresentableEquation(const std::string& writtenLine, double root);
+
 // Final form
 bool isFinalForm(const std::string& text);
 int fractionTest(const std::string& rightSide);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 constexpr unsigned char FRACTION_START = 130;
 constexpr unsigned char FRACTION_END = 131;
@@ -22,6 +23,16 @@ constexpr unsigned char POWER_OPERATOR = POWER_START;
 inline bool isMarker(unsigned char c) {
     return c >= FRACTION_START && c <= POWER_END && c != CELL_END;
 }
+
+// Positions of bytes whose marker code is part of a well-formed fraction or
+// power; any other byte with a marker code (a typed "Š" or "„" in a note) is an
+// ordinary character.  Index 0 unused.  The editor lays lines out by it, and
+// a stored equation with a marker byte outside it is damaged.
+std::vector<bool> structuralMarkers(const std::string& text);
+
+// The most bytes a written line holds: the editor's line, and a stored
+// equation the pupil can be given.
+constexpr int MAX_LINE_BYTES = 100;
 
 // The bytes that may begin a written line (the editor's startSet): a digit,
 // the unknown x, "(", "+", "-" or the start of a fraction.  The sample

@@ -28,6 +28,14 @@ bool pictureNumber(const std::string& text, int& out) {
     return true;
 }
 
+// The sound's name becomes a file name in zvuky/; one that could lead out of
+// that folder, or holds control characters, comes from a damaged record.
+bool isSoundFileName(const std::string& name) {
+    for (unsigned char c : name)
+        if (c < 32 || c == 127 || c == '/' || c == '\\') return false;
+    return true;
+}
+
 }  // namespace
 
 PixelPoint mascotPosition(double scaleX, double scaleY) {
@@ -83,11 +91,15 @@ void Animation::startAnimation(int n, const std::string& sound, int duration) {
             break;
         }
     }
-    if (count > 0) {
-        phaseCount_ = count;
-    } else {
+    if (count == 0 || !isSoundFileName(record_.soundName)) {
+        // A damaged script (a zero-filled file has nothing but such records)
+        // would bring the warning back with every animation: it is said once,
+        // and the mascot stays still for the rest of the run.
+        enabled_ = false;
         sink_.showWarning(cp1250::w1250("Chybně zapsaná animace."));
+        return;
     }
+    phaseCount_ = count;
 
     frameCounter_ = 0;
     timerRunning_ = true;

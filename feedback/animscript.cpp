@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/littleendian.h"
+#include "engine/regularfile.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ AnimationRecord decodeAnimationRecord(const unsigned char in[ANIMATION_RECORD_SI
 
 bool readAnimationFileRecord(const std::string& path, int n, AnimationRecord& out) {
     if (n < 0) return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = regularfile::fopenRegular(path, "rb");
     if (!file) return false;
     unsigned char bytes[ANIMATION_RECORD_SIZE];
     const bool ok = std::fseek(file, static_cast<long>(n) * ANIMATION_RECORD_SIZE, SEEK_SET) == 0 &&

@@ -6,6 +6,10 @@ std::string startPicturePath(int32_t screenWidth) {
     return screenWidth == 800 ? "system/podklad800.bmp" : "system/podklad.bmp";
 }
 
+PictureSize startPictureSize(int32_t screenWidth) {
+    return screenWidth == 800 ? PictureSize{800, 600} : PictureSize{1024, 768};
+}
+
 namespace {
 
 PageLayout pageLayout(int32_t left, int32_t top, int32_t width, int32_t pageLines,

@@ -36,6 +36,17 @@ inline bool screenTooSmallAtStart(int32_t screenWidth, int32_t screenHeight) {
 // the small one only for a screen exactly 800 pixels wide.
 std::string startPicturePath(int32_t screenWidth);
 
+// The size of a picture the program draws; a file of any other size is taken
+// as missing, since every place on the screen is computed from it.
+struct PictureSize {
+    int32_t width = 0, height = 0;
+};
+// That of startPicturePath(screenWidth): 800 x 600, or 1024 x 768.
+PictureSize startPictureSize(int32_t screenWidth);
+
+// The pictures of the toolbar's buttons, square.
+constexpr int32_t TOOLBAR_PICTURE_SIDE = 25;
+
 // The keypad picture's size is the editor's, whose key areas fill it.
 constexpr int32_t KEYPAD_WIDTH = KeypadPicture::width;
 constexpr int32_t KEYPAD_HEIGHT = KeypadPicture::height;

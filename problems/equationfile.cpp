@@ -7,8 +7,10 @@
 #include <unistd.h>
 
 #include "engine/cp1250.h"
+#include "engine/engine.h"
 #include "engine/littleendian.h"
 #include "engine/markers.h"
+#include "engine/regularfile.h"
 
 namespace {
 
@@ -17,16 +19,18 @@ std::string cannotOpen(const std::string& name) {
 }
 
 // Names are Windows-1250 inside the program; on disk they are UTF-8, so that
-// an exercise called "Zlomky část 2" keeps its letters in the file manager and
-// the chooser's listing leads back to the same file.
+// an exercise called "Zlomky část 2" keeps its letters in the file manager.
+// Only a regular file is opened: a pipe of that name would block for good.
 std::FILE* openNamed(const std::string& name, const char* mode) {
-    return std::fopen(cp1250::toUtf8(name).c_str(), mode);
+    return regularfile::fopenRegular(cp1250::toUtf8(name), mode);
 }
 
 // Closes on every path, so that no operation leaves a file open.
 struct File {
     std::FILE* f = nullptr;
     File(const std::string& name, const char* mode) : f(openNamed(name, mode)) {}
+    // Read only, by the name on the disk.
+    explicit File(const std::string& diskName) : f(regularfile::fopenRegular(diskName, "rb")) {}
     ~File() {
         if (f) std::fclose(f);
     }
@@ -65,7 +69,14 @@ FileResult readRecord(std::FILE* f, const std::string& name, long number, Equati
         std::fread(buf, 1, sizeof buf, f) != sizeof buf) {
         return failure(cp1250::w1250("Chyba při čtení ze souboru ") + name);
     }
-    target = EquationRecord::fromBytes(buf);
+    const EquationRecord record = EquationRecord::fromBytes(buf);
+    if (isDamagedEquation(record)) {
+        FileResult damaged;
+        damaged.ok = false;
+        damaged.damaged = true;
+        return damaged;
+    }
+    target = record;
     return FileResult();
 }
 
@@ -104,6 +115,8 @@ EquationRecord EquationRecord::fromBytes(const unsigned char in[RECORD_SIZE]) {
     return r;
 }
 
+bool isDamagedEquation(const EquationRecord& record) { return !isPresentableEquation(record.slot(0), record.root); }
+
 EquationRecord initialEquation() {
     EquationRecord r;
     r.setSlot(0, "2x-5=-14-2x");
@@ -140,7 +153,12 @@ FileResult readEquation(int code, int number, const std::string& exerciseName,
 
 FileResult readExerciseEquation(int32_t number, const std::string& fileName,
                                 EquationRecord& target) {
-    File file(fileName, "rb");
+    return readExerciseEquation(number, ListedFile{fileName, std::string()}, target);
+}
+
+FileResult readExerciseEquation(int32_t number, const ListedFile& exercise, EquationRecord& target) {
+    const std::string& fileName = exercise.name;
+    File file(exercise.diskName.empty() ? cp1250::toUtf8(fileName) : exercise.diskName);
     if (!file.f) return failure(cannotOpen(fileName));
     const long n = wholeRecords(file.f);
     if (n < 0 || number < 0) return failure(cannotOpen(fileName));
@@ -154,7 +172,7 @@ FileResult appendExerciseEquation(const std::string& exerciseName, const Equatio
     // Create only a file that does not exist yet: an existing file that cannot
     // be opened for update must not be truncated by the fallback.
     File file(name, "r+b");
-    if (!file.f && errno == ENOENT) file.f = openNamed(name, "wbx");
+    if (!file.f && errno == ENOENT) file.f = std::fopen(cp1250::toUtf8(name).c_str(), "wbx");
     if (!file.f) return failure(cannotOpen(name), EXERCISE_WRITE_FAILED);
     const long n = wholeRecords(file.f);
     unsigned char buf[EquationRecord::RECORD_SIZE];

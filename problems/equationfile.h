@@ -36,18 +36,39 @@ EquationRecord initialEquation();
 // What a file operation did; `message` is the Windows-1250 text for the
 // warning dialog when there is one to show.  `status` names the failures the
 // callers act on: ALL_SOLVED (the exercise has no more equations) and
-// EXERCISE_WRITE_FAILED; it is STATUS_OK for every other result.
+// EXERCISE_WRITE_FAILED; it is STATUS_OK for every other result.  `damaged`:
+// the record was read but is damaged (isDamagedEquation), so it was not
+// taken; the caller decides what to say.
 struct FileResult {
     bool ok = true;
     std::string message;
     StatusCode status = STATUS_OK;
+    bool damaged = false;
+};
+
+// A record whose equation must not be given to the pupil
+// (isPresentableEquation of slot 0 at its root).
+bool isDamagedEquation(const EquationRecord& record);
+
+// An equation or exercise file.  `diskName` is the name as it is on the disk
+// and is what the file is opened by; `name` is the same name in Windows-1250
+// as the program shows it (a character Windows-1250 lacks shown as "?"), for
+// the lists, the messages and the printout's title.
+struct ListedFile {
+    std::string name;
+    std::string diskName;
 };
 
 // "r" + code + ".dat"; for code 71 the exercise file's name instead.
 std::string equationFileName(int code, const std::string& exerciseName);
 
 // Paths are relative to the working directory, as the program reads them.
+// readEquation and readExerciseEquation leave `target` as it was unless they
+// read a record that is not damaged.
 FileResult countEquations(int code, uint8_t& count);
 FileResult readEquation(int code, int number, const std::string& exerciseName, EquationRecord& target);
 FileResult readExerciseEquation(int32_t number, const std::string& fileName, EquationRecord& target);
+// The same for a file opened by its name on the disk (the UTF-8 form of
+// `name` when diskName is empty).
+FileResult readExerciseEquation(int32_t number, const ListedFile& file, EquationRecord& target);
 FileResult appendExerciseEquation(const std::string& exerciseName, const EquationRecord& record);

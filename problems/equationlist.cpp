@@ -8,6 +8,7 @@
 #include "engine/cp1250.h"
 #include "engine/engine.h"
 #include "engine/markers.h"
+#include "engine/regularfile.h"
 
 namespace fs = std::filesystem;
 
@@ -82,7 +83,7 @@ std::vector<ListedFile> listEquationFiles(const std::string& folder, const std::
         if (!it->is_regular_file(kind)) continue;
         const std::string diskName = it->path().filename().string();
         ListedFile file;
-        if (!endsWithAny(diskName, extensions) || !cp1250::fromUtf8(diskName, file.name)) continue;
+        if (!endsWithAny(diskName, extensions) || !cp1250::fromDiskName(diskName, file.name)) continue;
         file.diskName = diskName;
         files.push_back(std::move(file));
     }
@@ -96,9 +97,7 @@ std::vector<ListedFile> listEquationFiles(const std::string& folder, const std::
 RecordsRead readEquationRecords(const std::string& path, const std::function<void(const EquationRecord&)>& each,
                                 long limit) {
     RecordsRead result;
-    std::error_code error;
-    if (fs::is_directory(path, error)) return result;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = regularfile::fopenRegular(path, "rb");
     if (!f) return result;
     result.opened = true;
     long count = -1;

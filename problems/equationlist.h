@@ -28,17 +28,10 @@ enum class ListGap { Builder, Browser };
 // " )".  The power byte is shown as "^".  errorCode is left as it was.
 std::string equationListLine(const EquationRecord& record, ListGap gap);
 
-// An equation or exercise file of the folder.  `diskName` is the name as it
-// is on the disk and is what the file is opened by; `name` is the same name
-// in Windows-1250, for the list and the printout's title.
-struct ListedFile {
-    std::string name;
-    std::string diskName;
-};
-
-// The files of `folder` whose names end in one of `extensions` (".cvc",
-// ".dat"; any case), sorted by name.  A name that Windows-1250 cannot hold is
-// left out: it could be neither shown nor typed as it is.
+// The regular files of `folder` whose names end in one of `extensions`
+// (".cvc", ".dat"; any case), sorted by name, each with its name as shown
+// (cp1250::fromDiskName) and as on the disk.  A name that cannot be shown is
+// left out.
 std::vector<ListedFile> listEquationFiles(const std::string& folder, const std::vector<std::string>& extensions);
 
 // The browser's right list for one file of `folder`: a line per whole record.

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "engine/status.h"
@@ -26,6 +27,8 @@ struct SelectionState {
     TripletEntry currentPick{};
     bool newTripletNeeded = true;
     std::array<bool, 31> entranceSolved{};   // entries 1..30; [0] unused
+    // Files whose damaged records have been reported in this run: once each.
+    std::set<std::string> damagedFilesReported;
 };
 
 // The parts of the program state that choosing an equation reads and changes;
@@ -33,6 +36,7 @@ struct SelectionState {
 struct SelectionScope {
     int32_t& currentArea;
     const std::string& exerciseName;
+    const std::string& exerciseDiskName;  // the same file's name on the disk
     int32_t& exerciseIndex;
     const std::array<uint8_t, AREA_COUNT + 1>& areaCounts;  // by area index
     SelectionState& selection;
@@ -52,7 +56,7 @@ struct SelectionHooks {
     std::function<void()> stopSound;
     std::function<FileResult(int code, int number, const std::string& exerciseName, EquationRecord& target)>
         readEquation;
-    std::function<FileResult(int32_t number, const std::string& fileName, EquationRecord& target)>
+    std::function<FileResult(int32_t number, const ListedFile& file, EquationRecord& target)>
         readExerciseEquation;
     // Screen steps, filled in by the main window.
     std::function<void()> normalCursor;
@@ -74,6 +78,11 @@ void startArea(SelectionScope scope, int32_t code, const SelectionHooks& hooks);
 // Loads the next equation of area `code` into the current equation.  Returns
 // STATUS_OK (present it), ALL_SOLVED or BACK_TO_START (go back to the start
 // screen).  errorCode is left alone: it belongs to the step check.
+// A damaged record is never handed out: it counts as handed out, the file is
+// reported once a run, and the next record is taken in its place.  When the
+// file (or the exercise) ends while records are being passed over, the pupil
+// is told that no sound equation is left and goes back to the start screen;
+// so even a file of nothing but damaged records ends in a few steps.
 StatusCode selectNextEquation(SelectionScope scope, int32_t code, const SelectionHooks& hooks);
 
 // After a finished equation: chooses the next one for the current area and

@@ -5,6 +5,8 @@
 SelectionHooks fileSelectionHooks() {
     SelectionHooks hooks;
     hooks.readEquation = readEquation;
-    hooks.readExerciseEquation = readExerciseEquation;
+    hooks.readExerciseEquation = [](int32_t number, const ListedFile& file, EquationRecord& target) {
+        return readExerciseEquation(number, file, target);
+    };
     return hooks;
 }

@@ -9,6 +9,7 @@ void initSessionState(ProgramState& state) {
 
 SelectionScope selectionScope(ProgramState& state) {
     SessionState& s = state.session;
-    return {s.currentArea,     s.exerciseName,         s.exerciseIndex,         s.areaCounts,
-            state.selection,   state.currentEquation,  state.editor.fixedPrefix, state.editor.checkPhase};
+    return {s.currentArea,   s.exerciseName,          s.exerciseDiskName,       s.exerciseIndex,
+            s.areaCounts,    state.selection,         state.currentEquation,    state.editor.fixedPrefix,
+            state.editor.checkPhase};
 }

@@ -26,6 +26,7 @@ struct SessionState {
     int32_t currentArea = 0;       // 0 on the start screen
     int32_t menuChoice = 0;
     std::string exerciseName;      // as listed, ".cvc" included (Windows-1250)
+    std::string exerciseDiskName;  // the same file's name on the disk, which opens it
     int32_t exerciseIndex = -1;
     bool solutionShown = false;
     bool enterBusy = false;        // a step check is running: input waits

@@ -1,11 +1,12 @@
 #include "teacher/settingsfile.h"
 
 #include <cmath>
-#include <filesystem>
 #include <limits>
-#include <system_error>
+
+#include <sys/stat.h>
 
 #include "engine/cp1250.h"
+#include "engine/regularfile.h"
 
 namespace {
 
@@ -97,18 +98,17 @@ std::string readAll(std::FILE* file, ProgramSettings& settings) {
 }  // namespace
 
 std::string loadSettings(ProgramSettings& settings, const std::string& path) {
-    // A folder of that name would open on some systems and then fail oddly;
-    // for the teacher it is simply a settings file that is not there.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return message(Message::OpenFailed);
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    // A folder or a pipe of that name is, for the teacher, simply a settings
+    // file that is not there.
+    std::FILE* file = regularfile::fopenRegular(path, "rb");
     if (!file) return message(Message::OpenFailed);
 
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) {
+    struct stat info;
+    if (::fstat(fileno(file), &info) != 0) {
         std::fclose(file);
         return message(Message::ReadFailed);
     }
+    const auto size = static_cast<uintmax_t>(info.st_size);
     // The record count is the file's only integrity check; a few stray bytes
     // after the last whole record do not count.
     if (size / SETTINGS_RECORD_SIZE != static_cast<uintmax_t>(SETTINGS_RECORD_COUNT)) {
@@ -123,11 +123,7 @@ std::string loadSettings(ProgramSettings& settings, const std::string& path) {
     return message;
 }
 
-std::FILE* openSettingsForWriting(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return nullptr;
-    return std::fopen(path.c_str(), "r+b");
-}
+std::FILE* openSettingsForWriting(const std::string& path) { return regularfile::fopenRegular(path, "r+b"); }
 
 bool writeSettingsRecord(std::FILE* file, double value, const SettingsWarning& warn) {
     bool ok = file != nullptr;

@@ -1,7 +1,5 @@
 #include "teacher/settingswrite.h"
 
-#include <filesystem>
-#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,6 +7,7 @@
 
 #include "engine/cp1250.h"
 #include "engine/littleendian.h"
+#include "engine/regularfile.h"
 
 namespace {
 
@@ -51,9 +50,7 @@ struct Descriptor {
 
 SettingsWrite replaceSettingsRecords(int first, const std::vector<double>& values, const SettingsWarning& warn,
                                      const std::string& path, savefile::Output& out) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return SettingsWrite::OpenFailed;
-    const Descriptor file{::open(path.c_str(), O_RDWR | O_CLOEXEC)};
+    const Descriptor file{regularfile::openRegular(path, O_RDWR)};
     if (file.fd < 0) return SettingsWrite::OpenFailed;
 
     std::string old;

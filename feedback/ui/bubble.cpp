@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "feedback/animation.h"
+#include "engine/ui/picturefile.h"
 #include "engine/ui/qtext.h"
+#include "feedback/animation.h"
 
 namespace {
 
@@ -78,7 +79,8 @@ void SpeechBubble::showBubble(const std::string& line1, const std::string& line2
     ensurePaintable(*picture_);
 
     if (bubblePicture_.isNull()) {
-        bubblePicture_.load(runtimeDir_ + QStringLiteral("system/bublina.bmp"));
+        bubblePicture_ = loadPictureFile(runtimeDir_ + QStringLiteral("system/bublina.bmp"),
+                                         QSize(BUBBLE_WIDTH, BUBBLE_HEIGHT));
         if (bubblePicture_.isNull()) bubblePicture_ = drawnBubble();
         bubblePicture_ = bubblePicture_.convertToFormat(QImage::Format_ARGB32);
     }

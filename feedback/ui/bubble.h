@@ -36,7 +36,8 @@ public:
     // once when none is shown).
     void waitForBubble();
 
-    // The bubble drawn in code, used when system/bublina.bmp is missing.
+    // The bubble drawn in code, used when system/bublina.bmp is missing or
+    // damaged.
     static QImage drawnBubble();
 
 Q_SIGNALS:

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "engine/ui/picturefile.h"
 #include "feedback/animation.h"
 #include "feedback/ui/bubble.h"
 
@@ -14,7 +15,8 @@ int MascotPainter::loadImages(const QString& runtimeDir) {
     for (int k = 0; k < MASCOT_PICTURES; ++k) {
         const QString path =
             runtimeDir + QStringLiteral("system/velmir%1.bmp").arg(k, 2, 10, QLatin1Char('0'));
-        setImage(k, QImage(path));
+        // A damaged or odd-sized frame is left out, as a missing one.
+        setImage(k, loadPictureFile(path, QSize(MASCOT_WIDTH, MASCOT_HEIGHT)));
         if (!images_[k].isNull()) ++loaded;
     }
     return loaded;

@@ -16,7 +16,7 @@ public:
 
     // Loads system/velmir00.bmp .. velmir16.bmp from runtimeDir (with a
     // trailing slash, empty: the working directory); returns how many loaded.
-    // A missing picture is simply not drawn.
+    // A missing or damaged picture, or one not 47 x 70, is simply not drawn.
     int loadImages(const QString& runtimeDir);
     void setImage(int k, const QImage& image);
 

@@ -1,9 +1,11 @@
 #include "feedback/ui/sound.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 
+#include "engine/regularfile.h"
 #include "engine/ui/qtext.h"
 
 SoundPlayer::SoundPlayer(QString runtimeDir)
@@ -27,7 +29,10 @@ void SoundPlayer::play(const std::string& cp1250Name) {
     // Looked at on every call: the file may appear, or be replaced, later.
     // Only a regular file: a pipe or a device in its place would block.
     const QFileInfo file(soundPath(cp1250Name));
-    if (!file.isFile() || file.size() > MAX_SOUND_BYTES) return;
+    uint64_t size = 0;
+    if (!regularfile::isRegular(QFile::encodeName(file.filePath()).toStdString(), &size) ||
+        size > static_cast<uint64_t>(MAX_SOUND_BYTES))
+        return;
     if (!outputAsked_) {
         outputAsked_ = true;
         if (factory_) output_ = factory_();

@@ -16,6 +16,7 @@
 #include "editor/ui/keymap.h"
 #include "engine/cp1250.h"
 #include "engine/engine.h"
+#include "engine/ui/picturefile.h"
 #include "engine/ui/qtext.h"
 #include "feedback/ui/feedback.h"
 #include "help/ui/helpwindow.h"
@@ -37,11 +38,14 @@ using cp1250::w1250;
 
 const QColor SILVER(192, 192, 192);
 
-QImage loadPicture(const QString& path) {
-    QImage image(path);
+// Null when the file is missing, damaged or of another size than `expected`.
+QImage loadPicture(const QString& path, QSize expected) {
+    QImage image = loadPictureFile(path, expected);
     ensurePaintable(image);
     return image;
 }
+
+QSize sizeOf(PictureSize size) { return QSize(size.width, size.height); }
 
 QSize primaryScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -130,13 +134,20 @@ bool MainWindow::FormCreate() {
     if (screenTooSmallAtCreation(sw))
         return fail("Program Velmir rovnic bude ukončen, minimální rozlišení musí být 800x600");
 
-    picture_ = loadPicture(QString::fromStdString(startPicturePath(sw)));
+    // Every place on the screen is computed from the start picture, so one of
+    // another size would put the menu and "Konec" where nobody can reach them.
+    picture_ = loadPicture(QString::fromStdString(startPicturePath(sw)), sizeOf(startPictureSize(sw)));
     if (picture_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp "
                     "podklad800.bmp");
-    dial_ = loadPicture(QStringLiteral("system/tachak.bmp"));
+    dial_ = loadPicture(QStringLiteral("system/tachak.bmp"), QSize(DIAL_WIDTH, DIAL_HEIGHT));
     if (dial_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\tachak.bmp");
+    // Without its picture the keypad would be an invisible row of keys.
+    const QImage keypadPicture =
+        loadPicture(QStringLiteral("system/klavesnice.bmp"), QSize(KEYPAD_WIDTH, KEYPAD_HEIGHT));
+    if (keypadPicture.isNull())
+        return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\klavesnice.bmp");
 
     geometry_ = computeGeometry(sw, sh, picture_.width(), picture_.height());
     ProgramState& st = program_.state;
@@ -155,7 +166,7 @@ bool MainWindow::FormCreate() {
     startMascotPiece_ = picture_.copy(feedback_->mascot().rect());
     feedback_->setAnimationTickHook([this] { program_.state.session.enterBusy = false; });
 
-    createControls();
+    createControls(keypadPicture);
     placeControls();
     hooks_ = screenHooks();
 
@@ -164,7 +175,7 @@ bool MainWindow::FormCreate() {
     return true;
 }
 
-void MainWindow::createControls() {
+void MainWindow::createControls(const QImage& keypadPicture) {
     pictureView = new PictureView(&picture_, &program_.state.editor.caret, this);
     connect(pictureView, &PictureView::pressed, this, [this](QPoint point) {
         if (exerciseChooser->isHidden()) pressPoint = point;
@@ -190,7 +201,7 @@ void MainWindow::createControls() {
 
     createToolbar();
 
-    keypad = new KeypadView(loadPicture(QStringLiteral("system/klavesnice.bmp")), this);
+    keypad = new KeypadView(keypadPicture, this);
     connect(keypad, &KeypadView::released, this, &MainWindow::keypadReleased);
     keypad->hide();
 
@@ -218,7 +229,9 @@ void MainWindow::createToolbar() {
         {ToolbarButton::Leave, &leaveButton, "konec", "Zpět na výběr rovnic"},
     };
     for (const PictureSpec& s : pictures) {
-        const QImage image = loadPicture(QStringLiteral("system/%1.bmp").arg(QLatin1String(s.file)));
+        // A damaged picture leaves the button an empty frame, as a missing one.
+        const QImage image = loadPicture(QStringLiteral("system/%1.bmp").arg(QLatin1String(s.file)),
+                                         QSize(TOOLBAR_PICTURE_SIDE, TOOLBAR_PICTURE_SIDE));
         *s.member = new PictureButton(image, QString::fromUtf8(s.tip), this);
         toolbar_[toolbarIndex(s.button)] = *s.member;
     }
@@ -559,21 +572,26 @@ void MainWindow::pictureClicked(QPoint press) {
 
 void MainWindow::fillExerciseList() {
     exerciseList->clear();
-    // Only names Windows-1250 can hold: the exercise is opened by that name,
-    // and one turned into "?" could open a different file.
+    // Each shown by its name in Windows-1250 and opened by its name on the
+    // disk, so a "?" in the list never opens a different file.
     exerciseFiles_ = listEquationFiles(".", {".cvc"});
     for (const ListedFile& file : exerciseFiles_) exerciseList->addItem(toQt(file.name));
 }
 
 void MainWindow::chooseExerciseRow(int row) {
-    if (row >= 0 && row < static_cast<int>(exerciseFiles_.size())) chooseExercise(exerciseFiles_[row].name);
+    if (row >= 0 && row < static_cast<int>(exerciseFiles_.size())) chooseExercise(exerciseFiles_[row]);
 }
 
 void MainWindow::chooseExercise(const std::string& fileName) {
+    chooseExercise(ListedFile{fileName, cp1250::toUtf8(fileName)});
+}
+
+void MainWindow::chooseExercise(const ListedFile& file) {
     SessionState& session = program_.state.session;
-    std::string name = fileName;
+    std::string name = file.name;
     if (name.size() > 255) name.resize(255);
     session.exerciseName = name;
+    session.exerciseDiskName = file.diskName;
     exerciseChooser->hide();
     setFocus();
     if (name.empty()) return;

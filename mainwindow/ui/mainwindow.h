@@ -113,7 +113,11 @@ public:
     void fillExerciseList();
     // A click on the chooser's list: the file of that row.
     void chooseExerciseRow(int row);
-    // Starts the exercise of that name (Windows-1250, as on the disk).
+    // Starts the exercise of that file: shown by its name, opened by its
+    // name on the disk.
+    void chooseExercise(const ListedFile& file);
+    // The same for a name in Windows-1250 whose file on the disk is its
+    // UTF-8 form, as the builder writes it.
     void chooseExercise(const std::string& fileName);
 
     Program& program() const { return program_; }
@@ -160,7 +164,7 @@ protected:
 
 private:
     bool FormCreate();
-    void createControls();
+    void createControls(const QImage& keypadPicture);
     void createToolbar();
     void createExerciseChooser();
     void placeControls();

@@ -146,18 +146,31 @@ TEST_F(Fixture, ScriptFailingWhenTheRunningAnimationEndsStopsEverything) {
     EXPECT_GE(sink.timerStops, 1);
 }
 
-TEST_F(Fixture, FiveEmptyPhasesWarnAndKeepThePreviousCount) {
-    script[3] = record({"3", "4", "5"}, 100, 10);
-    script[1] = record({}, 100, 10);
-    animation.startAnimation(3);
-    animation.startAnimation(1);
-    ASSERT_EQ(sink.warnings.size(), 1u);
-    EXPECT_EQ(sink.warnings[0], cp1250::w1250("Chybně zapsaná animace."));
-    EXPECT_EQ(animation.phaseCount(), 3);
-    EXPECT_TRUE(animation.timerRunning());
-    // Empty phases name no picture: nothing is drawn, and nothing divides by zero.
-    EXPECT_EQ(steps(5), (std::vector<int>{-1, -1, -1, -1, -1}));
-    EXPECT_TRUE(animation.animationsEnabled());
+TEST_F(Fixture, ADamagedRecordWarnsOnceAndTheMascotStaysStill) {
+    // A zero-filled script has five empty phases in every record; a sound
+    // name that leads out of zvuky/ is as damaged.
+    for (const AnimationRecord& damaged : {record({}, 100, 10), record({"1"}, 100, 10, 0, "../../x"),
+                                           record({"1"}, 100, 10, 0, std::string("a\nb"))}) {
+        RecordingSink fresh;
+        Animation mascot{fresh,
+                         [&](int n, AnimationRecord& out) {
+                             out = n == 1 ? damaged : record({"3", "4", "5"}, 100, 10);
+                             return true;
+                         },
+                         [] { return 0; }};
+        mascot.startAnimation(3);
+        mascot.startAnimation(1);
+        ASSERT_EQ(fresh.warnings, std::vector<std::string>{cp1250::w1250("Chybně zapsaná animace.")});
+        EXPECT_FALSE(mascot.animationsEnabled());
+        EXPECT_FALSE(mascot.timerRunning());
+        EXPECT_TRUE(fresh.sounds.empty());
+        // Every later animation is silent and still, and says nothing more.
+        for (int n : {3, 1, 0, 7}) mascot.startAnimation(n);
+        mascot.replayLastAnimation();
+        EXPECT_EQ(fresh.warnings.size(), 1u);
+        EXPECT_FALSE(mascot.timerRunning());
+        EXPECT_TRUE(fresh.frames.empty());
+    }
 }
 
 TEST_F(Fixture, DamagedRecordsDrawNothingForBadPhasesAndNeverSpinTheTimer) {

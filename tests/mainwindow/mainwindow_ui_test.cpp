@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "engine/cp1250.h"
 #include "engine/ui/qtext.h"
 #include "feedback/ui/feedback.h"
@@ -112,6 +114,140 @@ TEST_F(RuntimeFolder, EveryStartUpFailureShowsItsMessageAndEndsTheProgram) {
     // those after it were not.
     EXPECT_EQ(state().session.areaCounts[areaIndexOf(22)], 30);
     EXPECT_EQ(state().session.areaCounts[areaIndexOf(31)], 0);
+}
+
+// Puts something damaged in place of a file of the runtime folder for one
+// case, and the file back afterwards.
+class DamagedFile {
+public:
+    enum Kind { WrongSize, Truncated, Pipe, Folder, Zeros };
+    DamagedFile(const QString& name, Kind kind, QSize size = QSize()) : name_(name) {
+        QFile file(name_);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+        EXPECT_TRUE(QFile::rename(name_, away()));
+        switch (kind) {
+        case WrongSize: {
+            QImage other(size, QImage::Format_RGB32);
+            other.fill(Qt::darkGreen);
+            EXPECT_TRUE(other.save(name_, "BMP"));
+            break;
+        }
+        case Truncated: write(bytes.left(bytes.size() / 2)); break;
+        case Zeros: write(QByteArray(bytes.size(), '\0')); break;
+        case Pipe: EXPECT_EQ(::mkfifo(QFile::encodeName(name_).constData(), 0600), 0); break;
+        case Folder: EXPECT_TRUE(QDir().mkdir(name_)); break;
+        }
+    }
+    ~DamagedFile() {
+        QDir().rmdir(name_);
+        QFile::remove(name_);
+        EXPECT_TRUE(QFile::rename(away(), name_));
+    }
+
+private:
+    QString away() const { return name_ + QStringLiteral(".away"); }
+    void write(const QByteArray& bytes) {
+        QFile out(name_);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    QString name_;
+};
+
+// A picture of another size would put the menu and "Konec" out of reach, and
+// one cut short would be drawn half black: each counts as missing.  Pipes and
+// folders never block the start.
+TEST_F(RuntimeFolder, DamagedPicturesCountAsMissing) {
+    const char* startPicture =
+        "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp podklad800.bmp";
+    const char* dial = "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\tachak.bmp";
+    const char* keypad = "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\klavesnice.bmp";
+    struct Case {
+        QSize screen;
+        const char* file;
+        DamagedFile::Kind kind;
+        QSize size;
+        const char* message;  // at creation; none: the program starts
+    };
+    const Case cases[] = {
+        {QSize(1024, 768), "system/podklad.bmp", DamagedFile::WrongSize, QSize(10, 10), startPicture},
+        {QSize(1024, 768), "system/podklad.bmp", DamagedFile::WrongSize, QSize(1280, 720), startPicture},
+        {QSize(1920, 1080), "system/podklad.bmp", DamagedFile::WrongSize, QSize(1920, 1080), startPicture},
+        {QSize(1024, 768), "system/podklad.bmp", DamagedFile::Truncated, {}, startPicture},
+        {QSize(1024, 768), "system/podklad.bmp", DamagedFile::Pipe, {}, startPicture},
+        {QSize(800, 600), "system/podklad800.bmp", DamagedFile::WrongSize, QSize(1024, 768), startPicture},
+        {QSize(1024, 768), "system/tachak.bmp", DamagedFile::WrongSize, QSize(77, 78), dial},
+        {QSize(1024, 768), "system/tachak.bmp", DamagedFile::Zeros, {}, dial},
+        {QSize(1024, 768), "system/klavesnice.bmp", DamagedFile::Truncated, {}, keypad},
+        {QSize(1024, 768), "system/klavesnice.bmp", DamagedFile::Pipe, {}, keypad},
+        // A mascot frame, the bubble or a button's picture: left undrawn (the
+        // bubble drawn in code), and the program goes on.
+        {QSize(1024, 768), "system/velmir02.bmp", DamagedFile::Pipe, {}, nullptr},
+        {QSize(1024, 768), "system/bublina.bmp", DamagedFile::Pipe, {}, nullptr},
+        {QSize(1024, 768), "system/bublina.bmp", DamagedFile::Truncated, {}, nullptr},
+        {QSize(1024, 768), "system/konec.bmp", DamagedFile::Pipe, {}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " kind " + std::to_string(c.kind));
+        initSessionState(program_.state);
+        boxes_.clear();
+        warnings_.clear();
+        const DamagedFile damaged(QString::fromLatin1(c.file), c.kind, c.size);
+        MainWindow form(program_, c.screen);
+        EXPECT_EQ(form.created(), c.message == nullptr);
+        if (c.message) {
+            EXPECT_EQ(boxes_, std::vector<std::string>{w1250(c.message)});
+            EXPECT_EQ(form.exitCode(), 1);
+            continue;
+        }
+        form.finishStartUp();
+        EXPECT_FALSE(form.ended());
+        form.feedback()->showBubble(w1250("Ahoj"));
+        form.feedback()->eraseBubble();
+        form.feedback()->stopAnimation();
+        EXPECT_TRUE(boxes_.empty());
+        EXPECT_TRUE(warnings_.empty());
+        EXPECT_EQ(form.pictureView->size(), QSize(1024, 768));
+    }
+}
+
+// The equation files and the animation script in place of which something
+// else stands: the messages for files that cannot be opened or read.
+TEST_F(RuntimeFolder, DamagedDataFilesGiveTheirMessagesOnce) {
+    struct Case {
+        const char* file;
+        DamagedFile::Kind kind;
+        bool ends;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"r11.dat", DamagedFile::Folder, true, "Soubor  r11.dat  se nepodařilo otevřít. Program bude ukončen."},
+        {"r11.dat", DamagedFile::Pipe, true, "Soubor  r11.dat  se nepodařilo otevřít. Program bude ukončen."},
+        {"POM.CFG", DamagedFile::Pipe, true, " Soubor POM.CFG se nepodařilo otevřít!"},
+        {"AN.DAX", DamagedFile::Pipe, false, "Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."},
+        {"AN.DAX", DamagedFile::Folder, false, "Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."},
+        {"AN.DAX", DamagedFile::Zeros, false, "Chybně zapsaná animace."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " kind " + std::to_string(c.kind));
+        initSessionState(program_.state);
+        warnings_.clear();
+        const DamagedFile damaged(QString::fromLatin1(c.file), c.kind);
+        MainWindow form(program_, QSize(1024, 768));
+        ASSERT_TRUE(form.created());
+        form.finishStartUp();
+        EXPECT_EQ(form.ended(), c.ends);
+        // The mascot is asked for every animation there is, and more than once.
+        if (!c.ends)
+            for (int n = 0; n <= 8; ++n) {
+                form.feedback()->startAnimation(n);
+                form.feedback()->startAnimation(n);
+            }
+        form.feedback()->stopAnimation();
+        EXPECT_EQ(warnings_, std::vector<std::string>{w1250(c.message)});
+    }
 }
 
 TEST_F(RuntimeFolder, SuccessfulStartCountsEveryAreaAndReadsTheSettings) {
@@ -482,20 +618,42 @@ TEST_F(RuntimeFolder, TeacherBuildsAnExerciseThatThePupilThenChooses) {
     EXPECT_TRUE(warnings_.empty());
 }
 
-TEST_F(RuntimeFolder, ChooserLeavesOutNamesWindows1250Lacks) {
+TEST_F(RuntimeFolder, ChooserShowsEveryNameItCanAndOpensTheFileOfThatName) {
     auto form = startedWindow(QSize(800, 600));
-    EquationRecord record;
-    record.setSlot(0, "2x=8");
-    record.root = 4;
-    ASSERT_TRUE(appendExerciseEquation(w1250("Úloha"), record).ok);
-    // A name the program could only show as "????" stays out of the list, so
-    // choosing can never open the file that really is called "????.cvc".
-    QFile(QString::fromUtf8("тест.cvc")).open(QIODevice::WriteOnly);
-    QFile(QStringLiteral("????.cvc")).open(QIODevice::WriteOnly);
-    form->fillExerciseList();
+    // Each file holds "x=<root>", so the equation presented tells which file
+    // was opened.
+    auto write = [](const std::string& diskName, int root) {
+        EquationRecord record;
+        record.setSlot(0, "x=" + std::to_string(root));
+        record.root = root;
+        unsigned char bytes[EquationRecord::RECORD_SIZE];
+        record.toBytes(bytes);
+        std::FILE* f = std::fopen(diskName.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(bytes, 1, sizeof bytes, f);
+        std::fclose(f);
+    };
+    write("Úloha.cvc", 1);
+    write("????.cvc", 2);
+    write("тест.cvc", 3);          // shown as "????", opened as itself
+    write("\xE8\xE1st.cvc", 4);    // "část" from a Windows medium
+    write("a\nb.cvc", 5);          // a line break cannot be shown: left out
+    const QPoint exercise(533, 556);  // "Cvičení" on the 800 x 600 picture
+    click(*form, exercise);
     QStringList names;
     for (int k = 0; k < form->exerciseList->count(); ++k) names << form->exerciseList->item(k)->text();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("????.cvc"), QString::fromUtf8("Úloha.cvc")}));
+    EXPECT_EQ(names, (QStringList{QStringLiteral("????.cvc"), QString::fromUtf8("Úloha.cvc"),
+                                  QStringLiteral("????.cvc"), QString::fromUtf8("část.cvc")}));
+    const double roots[] = {2, 1, 3, 4};
+    for (int row = 0; row < 4; ++row) {
+        form->chooseExerciseRow(row);
+        EXPECT_EQ(state().session.currentArea, 71) << row;
+        EXPECT_EQ(state().currentEquation.root, roots[row]) << row;
+        form->toolbarReleased(ToolbarButton::Leave);
+        click(*form, exercise);
+    }
+    form->chooseExerciseRow(3);
+    EXPECT_EQ(form->areaLabel->text(), QString::fromUtf8("Cvičení   část"));
 }
 
 TEST_F(RuntimeFolder, EvaluationAndHelpOpenFromTheToolbarAfterABubble) {

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "engine/cp1250.h"
@@ -99,6 +101,63 @@ TEST_F(EquationFiles, CountIgnoresIncompleteRecordAndKeepsLowByte) {
     const FileResult missing = countEquations(13, count);
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.message, w("Soubor  r13.dat  se nepodařilo otevřít. Program bude ukončen."));
+}
+
+TEST_F(EquationFiles, APipeOrAFolderInPlaceOfAFileIsAFileThatCannotBeOpened) {
+    // Nothing here may block: a pipe nobody writes to would hold open() for good.
+    ASSERT_EQ(::mkfifo("r11.dat", 0600), 0);
+    std::filesystem::create_directory("r12.dat");
+    ASSERT_EQ(::mkfifo("roura.cvc", 0600), 0);
+    uint8_t count = 7;
+    EquationRecord current = initialEquation();
+    for (int code : {11, 12}) {
+        const std::string name = "r" + std::to_string(code) + ".dat";
+        EXPECT_EQ(countEquations(code, count).message,
+                  w("Soubor  ") + name + w("  se nepodařilo otevřít. Program bude ukončen."));
+        EXPECT_EQ(readEquation(code, 0, "", current).message, w("Nepodařilo se otevřít soubor ") + name);
+    }
+    EXPECT_EQ(readExerciseEquation(0, "roura.cvc", current).message, w("Nepodařilo se otevřít soubor roura.cvc"));
+    // Never created over: the pipe stays a pipe.
+    EXPECT_EQ(appendExerciseEquation("roura", numbered(1)).status, EXERCISE_WRITE_FAILED);
+    EXPECT_TRUE(std::filesystem::is_fifo("roura.cvc"));
+    EXPECT_EQ(count, 7);
+    EXPECT_EQ(current.slot(0), "2x-5=-14-2x");
+}
+
+TEST_F(EquationFiles, ADamagedRecordIsReadButNotTaken) {
+    writeRecords("r31.dat", 3);
+    std::string bytes = readBytes("r31.dat");
+    bytes[R + 1] = '\x01';                  // record 1: a control character in its equation
+    std::memset(&bytes[2 * R], 0, R);        // record 2: zero-filled
+    writeBytes("r31.dat", bytes);
+    writeBytes("test.cvc", bytes);
+    EquationRecord current = initialEquation();
+    for (int number : {1, 2}) {
+        const FileResult r = readEquation(31, number, "", current);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.damaged);
+        EXPECT_TRUE(r.message.empty());  // the selection says what is to be said
+        EXPECT_TRUE(readExerciseEquation(number, "test.cvc", current).damaged);
+    }
+    EXPECT_EQ(current.slot(0), "2x-5=-14-2x");
+    const FileResult good = readEquation(31, 0, "", current);
+    EXPECT_TRUE(good.ok);
+    EXPECT_FALSE(good.damaged);
+    EXPECT_EQ(current.slot(0), "x=0");
+}
+
+TEST_F(EquationFiles, AnExerciseIsOpenedByItsNameOnTheDisk) {
+    // "část.cvc" copied from a Windows medium: its name is Windows-1250 bytes.
+    const std::string windowsName = "\xE8\xE1st.cvc";
+    writeRecords(windowsName, 2);
+    writeRecords("část.cvc", 1);  // the same name in UTF-8 is another file
+    EquationRecord r;
+    const ListedFile fromWindows{w("část.cvc"), windowsName};
+    EXPECT_TRUE(readExerciseEquation(1, fromWindows, r).ok);
+    EXPECT_EQ(r.root, 1.0);
+    EXPECT_EQ(readExerciseEquation(1, ListedFile{w("část.cvc"), ""}, r).status, ALL_SOLVED);
+    std::filesystem::remove(windowsName);
+    EXPECT_EQ(readExerciseEquation(0, fromWindows, r).message, w("Nepodařilo se otevřít soubor část.cvc"));
 }
 
 TEST_F(EquationFiles, ReadEquationBeyondTheEndKeepsTheCurrentEquation) {

@@ -22,6 +22,7 @@ protected:
     struct {
         int32_t currentArea = 0;
         std::string exerciseName;
+        std::string exerciseDiskName;
         int32_t exerciseIndex = -1;
         std::array<uint8_t, AREA_COUNT + 1> areaCounts{};
     } session;
@@ -39,11 +40,14 @@ protected:
     std::vector<std::string> warnings;
     std::vector<std::string> steps;  // screen steps in the order they ran
     std::set<int> missingFiles;
+    std::set<Read> damagedRecords;       // (code, record) that read as damaged
+    std::set<int32_t> damagedExercise;   // exercise records that read as damaged
     int exerciseRecords = 0;
 
     SelectionScope scope() {
-        return {session.currentArea, session.exerciseName, session.exerciseIndex, session.areaCounts,
-                selection,           current,              editor.fixedPrefix,    editor.checkPhase};
+        return {session.currentArea, session.exerciseName, session.exerciseDiskName, session.exerciseIndex,
+                session.areaCounts,  selection,            current,                  editor.fixedPrefix,
+                editor.checkPhase};
     }
 
     void SetUp() override {
@@ -61,14 +65,16 @@ protected:
             const std::string name = "r" + std::to_string(code) + ".dat";
             if (missingFiles.count(code) || number >= session.areaCounts[areaIndexOf(code)])
                 return FileResult{false, cp1250::w1250("Nepodařilo se otevřít soubor ") + name};
+            if (damagedRecords.count(Read(code, number))) return FileResult{false, "", STATUS_OK, true};
             target.root = code * 1000 + number;
             return FileResult{};
         };
-        hooks.readExerciseEquation = [this](int32_t number, const std::string& name, EquationRecord& target) {
+        hooks.readExerciseEquation = [this](int32_t number, const ListedFile& file, EquationRecord& target) {
             exerciseReads.push_back(number);
             if (number > exerciseRecords - 1)
                 return FileResult{false, cp1250::w1250("Všechny příklady ze cvičení již jsou spočítány."), ALL_SOLVED};
-            target.root = 71000 + number + (name == "test.cvc" ? 0 : 500);
+            if (damagedExercise.count(number)) return FileResult{false, "", STATUS_OK, true};
+            target.root = 71000 + number + (file.name == "test.cvc" ? 0 : 500);
             return FileResult{};
         };
         auto log = [this](const char* name) { return [this, name] { steps.push_back(name); }; };
@@ -302,8 +308,8 @@ TEST_F(Selection, ExerciseIsHandedOutInFileOrderUntilItEnds) {
 TEST_F(Selection, ExerciseThatCannotBeReadGoesBackToTheStartScreen) {
     session.exerciseName = "zmizele.cvc";
     session.exerciseIndex = -1;
-    hooks.readExerciseEquation = [](int32_t, const std::string& name, EquationRecord&) {
-        return FileResult{false, cp1250::w1250("Nepodařilo se otevřít soubor ") + name};
+    hooks.readExerciseEquation = [](int32_t, const ListedFile& file, EquationRecord&) {
+        return FileResult{false, cp1250::w1250("Nepodařilo se otevřít soubor ") + file.name};
     };
     startArea(scope(), 71, hooks);
     EXPECT_EQ(warnings, std::vector<std::string>{cp1250::w1250("Nepodařilo se otevřít soubor zmizele.cvc")});
@@ -324,6 +330,113 @@ TEST_F(Selection, FailedReadKeepsTheEquationAndTheSessionGoesOn) {
     EXPECT_EQ(count("present"), 1);
     // Counted as handed out all the same.
     EXPECT_EQ(used(row(33)), (std::vector<int>{0, 0, 1}));
+}
+
+std::string damagedIn(const std::string& file) {
+    return cp1250::w1250("Soubor ") + file + cp1250::w1250(" obsahuje poškozené rovnice. Program je přeskočí.");
+}
+std::string nothingLeftIn(const std::string& file) {
+    return cp1250::w1250("V souboru ") + file +
+           cp1250::w1250(" už není žádná nepoškozená rovnice. Vyber si další činnost.");
+}
+
+TEST_F(Selection, DamagedRecordsArePassedOverAndReportedOncePerFile) {
+    setCount(23, 9);
+    damagedRecords = {{23, 1}, {23, 3}, {23, 4}};
+    randoms = {2, 1};
+    startArea(scope(), 23, hooks);
+    // The draw hit a damaged record; the first unused one of the triplet follows.
+    EXPECT_EQ(reads, (std::vector<Read>{{23, 1}, {23, 0}}));
+    EXPECT_EQ(current.root, 23000);
+    EXPECT_EQ(used(row(23)), (std::vector<int>{1, 1, 0}));
+
+    finish(0);  // a harder type: 3 and 4 are damaged, 5 is given
+    EXPECT_EQ(std::vector<Read>(reads.begin() + 2, reads.end()), (std::vector<Read>{{23, 3}, {23, 4}, {23, 5}}));
+    EXPECT_EQ(current.root, 23005);
+    EXPECT_EQ(warnings, std::vector<std::string>{damagedIn("r23.dat")});
+    EXPECT_EQ(count("present"), 2);
+    EXPECT_EQ(count("start"), 0);
+}
+
+TEST_F(Selection, AFileOfDamagedRecordsEndsInTheStartScreenEveryTime) {
+    // Ordinary areas (also one reached by using up the one before), the
+    // entrance examinations short and long, an exercise short and far
+    // longer than any the builder writes.
+    struct Case {
+        int code, records;
+        std::string file;
+    };
+    for (const Case& c : {Case{11, 9, "r11.dat"}, Case{21, 199, "r21.dat"}, Case{61, 5, "r61.dat"},
+                          Case{61, 60, "r61.dat"}, Case{71, 4, "test.cvc"}, Case{71, 100000, "test.cvc"}}) {
+        SCOPED_TRACE(c.code);
+        selection = SelectionState{};
+        warnings.clear();
+        steps.clear();
+        reads.clear();
+        exerciseReads.clear();
+        damagedRecords.clear();
+        damagedExercise.clear();
+        if (c.code == 71) {
+            session.exerciseName = c.file;
+            exerciseRecords = c.records;
+            for (int i = 0; i < c.records; ++i) damagedExercise.insert(i);
+        } else {
+            setCount(c.code, c.records);
+            for (int i = 0; i < c.records; ++i) damagedRecords.insert({c.code, i});
+        }
+        for (int round = 0; round < 2; ++round) {
+            session.exerciseIndex = -1;
+            startArea(scope(), c.code, hooks);
+            EXPECT_EQ(session.currentArea, 0);
+            EXPECT_EQ(count("start"), round + 1);
+            EXPECT_EQ(count("present"), 0);
+        }
+        EXPECT_EQ(current.root, -2.25);
+        // Told once that the file is damaged, and each time that nothing is left.
+        EXPECT_EQ(warnings,
+                  (std::vector<std::string>{damagedIn(c.file), nothingLeftIn(c.file), nothingLeftIn(c.file)}));
+        // Each round looks at a record at most once (the thirty entrance
+        // examinations twice, for their wrap) and gives up on a huge exercise.
+        const size_t looked = reads.size() + exerciseReads.size();
+        EXPECT_LE(looked, 2u * (c.code == 61 ? 60 : std::min(c.records, 256) + 1));
+    }
+
+    // An area reached by using up the one before is passed over the same way.
+    selection = SelectionState{};
+    warnings.clear();
+    damagedRecords.clear();
+    setCount(14, 1);
+    setCount(21, 6);
+    for (int i = 0; i < 6; ++i) damagedRecords.insert({21, i});
+    startArea(scope(), 14, hooks);
+    finish(0);
+    EXPECT_EQ(warnings, (std::vector<std::string>{USED_UP, damagedIn("r21.dat"), nothingLeftIn("r21.dat")}));
+    EXPECT_EQ(session.currentArea, 0);
+}
+
+TEST_F(Selection, DamagedExerciseAndEntranceRecordsAreSkippedInOrder) {
+    session.exerciseName = "test.cvc";
+    exerciseRecords = 4;
+    damagedExercise = {1, 2};
+    startArea(scope(), 71, hooks);
+    finish(0);
+    EXPECT_EQ(exerciseReads, (std::vector<int32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(current.root, 71003);
+    EXPECT_EQ(warnings, std::vector<std::string>{damagedIn("test.cvc")});
+    finish(0);  // the end of the exercise, reached without passing over anything
+    EXPECT_EQ(warnings.back(), EXERCISE_DONE);
+
+    warnings.clear();
+    setCount(61, 5);
+    damagedRecords = {{61, 0}, {61, 4}};
+    startArea(scope(), 61, hooks);
+    EXPECT_EQ(current.root, 61001);
+    finish(0);
+    finish(0);
+    EXPECT_EQ(current.root, 61003);
+    finish(0);  // record 4 is damaged and the file ends there
+    EXPECT_EQ(warnings, (std::vector<std::string>{damagedIn("r61.dat"), nothingLeftIn("r61.dat")}));
+    EXPECT_EQ(session.currentArea, 0);
 }
 
 TEST_F(Selection, LeftOverErrorCodeNeitherSpoilsEnteringAnAreaNorIsTouched) {

@@ -12,6 +12,7 @@ TEST_F(SelectionWithFiles, ReadsTheChosenRecordAndReportsAMissingFile) {
     std::string file;
     for (int i = 0; i < 4; ++i) {
         EquationRecord record;
+        record.setSlot(0, "x=" + std::to_string(100 + i));
         record.root = 100 + i;
         unsigned char bytes[EquationRecord::RECORD_SIZE];
         record.toBytes(bytes);

@@ -170,7 +170,7 @@ protected:
             reads.push_back({code, number});
             return FileResult{};
         };
-        screen.hooks.readExerciseEquation = [this](int32_t number, const std::string&, EquationRecord& target) {
+        screen.hooks.readExerciseEquation = [this](int32_t number, const ListedFile&, EquationRecord& target) {
             const auto it = bank.find({EXERCISE_AREA, number});
             if (it == bank.end())
                 return FileResult{false, w1250("Všechny příklady ze cvičení již jsou spočítány."), ALL_SOLVED};

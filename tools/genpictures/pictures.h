@@ -65,7 +65,7 @@ Sources loadSources(const QString& dir);
 QFont sansFont(double pixelSize, bool bold = false);
 QFont serifFont(double pixelSize, bool italic = false);
 
-constexpr int kIconSize = 25;
+constexpr int kIconSize = TOOLBAR_PICTURE_SIDE;  // the size the program takes
 
 // Text positions of the bubble's three lines and the font the program uses.
 QPoint bubbleLinePos(int line);
