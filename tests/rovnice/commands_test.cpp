@@ -88,7 +88,7 @@ TEST_F(ToolFiles, BuildListShowVerify) {
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out,
               "2*x+5=7  ( 1.0 )\n"
-              "x\xEF\xBF\xBD(2)+(x)/(2)=x\xEF\xBF\xBD(2)-3  ( -6 )\n"
+              "x^(2)+(x)/(2)=x^(2)-3  ( -6 )\n"
               "4*x=10  ( 2.5 )\n");
 
     r = run({"show", dir_ + "/r21.dat", "1"});
