@@ -74,9 +74,11 @@ finish() {
 }
 trap finish EXIT
 
+[ -n "$display" ] && [ ! -e "/tmp/.X${display#:}-lock" ] || { echo "display ${display:-(none free)} is in use" >&2; exit 1; }
 Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb could not start on display $display" >&2; exit 1; }
 export DISPLAY=$display
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 (cd "$work" && exec ./velmir) >"$scratch/program.log" 2>&1 &
