@@ -10,13 +10,17 @@
 #
 # Each scene drives the program on from where the one before left it and
 # keeps its picture only when the screen shows what the scene is for; a scene
-# whose feature is not built yet is reported and skipped, so the script runs
-# at every stage of the program.  A new scene is a function scene_<name> that
-# returns 0 when its picture should be kept, added to SCENES in its place.
+# not reached ends the script with status 1, naming the scene.  A new scene
+# is a function scene_<name> that returns 0 when its picture should be kept,
+# added to SCENES in its place.
+#
+# The same pictures every run: the pupil solves the exercise
+# docs/screenshots/ukazka.txt (built into Ukázka.cvc), whose equations come
+# in their order, where an area would draw one of three at random.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-SCENES=(start equation work teacher)
+SCENES=(start work check error teacher evaluation help)
 
 size=1024x768
 display=
@@ -45,7 +49,9 @@ if [ -z "$display" ]; then
 fi
 bash "$root/tools/setup-debian.sh" screenshots
 [ -n "$build" ] && bash "$root/tools/build.sh"
-[ -x "$root/build/velmir/velmir" ] || { echo "build/velmir/velmir is not built" >&2; exit 1; }
+for f in velmir/velmir bin/rovnice; do
+    [ -x "$root/build/$f" ] || { echo "build/$f is not built" >&2; exit 1; }
+done
 
 # The program in a copy of its runtime folder with the delivered settings
 # (password UCITEL), so a developer's own settings and exercises stay out.
@@ -54,6 +60,8 @@ work=$scratch/velmir
 cp -a "$root/build/velmir" "$work"
 rm -f "$work"/*.cvc
 cp "$root/build/data/settings/POM.CFG" "$work/POM.CFG"
+"$root/build/bin/rovnice" build "$root/docs/screenshots/ukazka.txt" -o "$scratch" >/dev/null
+mv "$scratch/ukazka.dat" "$work/Ukázka.cvc"
 mkdir -p "$out"
 
 xvfb=
@@ -66,9 +74,11 @@ finish() {
 }
 trap finish EXIT
 
+[ -n "$display" ] && [ ! -e "/tmp/.X${display#:}-lock" ] || { echo "display ${display:-(none free)} is in use" >&2; exit 1; }
 Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb could not start on display $display" >&2; exit 1; }
 export DISPLAY=$display
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 (cd "$work" && exec ./velmir) >"$scratch/program.log" 2>&1 &
@@ -107,6 +117,37 @@ changed() {
 }
 visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
+# A point given in the window's own pixels (not the design's), as placed on
+# this screen: for what the program does not scale, as the exercise chooser.
+pixel() {
+    local x=$1 y=$2 lw=$((width / factor)) lh=$((height / factor)) top
+    if ((lw == 800)); then top=$(((lh - 600) / 2)); else top=$(((lh - 768) / 2)); fi
+    echo "$((x * factor)) $(((top + y) * factor))"
+}
+# A click into a dialog, at its own coordinates (dialogs are not scaled
+# with the picture, only by the whole factor).
+dialog_click() { # window name, x, y
+    local id x y
+    id=$(xdotool search --onlyvisible --name "$1" | head -1)
+    [ -n "$id" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove "$((X + $2 * factor))" "$((Y + $3 * factor))" click 1
+}
+# Writes as a pupil does on the keyboard: words are typed ("/" opens a
+# fraction, its numerator first), Down, Right and Return are keys.
+write() {
+    for part in "$@"; do
+        case $part in
+        Down | Right | Return) xdotool key "$part" ;;
+        *) xdotool type --delay 60 "$part" ;;
+        esac
+    done
+}
+# The speech bubble beside the mascot, and the page's lines 4 and 5 left of
+# the keypad, in design coordinates.
+BUBBLE=(92 8 225 65)
+LOWER_LINES=(30 217 220 295)
+
 # --- Scenes ----------------------------------------------------------------------
 scene_start() {
     timeout 20 xdotool search --sync --onlyvisible --name 'Velmir rovnic' >/dev/null || return 1
@@ -114,45 +155,101 @@ scene_start() {
     shot "$scratch/start.png"
 }
 
-scene_equation() { # the easiest area, x + 5 = 7
-    click 250 138
-    sleep 2
-    shot "$scratch/equation.png"
-    (($(changed "$scratch/start.png" "$scratch/equation.png") > 5000))
-}
-
-scene_work() { # a pupil's first line and Enter: the mascot answers
-    xdotool type --delay 120 'x+7-7=14-7'
-    sleep 0.5
-    xdotool key Return
-    sleep 2
+scene_work() { # the exercise chosen, one line done, the next being written
+    click 533 556 # "Cvičení"
+    sleep 1
+    read -r px py < <(pixel $(((width / factor - 289) / 2 + 60)) $((176 + 68)))
+    xdotool mousemove "$px" "$py" click 1 # its first (only) exercise
+    sleep 1.5
+    shot "$scratch/presented.png"
+    (($(changed "$scratch/start.png" "$scratch/presented.png") > 5000)) || return 1
+    write /3x Down 6 Right +/2x Down 6 Right =5 Return
+    sleep 1
+    write /5x Down 6 Right =
+    sleep 0.05 # the caret shows at once after a key, then blinks
     shot "$scratch/work.png"
-    # More than the caret's blinking changed in the writing area.
-    (($(changed "$scratch/equation.png" "$scratch/work.png" 32 100 779 200) > 300))
+    # Two lines written, and no bubble: the first line was right.
+    (($(changed "$scratch/presented.png" "$scratch/work.png" 30 102 779 178) > 1000)) &&
+        (($(changed "$scratch/presented.png" "$scratch/work.png" "${BUBBLE[@]}") < 200))
 }
 
-scene_teacher() { # back to the start screen, the settings button, the password
+scene_check() { # solved, then the check by substitution to its end
+    write 5 Return
+    sleep 1
+    write 5x=30 Return
+    sleep 1
+    write x=6 Return
+    sleep 1.5 # "Teď dělej zkoušku."
+    write /6 Down 2 Right +/6 Down 3 Right Return
+    sleep 1
+    write 3+2 Return
+    sleep 1
+    write 5 Return
+    sleep 1.5
+    shot "$scratch/check.png"
+    # The last lines ("=5", "P=5  L=P") and the bubble for the next equation.
+    (($(changed "$scratch/work.png" "$scratch/check.png" "${LOWER_LINES[@]}") > 300)) &&
+        (($(changed "$scratch/work.png" "$scratch/check.png" "${BUBBLE[@]}") > 2000))
+}
+
+scene_error() { # the next equation and a wrong line: the mascot names the error
+    click 470 390
+    sleep 1.5
+    shot "$scratch/next.png"
+    (($(changed "$scratch/check.png" "$scratch/next.png" "${LOWER_LINES[@]}") > 300)) || return 1
+    write 3x-2x=1-7 Return
+    sleep 1.2
+    shot "$scratch/error.png"
+    (($(changed "$scratch/next.png" "$scratch/error.png" "${BUBBLE[@]}") > 2000))
+}
+
+scene_teacher() { # back to the start screen, the teacher's button, the password
+    click 676 84 # the first press only takes the bubble away
+    sleep 0.8
     click 676 84
     sleep 1
     click 644 84
     sleep 1
-    visible 'Heslo' || return 1
+    visible '^Heslo' || return 1
     xdotool type --delay 100 'UCITEL'
     xdotool key Return
     sleep 1.5
-    visible 'Nastavení pro učitele' || return 1
+    visible '^Podpůrný program' || return 1
     shot "$scratch/teacher.png"
 }
 
-taken=()
+scene_evaluation() { # the pupil's results in the exercise
+    xdotool key Escape
+    sleep 0.8
+    click 577 84
+    sleep 1
+    visible '^Hodnocení' || return 1
+    shot "$scratch/evaluation-empty.png"
+    dialog_click '^Hodnocení' 344 241 || return 1 # "Cvičení"
+    sleep 1
+    shot "$scratch/evaluation.png"
+    (($(changed "$scratch/evaluation-empty.png" "$scratch/evaluation.png") > 1500))
+}
+
+scene_help() {
+    xdotool key Escape
+    sleep 0.8
+    click 609 84
+    sleep 1.5
+    visible '^Nápověda' || return 1
+    shot "$scratch/help.png"
+}
+
+started=$SECONDS
 for scene in "${SCENES[@]}"; do
-    if "scene_$scene" && [ -f "$scratch/$scene.png" ]; then
-        cp "$scratch/$scene.png" "$out/$scene.png"
-        taken+=("$scene")
-        echo "$scene: $out/$scene.png"
-    else
-        echo "$scene: not reached (not built yet?), skipped"
+    if ! "scene_$scene" || [ ! -f "$scratch/$scene.png" ]; then
+        echo "$scene: NOT REACHED; the screen at that moment: $out/failed-$scene.png" >&2
+        shot "$out/failed-$scene.png" || true
+        cat "$scratch/program.log" >&2
+        exit 1
     fi
-    kill -0 "$program" 2>/dev/null || { echo "the program ended:" && cat "$scratch/program.log" && exit 1; }
+    cp "$scratch/$scene.png" "$out/$scene.png"
+    echo "$scene: $out/$scene.png"
+    kill -0 "$program" 2>/dev/null || { echo "the program ended:" >&2 && cat "$scratch/program.log" >&2 && exit 1; }
 done
-((${#taken[@]})) || { echo "no screenshot taken" >&2; exit 1; }
+echo "${#SCENES[@]} screenshots in $((SECONDS - started)) s"

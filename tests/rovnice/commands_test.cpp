@@ -88,7 +88,7 @@ TEST_F(ToolFiles, BuildListShowVerify) {
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out,
               "2*x+5=7  ( 1.0 )\n"
-              "x\xEF\xBF\xBD(2)+(x)/(2)=x\xEF\xBF\xBD(2)-3  ( -6 )\n"
+              "x^(2)+(x)/(2)=x^(2)-3  ( -6 )\n"
               "4*x=10  ( 2.5 )\n");
 
     r = run({"show", dir_ + "/r21.dat", "1"});
@@ -100,6 +100,15 @@ TEST_F(ToolFiles, BuildListShowVerify) {
     r = run({"verify", dir_ + "/r21.txt", dir_ + "/r21.dat"});
     EXPECT_EQ(r.code, 0) << r.out;
     EXPECT_NE(r.out.find("rovnic: 6, problémů: 0"), std::string::npos) << r.out;
+
+    // A wrong line is named with the bubble's words, also for a calculation
+    // error, whose message has only the common first line.
+    write("r22.txt", "rovnice: 2x+5=7\nkoren: 1\npostup:\n  2x+5=7 /-5\n  2x=3 /:2\n  x=1\n");
+    r = run({"verify", dir_ + "/r22.txt"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("„2x=3 /:2“: kontrola programu řádek nepřijme: chyba 12 (Chyba v počítání.)"),
+              std::string::npos)
+        << r.out;
 
     // A broken source is not built, and the old file stays.
     write("r21.txt", "rovnice: 2x+5=7\nkoren: x\n");

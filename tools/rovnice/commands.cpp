@@ -247,9 +247,8 @@ int cmdList(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
     std::vector<EquationRecord> records;
     if (!readRecords(a[0], records, err)) return EXIT_PROBLEMS;
     for (const EquationRecord& r : records) {
-        errorCode = 0;
-        const std::string line = normalise(r.slot(0)) + " ( " + listRootText(numberText(r.root)) + " )";
-        errorCode = 0;
+        // The browser's own line, so the tool shows what the teacher sees.
+        const std::string line = equationListLine(r, ListGap::Browser);
         // A damaged record must not break the one-line-per-record output.
         for (char c : cp1250::toUtf8(line)) {
             if (static_cast<unsigned char>(c) < 32 || c == 127) out << "\xEF\xBF\xBD";

@@ -116,6 +116,9 @@ std::string engineMessage(int code) {
     const MessageLines& m = messageTable(code);
     std::string text = m.line2;
     if (!m.line3.empty()) text += (text.empty() ? "" : " ") + m.line3;
+    // The first line is the same for every code; it alone names a
+    // calculation error (12), which has no lines of its own.
+    if (text.empty()) text = m.line1;
     return cp1250::toUtf8(text);
 }
 
