@@ -2,12 +2,16 @@
 
 #include <cmath>
 
-std::string startPicturePath(int32_t screenWidth) {
-    return screenWidth == 800 ? "system/podklad800.bmp" : "system/podklad.bmp";
+bool smallStartPicture(int32_t screenWidth, int32_t screenHeight) {
+    return screenWidth == 800 || screenWidth < 1024 || screenHeight < 768;
 }
 
-PictureSize startPictureSize(int32_t screenWidth) {
-    return screenWidth == 800 ? PictureSize{800, 600} : PictureSize{1024, 768};
+std::string startPicturePath(int32_t screenWidth, int32_t screenHeight) {
+    return smallStartPicture(screenWidth, screenHeight) ? "system/podklad800.bmp" : "system/podklad.bmp";
+}
+
+PictureSize startPictureSize(int32_t screenWidth, int32_t screenHeight) {
+    return smallStartPicture(screenWidth, screenHeight) ? PictureSize{800, 600} : PictureSize{1024, 768};
 }
 
 namespace {
@@ -39,16 +43,16 @@ MainWindowGeometry computeGeometry(int32_t screenWidth, int32_t screenHeight, in
     if (screenWidth == 800) {
         g.windowWidth = 800;
         g.windowHeight = 600;
-    } else if (screenWidth == 1024) {
+    } else if (screenWidth == 1024 && screenHeight >= 768) {
         g.windowWidth = 1024;
         g.windowHeight = 768;
     } else {
-        // Other screens show the large picture in the middle of a full-screen
-        // window (cut at the edges of a screen smaller than it).
+        // Other screens show the picture in the middle of a full-screen window:
+        // the large one, or the small one where the large would be cut.
         g.windowWidth = screenWidth;
         g.windowHeight = screenHeight;
-        s.pictureLeft = (screenWidth - 1024) / 2;
-        s.pictureTop = (screenHeight - 768) / 2;
+        s.pictureLeft = (screenWidth - pictureWidth) / 2;
+        s.pictureTop = (screenHeight - pictureHeight) / 2;
     }
     s.scaleX = pictureWidth / 800.0;
     s.scaleY = pictureHeight / 600.0;

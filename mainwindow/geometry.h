@@ -33,16 +33,19 @@ inline bool screenTooSmallAtStart(int32_t screenWidth, int32_t screenHeight) {
 }
 
 // The start-screen picture for this screen, relative to the program's folder:
-// the small one only for a screen exactly 800 pixels wide.
-std::string startPicturePath(int32_t screenWidth);
+// the small one for a screen exactly 800 pixels wide, and for any screen that
+// cannot hold the large one whole (1024 x 600, 1280 x 720), where the menu
+// and "Konec" would otherwise lie off the screen.
+bool smallStartPicture(int32_t screenWidth, int32_t screenHeight);
+std::string startPicturePath(int32_t screenWidth, int32_t screenHeight);
 
 // The size of a picture the program draws; a file of any other size is taken
 // as missing, since every place on the screen is computed from it.
 struct PictureSize {
     int32_t width = 0, height = 0;
 };
-// That of startPicturePath(screenWidth): 800 x 600, or 1024 x 768.
-PictureSize startPictureSize(int32_t screenWidth);
+// That of startPicturePath(): 800 x 600, or 1024 x 768.
+PictureSize startPictureSize(int32_t screenWidth, int32_t screenHeight);
 
 // The pictures of the toolbar's buttons, square.
 constexpr int32_t TOOLBAR_PICTURE_SIDE = 25;
@@ -95,6 +98,6 @@ struct MainWindowGeometry {
 };
 
 // `pictureWidth` and `pictureHeight` are those of the picture actually loaded
-// from startPicturePath(screenWidth); a picture of no size is taken as 800 x 600.
+// from startPicturePath(); a picture of no size is taken as 800 x 600.
 MainWindowGeometry computeGeometry(int32_t screenWidth, int32_t screenHeight, int32_t pictureWidth,
                                    int32_t pictureHeight);

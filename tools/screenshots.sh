@@ -85,8 +85,9 @@ unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 program=$!
 
 # Where a point of the 800 x 600 design lies on this screen, as the program
-# places its picture: the 800 picture on a screen 800 wide, else the
-# 1024 x 768 one centred, all enlarged by the program's whole factor on a
+# places its picture: the 800 picture on a screen 800 wide, or centred on a
+# screen that cannot hold the 1024 x 768 one whole, else the 1024 x 768 one
+# centred, all enlarged by the program's whole factor on a
 # large board.
 factor=$((width / 1024 < height / 768 ? width / 1024 : height / 768))
 ((factor >= 1)) || factor=1
@@ -94,6 +95,8 @@ at() {
     local x=$1 y=$2 lw=$((width / factor)) lh=$((height / factor))
     if ((lw == 800)); then
         echo "$((x * factor)) $((y * factor))"
+    elif ((lw < 1024 || lh < 768)); then # the small picture, centred
+        echo "$((((lw - 800) / 2 + x) * factor)) $((((lh - 600) / 2 + y) * factor))"
     else
         echo "$((((lw - 1024) / 2 + x * 128 / 100) * factor)) $((((lh - 768) / 2 + y * 128 / 100) * factor))"
     fi

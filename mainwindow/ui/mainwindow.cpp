@@ -136,7 +136,7 @@ bool MainWindow::FormCreate() {
 
     // Every place on the screen is computed from the start picture, so one of
     // another size would put the menu and "Konec" where nobody can reach them.
-    picture_ = loadPicture(QString::fromStdString(startPicturePath(sw)), sizeOf(startPictureSize(sw)));
+    picture_ = loadPicture(QString::fromStdString(startPicturePath(sw, sh)), sizeOf(startPictureSize(sw, sh)));
     if (picture_.isNull())
         return fail("Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp "
                     "podklad800.bmp");

@@ -2,14 +2,19 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "mainwindow/geometry.h"
 
 namespace {
 
 TEST(Geometry, PictureChoiceScreenChecksAndRounding) {
-    EXPECT_EQ(startPicturePath(800), "system/podklad800.bmp");
-    EXPECT_EQ(startPicturePath(801), "system/podklad.bmp");
+    // The large picture only where it fits whole, so the menu and "Konec"
+    // are always on the screen.
+    for (auto [w, h] : {std::pair{800, 600}, {800, 1280}, {801, 900}, {1024, 600}, {1280, 720}, {1023, 768}})
+        EXPECT_EQ(startPicturePath(w, h), "system/podklad800.bmp") << w << "x" << h;
+    for (auto [w, h] : {std::pair{1024, 768}, {1366, 768}, {1920, 1080}})
+        EXPECT_EQ(startPicturePath(w, h), "system/podklad.bmp") << w << "x" << h;
     EXPECT_TRUE(screenTooSmallAtCreation(798));
     EXPECT_FALSE(screenTooSmallAtCreation(799));
     EXPECT_TRUE(screenTooSmallAtStart(800, 560));
@@ -94,6 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Offsets truncate towards zero on a screen a little smaller than the picture.
         Expected{900, 700, 1024, 768, 900, 700, -62, -34, -21, 935, 94, 710, 31, 955, 12, 134, 19, 754,
                  81, 58, 788, -48, -21, 229, 186, 39, 28, 104, 6, 917, 23},
+        // A screen 1024 wide but too low for the large picture: the small one,
+        // centred in a window as large as the screen.
+        Expected{1024, 600, 800, 600, 1024, 600, 112, 0, 144, 891, 100, 581, 22, 746, 9, 105, 15, 588,
+                 224, 72, 776, 123, 10, 291, 192, 26, 14, 81, 5, 708, 10},
         // A picture of no size is taken as 800 x 600 instead of dividing by it.
         Expected{800, 600, 0, 0, 800, 600, 0, 0, 32, 779, 100, 581, 22, 746, 9, 105, 15, 588,
                  112, 72, 664, 11, 10, 179, 192, 26, 14, 81, 5, 708, 10}),
