@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,8 +26,6 @@ EquationRecord numbered(int n) {
 }
 
 std::string w(const char* utf8) { return cp1250::w1250(utf8); }
-
-long fileSize(const std::string& name) { return static_cast<long>(std::filesystem::file_size(name)); }
 
 // Each test works in a fresh folder of its own, as the program does in its
 // runtime folder.
@@ -117,9 +113,6 @@ TEST_F(EquationFiles, APipeOrAFolderInPlaceOfAFileIsAFileThatCannotBeOpened) {
         EXPECT_EQ(readEquation(code, 0, "", current).message, w("Nepodařilo se otevřít soubor ") + name);
     }
     EXPECT_EQ(readExerciseEquation(0, "roura.cvc", current).message, w("Nepodařilo se otevřít soubor roura.cvc"));
-    // Never created over: the pipe stays a pipe.
-    EXPECT_EQ(appendExerciseEquation("roura", numbered(1)).status, EXERCISE_WRITE_FAILED);
-    EXPECT_TRUE(std::filesystem::is_fifo("roura.cvc"));
     EXPECT_EQ(count, 7);
     EXPECT_EQ(current.slot(0), "2x-5=-14-2x");
 }
@@ -205,64 +198,6 @@ TEST_F(EquationFiles, ExerciseHandsOutRecordsThenReportsAllSolved) {
     EXPECT_EQ(missing.status, STATUS_OK);
     // The files report to their caller; errorCode is the step check's.
     EXPECT_EQ(errorCode, 0);
-}
-
-TEST_F(EquationFiles, AppendCreatesThenWritesAfterTheLastWholeRecord) {
-    EXPECT_TRUE(appendExerciseEquation("nove", numbered(7)).ok);
-    EXPECT_EQ(fileSize("nove.cvc"), R);
-
-    // Two records and 100 stray bytes: the new record goes over the strays.
-    writeRecords("test.cvc", 2, 100);
-    EXPECT_TRUE(appendExerciseEquation("test", numbered(9)).ok);
-    EXPECT_EQ(fileSize("test.cvc"), 3 * R);
-    EquationRecord r;
-    EXPECT_TRUE(readExerciseEquation(2, "test.cvc", r).ok);
-    EXPECT_EQ(r.root, 9.0);
-    EXPECT_TRUE(readExerciseEquation(1, "test.cvc", r).ok);
-    EXPECT_EQ(r.root, 1.0);
-    EXPECT_EQ(errorCode, 0);
-}
-
-// A name with Czech letters is kept in the program as Windows-1250 but must
-// be a readable UTF-8 name on disk, and reading it back must find the file.
-TEST_F(EquationFiles, CzechExerciseNameIsUtf8OnDisk) {
-    const std::string name = cp1250::w1250("Zlomky část");
-    EXPECT_TRUE(appendExerciseEquation(name, numbered(4)).ok);
-    EXPECT_EQ(fileSize("Zlomky část.cvc"), R);
-    EquationRecord r;
-    EXPECT_TRUE(readExerciseEquation(0, name + ".cvc", r).ok);
-    EXPECT_EQ(r.root, 4.0);
-    EXPECT_TRUE(readEquation(71, 0, name + ".cvc", r).ok);
-}
-
-TEST_F(EquationFiles, AppendThatCannotOpenReportsWriteFailed) {
-    // A folder of that name can be neither opened nor replaced.
-    std::filesystem::create_directory("slozka.cvc");
-    const FileResult r = appendExerciseEquation("slozka", numbered(1));
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, w("Nepodařilo se otevřít soubor slozka.cvc"));
-    EXPECT_EQ(r.status, EXERCISE_WRITE_FAILED);
-}
-
-TEST_F(EquationFiles, ShortWriteIsAFailureAndLeavesTheFileAsItWas) {
-    writeRecords("kratky.cvc", 2, 100);
-    // A file size limit stops the write part-way, as a full disk would.
-    struct rlimit old;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 2 * R + 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileResult r = appendExerciseEquation("kratky", numbered(5));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, w("Do souboru kratky.cvc se nepodařilo zapsat."));
-    EXPECT_EQ(r.status, EXERCISE_WRITE_FAILED);
-    EXPECT_EQ(fileSize("kratky.cvc"), 2 * R);
-    EquationRecord rec;
-    EXPECT_EQ(readExerciseEquation(2, "kratky.cvc", rec).status, ALL_SOLVED);
 }
 
 }  // namespace
