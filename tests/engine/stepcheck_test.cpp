@@ -4,35 +4,29 @@
 
 using namespace enginetest;
 
-TEST(Substitute, ReplacesEveryOccurrenceAndDropsSpaces) {
-    errorCode = 0;
-    EXPECT_EQ(substitute("(-3.0000)", "2*x+x ", 'x'), "2*(-3.0000)+(-3.0000)");
-    EXPECT_EQ(substitute("5.0000", "", 'x'), "");
-    EXPECT_EQ(errorCode, 0);
-}
-
-TEST(Substitute, LimitOf255Bytes) {
-    // Ordinary bytes may fill the text up to 255.
-    errorCode = 0;
-    EXPECT_EQ(substitute("5.0000", std::string(255, '1'), 'x').size(), 255u);
-    EXPECT_EQ(errorCode, 0);
-    const std::string over = substitute("5.0000", std::string(256, '1'), 'x');
-    EXPECT_EQ(errorCode, 8);
-    EXPECT_EQ(over.size(), 255u);
-
-    // The number text goes in only while the result stays below 255.
-    errorCode = 0;
-    EXPECT_EQ(substitute("5.0000", std::string(248, '1') + "x", 'x').size(), 254u);
-    EXPECT_EQ(errorCode, 0);
-    const std::string refused = substitute("5.0000", std::string(249, '1') + "x+", 'x');
-    EXPECT_EQ(errorCode, 8);
-    EXPECT_EQ(refused, std::string(249, '1') + "+");  // the scan goes on to the end
-
-    // Spaces do not count.
-    errorCode = 0;
-    EXPECT_EQ(substitute("5.0000", std::string(255, '1') + "   ", 'x').size(), 255u);
-    EXPECT_EQ(errorCode, 0);
-
+TEST(Substitute, ReplacesEveryOccurrenceDropsSpacesAndStopsAt255Bytes) {
+    const std::string ones(255, '1');
+    const struct {
+        std::string value, text, result;
+        int code;
+    } cases[] = {
+        {"(-3.0000)", "2*x+x ", "2*(-3.0000)+(-3.0000)", 0},
+        {"5.0000", "", "", 0},
+        // Ordinary bytes may fill the text up to 255, spaces not counted.
+        {"5.0000", ones, ones, 0},
+        {"5.0000", ones + "   ", ones, 0},
+        {"5.0000", ones + "1", ones, 8},
+        // The number text goes in only while the result stays below 255; the
+        // scan goes on to the end.
+        {"5.0000", std::string(248, '1') + "x", std::string(248, '1') + "5.0000", 0},
+        {"5.0000", std::string(249, '1') + "x+", std::string(249, '1') + "+", 8},
+    };
+    for (const auto& c : cases) {
+        errorCode = 0;
+        EXPECT_EQ(substitute(c.value, c.text, 'x'), c.result) << c.text.size();
+        EXPECT_EQ(errorCode, c.code) << c.text.size();
+    }
+    // Does nothing once a code is set.
     errorCode = 3;
     EXPECT_EQ(substitute("5.0000", "x", 'x'), "");
     EXPECT_EQ(errorCode, 3);
