@@ -8,7 +8,7 @@
 #include "engine/cp1250.h"
 #include "engine/engine.h"
 #include "teacher/settingsfile.h"
-#include "tests/support/testfiles.h"
+#include "tests/teacher/teachertest.h"
 
 namespace {
 
@@ -21,8 +21,6 @@ Records plainRecords() {
     records[64] = 3.25;
     return records;
 }
-
-std::string w(const char* utf8) { return cp1250::w1250(utf8); }
 
 class SettingsFile : public ScratchFolder {
 protected:
