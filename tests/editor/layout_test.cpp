@@ -144,12 +144,6 @@ TEST(Layout, TrailingSpacesAndTheHundredCellLimit) {
     EXPECT_EQ(Laid("2x   ").count, 2);
     EXPECT_EQ(Laid(wl("x^2` =1")).count, 7);  // an inner space is kept
 
-    const std::string hundred = "1=" + std::string(98, 'x');
-    Laid full(hundred);
-    EXPECT_EQ(full.count, 100);
-    EXPECT_EQ(usedCells(full.cells), 100);
-    EXPECT_EQ(full[100].code, 'x');
-
     const std::string longer = "1=" + std::string(150, 'x');
     Laid cut(longer, 140);
     EXPECT_EQ(cut.count, 100);
