@@ -70,17 +70,19 @@ TEST(Normalise, WrittenLinesBecomeTheTextTheEvaluatorReads) {
 }
 
 TEST(FindUnknown, LettersAndCodes) {
-    errorCode = 0;
-    EXPECT_EQ(findUnknown("2*x+3*x=4 "), 'x');
-    EXPECT_EQ(findUnknown("y=5"), 'y');
-    EXPECT_EQ(findUnknown("3*n=6"), 'n');
-    EXPECT_EQ(errorCode, 0);
-    findUnknown("2*x+y");
-    EXPECT_EQ(errorCode, 9);
-    for (const char* text : {"2+3=5", "3*e=6", "X=5", "m+o+p=1", ""}) {
+    const struct {
+        const char* text;
+        char letter;  // when found
+        int code;
+    } cases[] = {
+        {"2*x+3*x=4 ", 'x', 0}, {"y=5", 'y', 0}, {"3*n=6", 'n', 0}, {"2*x+y", 0, 9},
+        {"2+3=5", 0, 10}, {"3*e=6", 0, 10}, {"X=5", 0, 10}, {"m+o+p=1", 0, 10}, {"", 0, 10},
+    };
+    for (const auto& c : cases) {
         errorCode = 0;
-        findUnknown(text);
-        EXPECT_EQ(errorCode, 10) << text;
+        const char letter = findUnknown(c.text);
+        EXPECT_EQ(errorCode, c.code) << c.text;
+        if (c.code == 0) EXPECT_EQ(letter, c.letter) << c.text;
     }
     // The first code stays; a later call does nothing.
     errorCode = 9;
