@@ -34,10 +34,6 @@ TEST(Caret, EmptyLineCaretStandsInTheMiddleOfItsBand) {
     EXPECT_EQ(e.at(), (std::vector<int>{10 + 128 + 300 - 20, 100 + 2 * 50 + 64 + 8, 30}));
     EXPECT_FALSE(e.ed.caret.shown);  // taken off before it moves
 
-    Ed start("", 1, 3);
-    placeCaretAtStart(start.ed, start.pic);
-    EXPECT_EQ(start.at(), e.at());
-
     // In the check phase the line starts at the left.
     Ed check("", 1, 1, true);
     placeCaret(check.ed, check.pic);
@@ -88,16 +84,4 @@ TEST(Caret, ByteWithoutACellKeepsTheCaretAtTheLineEnd) {
     Ed longLine("1=" + std::string(120, 'x'), 123);
     placeCaret(longLine.ed, longLine.pic);
     EXPECT_EQ(longLine.ed.caret.x, longLine.cell(100).x + longLine.cell(100).width + 128);
-    longLine.ed.caretPos = 110;
-    placeCaretAtStart(longLine.ed, longLine.pic);
-    EXPECT_EQ(longLine.ed.caret.x, 10 + 128 + 300 - 20);
-}
-
-TEST(Caret, AtStartBeforeTheFirstFreePosition) {
-    Ed e("L=", 3, 1, true);
-    placeCaretAtStart(e.ed, e.pic);  // no cell at 3: the band's middle
-    EXPECT_EQ(e.ed.caret.x, 10 + 128 + 300 - 20);
-    Ed f("2x", 1);
-    placeCaretAtStart(f.ed, f.pic);
-    EXPECT_EQ(f.at(), (std::vector<int>{f.cell(1).x + 128, f.cell(1).y + 64 + 4, 30}));
 }

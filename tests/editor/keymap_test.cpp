@@ -2,20 +2,6 @@
 
 #include "editor/ui/keymap.h"
 
-TEST(KeyMap, EditingKeysByName) {
-    const struct {
-        int qtKey;
-        KeyCode code;
-    } cases[] = {
-        {Qt::Key_Return, KeyCode::Enter}, {Qt::Key_Enter, KeyCode::Enter},   {Qt::Key_PageUp, KeyCode::PageUp},
-        {Qt::Key_PageDown, KeyCode::PageDown}, {Qt::Key_End, KeyCode::End}, {Qt::Key_Home, KeyCode::Home},
-        {Qt::Key_Left, KeyCode::Left},    {Qt::Key_Up, KeyCode::Up},         {Qt::Key_Right, KeyCode::Right},
-        {Qt::Key_Down, KeyCode::Down},    {Qt::Key_Delete, KeyCode::Delete}, {Qt::Key_Help, KeyCode::Help},
-        {Qt::Key_Backspace, KeyCode::Other}, {Qt::Key_Escape, KeyCode::Other}, {Qt::Key_Shift, KeyCode::Other},
-    };
-    for (const auto& c : cases) EXPECT_EQ(keyCodeOf(c.qtKey), c.code) << c.qtKey;
-}
-
 TEST(KeyMap, CharacterKeysWithAnEditingKeysNumberTypeTheirCharacter) {
     // Qt numbers these keys as the editing keys are numbered: "." is 46 like
     // Delete, "(" 40 like Down, ... "/" 47 like Help.

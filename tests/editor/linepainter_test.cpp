@@ -22,12 +22,11 @@ int darkIn(const QImage& img, const QRect& r) {
 QRect cellRect(const LayoutCell& c) { return QRect(c.x, c.y, c.width, c.height); }
 
 PageLayout pageAt(int32_t left, int32_t top, int32_t width, int mainSize) {
-    PageLayout page;
-    page.fontSize = {0, mainSize, 14, 14, 8, 8, 16};
+    PageLayout page = testPage();
+    page.fontSize[MAIN_LEVEL] = mainSize;
     page.areaLeft = left;
     page.areaTop = top;
     page.areaWidth = width;
-    page.pageLines = 9;
     return page;
 }
 

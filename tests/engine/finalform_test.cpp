@@ -28,7 +28,7 @@ bool reducibleBySubtraction(int64_t a, int64_t b) {
 }  // namespace
 
 TEST(IsFinalForm, Table) {
-    struct Case { const char* text; bool final; };
+    struct Case { const char* text; bool final; int code = 0; };
     const Case cases[] = {
         {"x=5 ", true},           {"x=5.6 ", true},        {"x=-5 ", true},
         {"x=(5)/(6) ", true},     {"x=-(5)/(6) ", true},   {"x=(-5)/(6) ", true},
@@ -41,16 +41,14 @@ TEST(IsFinalForm, Table) {
         {"x=(5)/(2.5) ", false},  {"5=x ", false},         {"xx=5 ", false},
         // Large numbers are reduced by Euclid, not by a billion subtractions.
         {"x=(2147483647)/(2) ", true}, {"x=(-2147483648)/(2147483647) ", true},
+        // No equation in the unknown: its code.
+        {"x ", false, 11}, {"2=5 ", false, 10}, {"x=y ", false, 9},
     };
-    for (const Case& c : cases) EXPECT_EQ(finalForm(c.text), c.final) << c.text;
-}
-
-TEST(IsFinalForm, Codes) {
-    const std::pair<const char*, int> cases[] = {{"x ", 11}, {"2=5 ", 10}, {"x=y ", 9}};
-    for (const auto& [text, code] : cases) {
-        EXPECT_FALSE(finalForm(text)) << text;
-        EXPECT_EQ(errorCode, code) << text;
+    for (const Case& c : cases) {
+        EXPECT_EQ(finalForm(c.text), c.final) << c.text;
+        EXPECT_EQ(errorCode, c.code) << c.text;
     }
+    // Does nothing once a code is set.
     errorCode = 12;
     EXPECT_FALSE(isFinalForm("x=5 "));
     EXPECT_EQ(errorCode, 12);

@@ -18,96 +18,71 @@ std::string norm(const std::string& line) {
 
 }  // namespace
 
-TEST(Normalise, ProductsMadeExplicit) {
-    // Never between two letters, nor before a digit after ")"; spaces go
-    // before the pairs are judged; uppercase letters are letters too.
-    const std::pair<const char*, const char*> cases[] = {
-        {"2x=6", "2*x=6 "}, {"x2", "x*2 "}, {"2(x+1)", "2*(x+1) "}, {"(x+1)(x-1)", "(x+1)*(x-1) "},
-        {"x(x+1)", "x*(x+1) "}, {"xx", "xx "}, {"(2)3", "(2)3 "}, {"2 x = 6", "2*x=6 "}, {"2X", "2*X "},
+TEST(Normalise, WrittenLinesBecomeTheTextTheEvaluatorReads) {
+    const std::string full = frac("x+1", "3");
+    const std::string outOfOrder = {char(FRACTION_START), char(DENOMINATOR_START), '3', char(NUMERATOR_END),
+                                    char(NUMERATOR_START), 'x', char(DENOMINATOR_END), char(FRACTION_END)};
+    const std::string packedTail = {char(FRACTION_START), char(DENOMINATOR_END), char(NUMERATOR_END)};
+    const struct {
+        std::string line, text;
+        int code;
+    } cases[] = {
+        // Products made explicit, never between two letters, nor before a digit
+        // after ")"; spaces go before the pairs are judged; uppercase letters
+        // are letters too.
+        {"2x=6", "2*x=6 ", 0}, {"x2", "x*2 ", 0}, {"2(x+1)", "2*(x+1) ", 0}, {"(x+1)(x-1)", "(x+1)*(x-1) ", 0},
+        {"x(x+1)", "x*(x+1) ", 0}, {"xx", "xx ", 0}, {"(2)3", "(2)3 ", 0}, {"2 x = 6", "2*x=6 ", 0}, {"2X", "2*X ", 0},
+        // Fractions and powers, the space after a power, an empty fraction.
+        {full + "=2", "(x+1)/(3)=2 ", 0}, {full + "x", "(x+1)/(3)*x ", 0}, {"2" + frac("x", "3"), "2*(x)/(3) ", 0},
+        {"x" + pw("2"), lin("x^(2) "), 0}, {"2" + pw("2") + "x", lin("2^(2)*x "), 0},
+        {"2" + pw("2") + " x", lin("2^(2)*x "), 0},
+        {frac("x" + pw("2"), "2") + "=" + frac("1", "4"), lin("(x^(2))/(2)=(1)/(4) "), 0},
+        {frac("", "") + "=1", "()/()=1 ", 0},
+        // The note is cut; with nothing left a lone space, which every check refuses.
+        {"2x=6/:2", "2*x=6 ", 0}, {"2x=6/" + frac("1", "2"), "2*x=6 ", 0}, {" =5", "=5 ", 0},
+        {"/poznámka", " ", 0}, {"", " ", 0}, {"   ", " ", 0},
+        // A broken fraction is an error, not a crash: a note typed inside the
+        // numerator or the denominator, markers out of order, a lone start at
+        // the very end.
+        {full.substr(0, full.find(static_cast<char>(NUMERATOR_START)) + 3) + "/-1=2", "", 15},
+        {full.substr(0, 3) + "/" + full.substr(3), "", 15},
+        {outOfOrder, "", 15},
+        {"x=1" + std::string(1, char(FRACTION_START)), "", 15},
+        // Markers packed at the end of the text: nothing is read beyond it.
+        {"x=" + packedTail, "x=()/() ", 0},
+        // Texts the program joins may pass 255 bytes; only far longer ones are refused.
+        {std::string(1024, '1'), std::string(1024, '1') + " ", 0},
+        {std::string(1025, '1'), "", 8},
     };
-    for (const auto& [line, text] : cases) EXPECT_EQ(norm(line), text) << line;
-    EXPECT_EQ(errorCode, 0);
-}
-
-TEST(Normalise, FractionsAndPowers) {
-    EXPECT_EQ(norm(frac("x+1", "3") + "=2"), "(x+1)/(3)=2 ");
-    EXPECT_EQ(norm(frac("x+1", "3") + "x"), "(x+1)/(3)*x ");
-    EXPECT_EQ(norm("2" + frac("x", "3")), "2*(x)/(3) ");
-    EXPECT_EQ(norm("x" + pw("2")), lin("x^(2) "));
-    EXPECT_EQ(norm("2" + pw("2") + "x"), lin("2^(2)*x "));
-    EXPECT_EQ(norm("2" + pw("2") + " x"), lin("2^(2)*x "));  // the space after a power
-    EXPECT_EQ(norm(frac("x" + pw("2"), "2") + "=" + frac("1", "4")),
-              lin("(x^(2))/(2)=(1)/(4) "));
-    EXPECT_EQ(norm(frac("", "") + "=1"), "()/()=1 ");  // an empty fraction
-    EXPECT_EQ(errorCode, 0);
-}
-
-TEST(Normalise, NoteIsCut) {
-    EXPECT_EQ(norm("2x=6/:2"), "2*x=6 ");
-    EXPECT_EQ(norm("2x=6/" + frac("1", "2")), "2*x=6 ");
-    EXPECT_EQ(norm(" =5"), "=5 ");
-    // Nothing left: a lone space, which every check then refuses.
-    EXPECT_EQ(norm("/poznámka"), " ");
-    EXPECT_EQ(norm(""), " ");
-    EXPECT_EQ(norm("   "), " ");
-    EXPECT_EQ(errorCode, 0);
+    for (const auto& c : cases) {
+        EXPECT_EQ(norm(c.line), c.text) << cp1250::toUtf8(c.line);
+        EXPECT_EQ(errorCode, c.code) << cp1250::toUtf8(c.line);
+    }
     EXPECT_EQ(checkCode(" ", 1), 10);
     errorCode = 0;
     EXPECT_FALSE(isFinalForm(" "));
-}
-
-TEST(Normalise, BrokenFractionIsAnErrorNotACrash) {
-    const std::string full = frac("x+1", "3");
-    const std::string broken[] = {
-        // A note typed inside the numerator cuts the fraction in two.
-        full.substr(0, full.find(static_cast<char>(NUMERATOR_START)) + 3) + "/-1=2",
-        // A note inside the denominator.
-        full.substr(0, 3) + "/" + full.substr(3),
-        // Markers out of order: NUMERATOR_END before DENOMINATOR_END.
-        {char(FRACTION_START), char(DENOMINATOR_START), '3', char(NUMERATOR_END),
-         char(NUMERATOR_START), 'x', char(DENOMINATOR_END), char(FRACTION_END)},
-        // A lone FRACTION_START at the very end.
-        "x=1" + std::string(1, char(FRACTION_START)),
-    };
-    for (const std::string& line : broken) {
-        EXPECT_EQ(norm(line), "");
-        EXPECT_EQ(errorCode, 15);
-    }
-    // Markers packed at the end of the text: nothing is read beyond it.
-    const std::string tail = {char(FRACTION_START), char(DENOMINATOR_END), char(NUMERATOR_END)};
-    EXPECT_EQ(norm("x=" + tail), "x=()/() ");
-    EXPECT_EQ(errorCode, 0);
-}
-
-TEST(Normalise, StrayMarkersReachTheEvaluatorAndFailThere) {
-    const std::string line = "x=" + std::string(1, char(NUMERATOR_END)) + "2";
-    const std::string n = norm(line);
-    EXPECT_EQ(errorCode, 0);
-    EXPECT_EQ(checkCode(n, 2), 7);
-}
-
-TEST(Normalise, RespectsErrorCodeAndLength) {
+    // Stray markers reach the evaluator and fail there.
+    EXPECT_EQ(checkCode(norm("x=" + std::string(1, char(NUMERATOR_END)) + "2"), 2), 7);
+    // Nothing is done while a code is set.
     errorCode = 12;
     EXPECT_EQ(normalise("2x=6"), "");
     EXPECT_EQ(errorCode, 12);
-    // Texts the program joins may pass 255 bytes; only far longer ones are refused.
-    EXPECT_EQ(norm(std::string(1024, '1')), std::string(1024, '1') + " ");
-    EXPECT_EQ(norm(std::string(1025, '1')), "");
-    EXPECT_EQ(errorCode, 8);
 }
 
 TEST(FindUnknown, LettersAndCodes) {
-    errorCode = 0;
-    EXPECT_EQ(findUnknown("2*x+3*x=4 "), 'x');
-    EXPECT_EQ(findUnknown("y=5"), 'y');
-    EXPECT_EQ(findUnknown("3*n=6"), 'n');
-    EXPECT_EQ(errorCode, 0);
-    findUnknown("2*x+y");
-    EXPECT_EQ(errorCode, 9);
-    for (const char* text : {"2+3=5", "3*e=6", "X=5", "m+o+p=1", ""}) {
+    const struct {
+        const char* text;
+        char letter;  // when found
+        int code;
+    } cases[] = {
+        {"2*x+3*x=4 ", 'x', 0}, {"y=5", 'y', 0}, {"3*n=6", 'n', 0}, {"2*x+y", 0, 9},
+        {"2+3=5", 0, 10}, {"3*e=6", 0, 10}, {"X=5", 0, 10}, {"m+o+p=1", 0, 10}, {"", 0, 10},
+    };
+    for (const auto& c : cases) {
         errorCode = 0;
-        findUnknown(text);
-        EXPECT_EQ(errorCode, 10) << text;
+        const char letter = findUnknown(c.text);
+        EXPECT_EQ(errorCode, c.code) << c.text;
+        if (c.code == 0) EXPECT_EQ(letter, c.letter) << c.text;
     }
     // The first code stays; a later call does nothing.
     errorCode = 9;

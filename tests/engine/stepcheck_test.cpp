@@ -4,35 +4,29 @@
 
 using namespace enginetest;
 
-TEST(Substitute, ReplacesEveryOccurrenceAndDropsSpaces) {
-    errorCode = 0;
-    EXPECT_EQ(substitute("(-3.0000)", "2*x+x ", 'x'), "2*(-3.0000)+(-3.0000)");
-    EXPECT_EQ(substitute("5.0000", "", 'x'), "");
-    EXPECT_EQ(errorCode, 0);
-}
-
-TEST(Substitute, LimitOf255Bytes) {
-    // Ordinary bytes may fill the text up to 255.
-    errorCode = 0;
-    EXPECT_EQ(substitute("5.0000", std::string(255, '1'), 'x').size(), 255u);
-    EXPECT_EQ(errorCode, 0);
-    const std::string over = substitute("5.0000", std::string(256, '1'), 'x');
-    EXPECT_EQ(errorCode, 8);
-    EXPECT_EQ(over.size(), 255u);
-
-    // The number text goes in only while the result stays below 255.
-    errorCode = 0;
-    EXPECT_EQ(substitute("5.0000", std::string(248, '1') + "x", 'x').size(), 254u);
-    EXPECT_EQ(errorCode, 0);
-    const std::string refused = substitute("5.0000", std::string(249, '1') + "x+", 'x');
-    EXPECT_EQ(errorCode, 8);
-    EXPECT_EQ(refused, std::string(249, '1') + "+");  // the scan goes on to the end
-
-    // Spaces do not count.
-    errorCode = 0;
-    EXPECT_EQ(substitute("5.0000", std::string(255, '1') + "   ", 'x').size(), 255u);
-    EXPECT_EQ(errorCode, 0);
-
+TEST(Substitute, ReplacesEveryOccurrenceDropsSpacesAndStopsAt255Bytes) {
+    const std::string ones(255, '1');
+    const struct {
+        std::string value, text, result;
+        int code;
+    } cases[] = {
+        {"(-3.0000)", "2*x+x ", "2*(-3.0000)+(-3.0000)", 0},
+        {"5.0000", "", "", 0},
+        // Ordinary bytes may fill the text up to 255, spaces not counted.
+        {"5.0000", ones, ones, 0},
+        {"5.0000", ones + "   ", ones, 0},
+        {"5.0000", ones + "1", ones, 8},
+        // The number text goes in only while the result stays below 255; the
+        // scan goes on to the end.
+        {"5.0000", std::string(248, '1') + "x", std::string(248, '1') + "5.0000", 0},
+        {"5.0000", std::string(249, '1') + "x+", std::string(249, '1') + "+", 8},
+    };
+    for (const auto& c : cases) {
+        errorCode = 0;
+        EXPECT_EQ(substitute(c.value, c.text, 'x'), c.result) << c.text.size();
+        EXPECT_EQ(errorCode, c.code) << c.text.size();
+    }
+    // Does nothing once a code is set.
     errorCode = 3;
     EXPECT_EQ(substitute("5.0000", "x", 'x'), "");
     EXPECT_EQ(errorCode, 3);
@@ -44,7 +38,7 @@ struct CheckCase {
     int code;
 };
 
-TEST(CheckEquation, PassesEquivalentLinesOnly) {
+TEST(CheckEquation, PassesEquivalentLinesOnlyAndNamesTheFault) {
     const CheckCase cases[] = {
         {"2*x+5=4*x+11 ", -3, 0}, {"-6=2*x ", -3, 0}, {"x=-3 ", -3, 0}, {"2*x=6 ", -3, 12},
         {"x=5 ", -5, 12}, {"x*x=9 ", -3, 0}, {"x^(2)=9 ", -3, 0}, {"-x^(2)=-9 ", -3, 0},
@@ -60,19 +54,13 @@ TEST(CheckEquation, PassesEquivalentLinesOnly) {
         // not below 0.01, so the relative rule applies.
         {"x=0.015 ", 0, 0}, {"x=0.02 ", 0, 0}, {"x=0.0200001 ", 0, 12}, {"x=0.03 ", 0, 12},
         {"x=-0.01 ", 0.0099, 0}, {"x=0.0199 ", 0.0099, 0}, {"x=0.0199 ", 0.01, 12},
-    };
-    for (const CheckCase& c : cases) EXPECT_EQ(checkCode(c.text, c.root), c.code) << c.text << c.root;
-}
-
-TEST(CheckEquation, Codes) {
-    // No unknown even when true; a second "=" stays on the right; a letter
-    // that is not the unknown.
-    const CheckCase cases[] = {
+        // No unknown even when true; a second "=" stays on the right; a letter
+        // that is not the unknown.
         {"2*x+5 ", 1, 11}, {"2+3=5 ", 1, 10}, {"x+y=5 ", 1, 9}, {"x=1=1 ", 1, 7},
         {"x=(1)/(0) ", 1, 6}, {"x=()/(2) ", 1, 15}, {"x=(1 ", 1, 4}, {"x=2*e ", 1, 7}, {"", 1, 10},
         {"x=1 ", 1e300, 8},  // huge roots make the text too long
     };
-    for (const CheckCase& c : cases) EXPECT_EQ(checkCode(c.text, c.root), c.code) << c.text;
+    for (const CheckCase& c : cases) EXPECT_EQ(checkCode(c.text, c.root), c.code) << c.text << c.root;
     // Overflow must never let a line pass: infinity equals infinity otherwise.
     const std::string big = "1" + std::string(60, '0') + "^(4)";
     EXPECT_EQ(checkCode("x=" + big + "*" + big + " ", 1), 12);

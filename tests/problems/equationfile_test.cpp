@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,8 +26,6 @@ EquationRecord numbered(int n) {
 }
 
 std::string w(const char* utf8) { return cp1250::w1250(utf8); }
-
-long fileSize(const std::string& name) { return static_cast<long>(std::filesystem::file_size(name)); }
 
 // Each test works in a fresh folder of its own, as the program does in its
 // runtime folder.
@@ -88,62 +84,86 @@ TEST(EquationRecordTest, SlotsAndSolutionLength) {
     EXPECT_EQ(r.solutionLines(), 3);
 }
 
-TEST_F(EquationFiles, CountIgnoresIncompleteRecordAndKeepsLowByte) {
+TEST_F(EquationFiles, CountTakesWholeRecordsKeepsTheLowByteAndOpensOnlyRegularFiles) {
     writeRecords("r11.dat", 3, 100);
-    uint8_t count = 99;
-    EXPECT_TRUE(countEquations(11, count).ok);
-    EXPECT_EQ(count, 3);
-
     writeRecords("r12.dat", 257);
-    EXPECT_TRUE(countEquations(12, count).ok);
-    EXPECT_EQ(count, 1);
-
-    const FileResult missing = countEquations(13, count);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.message, w("Soubor  r13.dat  se nepodařilo otevřít. Program bude ukončen."));
-}
-
-TEST_F(EquationFiles, APipeOrAFolderInPlaceOfAFileIsAFileThatCannotBeOpened) {
     // Nothing here may block: a pipe nobody writes to would hold open() for good.
-    ASSERT_EQ(::mkfifo("r11.dat", 0600), 0);
-    std::filesystem::create_directory("r12.dat");
-    ASSERT_EQ(::mkfifo("roura.cvc", 0600), 0);
-    uint8_t count = 7;
-    EquationRecord current = initialEquation();
-    for (int code : {11, 12}) {
-        const std::string name = "r" + std::to_string(code) + ".dat";
-        EXPECT_EQ(countEquations(code, count).message,
-                  w("Soubor  ") + name + w("  se nepodařilo otevřít. Program bude ukončen."));
-        EXPECT_EQ(readEquation(code, 0, "", current).message, w("Nepodařilo se otevřít soubor ") + name);
+    ASSERT_EQ(::mkfifo("r13.dat", 0600), 0);
+    std::filesystem::create_directory("r14.dat");
+    const std::pair<int, int> cases[] = {{11, 3}, {12, 1}, {13, -1}, {14, -1}, {21, -1}};  // -1: not opened
+    for (const auto& [code, expected] : cases) {
+        uint8_t count = 99;
+        const FileResult r = countEquations(code, count);
+        EXPECT_EQ(r.ok, expected >= 0) << code;
+        EXPECT_EQ(count, expected >= 0 ? expected : 99) << code;
+        if (expected < 0) {
+            EXPECT_EQ(r.message, w("Soubor  r") + std::to_string(code) + w(".dat  se nepodařilo otevřít. Program bude ukončen."));
+        }
     }
-    EXPECT_EQ(readExerciseEquation(0, "roura.cvc", current).message, w("Nepodařilo se otevřít soubor roura.cvc"));
-    // Never created over: the pipe stays a pipe.
-    EXPECT_EQ(appendExerciseEquation("roura", numbered(1)).status, EXERCISE_WRITE_FAILED);
-    EXPECT_TRUE(std::filesystem::is_fifo("roura.cvc"));
-    EXPECT_EQ(count, 7);
-    EXPECT_EQ(current.slot(0), "2x-5=-14-2x");
 }
 
-TEST_F(EquationFiles, ADamagedRecordIsReadButNotTaken) {
+// One read after another into the pupil's current equation: whole, undamaged
+// records are taken; anything else leaves the current equation as it was.
+TEST_F(EquationFiles, ReadsTakeWholeUndamagedRecordsAndKeepTheCurrentOneOtherwise) {
+    writeRecords("r21.dat", 3, 100);   // a stray tail is no record
+    writeRecords("r71.dat", 5);        // code 71 reads the chosen exercise, never r71.dat
+    writeRecords("test.cvc", 3);
+    writeRecords("Úloha.cvc", 1);      // a Czech name is UTF-8 on the disk
+    writeRecords("prazdne.cvc", 0);
     writeRecords("r31.dat", 3);
-    std::string bytes = readBytes("r31.dat");
-    bytes[R + 1] = '\x01';                  // record 1: a control character in its equation
-    std::memset(&bytes[2 * R], 0, R);        // record 2: zero-filled
-    writeBytes("r31.dat", bytes);
-    writeBytes("test.cvc", bytes);
+    std::string damaged = readBytes("r31.dat");
+    damaged[R + 1] = '\x01';                 // record 1: a control character in its equation
+    std::memset(&damaged[2 * R], 0, R);      // record 2: zero-filled
+    writeBytes("r31.dat", damaged);
+    writeBytes("poskoz.cvc", damaged);
+    ASSERT_EQ(::mkfifo("r11.dat", 0600), 0);
+    ASSERT_EQ(::mkfifo("roura.cvc", 0600), 0);
+    std::filesystem::create_directory("r12.dat");
+
+    constexpr int EXERCISE = -1;  // readExerciseEquation of the named file
+    const struct {
+        int code, number;
+        std::string exercise;
+        const char* message;  // "" when read; "!" when damaged, which the selection reports
+        StatusCode status;
+        double rootAfter;
+    } reads[] = {
+        {21, 3, "", "Nepodařilo se otevřít soubor r21.dat", STATUS_OK, -2.25},
+        {21, 2, "", "", STATUS_OK, 2},
+        {21, -1, "", "Nepodařilo se otevřít soubor r21.dat", STATUS_OK, 2},
+        {22, 0, "", "Nepodařilo se otevřít soubor r22.dat", STATUS_OK, 2},
+        {11, 0, "", "Nepodařilo se otevřít soubor r11.dat", STATUS_OK, 2},
+        {12, 0, "", "Nepodařilo se otevřít soubor r12.dat", STATUS_OK, 2},
+        {71, 3, "test.cvc", "Nepodařilo se otevřít soubor test.cvc", STATUS_OK, 2},
+        {71, 0, "jine.cvc", "Nepodařilo se otevřít soubor jine.cvc", STATUS_OK, 2},
+        {71, 0, w("Úloha.cvc"), "", STATUS_OK, 0},
+        {31, 1, "", "!", STATUS_OK, 0},
+        {31, 2, "", "!", STATUS_OK, 0},
+        {EXERCISE, 1, "poskoz.cvc", "!", STATUS_OK, 0},
+        {EXERCISE, 2, "poskoz.cvc", "!", STATUS_OK, 0},
+        {EXERCISE, 2, "test.cvc", "", STATUS_OK, 2},
+        {EXERCISE, 3, "test.cvc", "Všechny příklady ze cvičení již jsou spočítány.", ALL_SOLVED, 2},
+        {EXERCISE, 0, "prazdne.cvc", "Všechny příklady ze cvičení již jsou spočítány.", ALL_SOLVED, 2},
+        {EXERCISE, 0, "neni.cvc", "Nepodařilo se otevřít soubor neni.cvc", STATUS_OK, 2},
+        {EXERCISE, 0, "roura.cvc", "Nepodařilo se otevřít soubor roura.cvc", STATUS_OK, 2},
+        {31, 0, "", "", STATUS_OK, 0},
+    };
     EquationRecord current = initialEquation();
-    for (int number : {1, 2}) {
-        const FileResult r = readEquation(31, number, "", current);
-        EXPECT_FALSE(r.ok);
-        EXPECT_TRUE(r.damaged);
-        EXPECT_TRUE(r.message.empty());  // the selection says what is to be said
-        EXPECT_TRUE(readExerciseEquation(number, "test.cvc", current).damaged);
+    for (const auto& c : reads) {
+        SCOPED_TRACE(std::to_string(c.code) + " " + cp1250::toUtf8(c.exercise) + " #" + std::to_string(c.number));
+        errorCode = 0;
+        const FileResult r = c.code == EXERCISE ? readExerciseEquation(c.number, c.exercise, current)
+                                                : readEquation(c.code, c.number, c.exercise, current);
+        const std::string message = c.message;
+        EXPECT_EQ(r.ok, message.empty());
+        EXPECT_EQ(r.damaged, message == "!");
+        EXPECT_EQ(r.message, message == "!" ? "" : w(c.message));
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(current.root, c.rootAfter);
+        EXPECT_EQ(current.slot(0), c.rootAfter == -2.25 ? "2x-5=-14-2x" : "x=" + std::to_string(int(c.rootAfter)));
+        // The files report to their caller; errorCode is the step check's.
+        EXPECT_EQ(errorCode, 0);
     }
-    EXPECT_EQ(current.slot(0), "2x-5=-14-2x");
-    const FileResult good = readEquation(31, 0, "", current);
-    EXPECT_TRUE(good.ok);
-    EXPECT_FALSE(good.damaged);
-    EXPECT_EQ(current.slot(0), "x=0");
 }
 
 TEST_F(EquationFiles, AnExerciseIsOpenedByItsNameOnTheDisk) {
@@ -158,111 +178,6 @@ TEST_F(EquationFiles, AnExerciseIsOpenedByItsNameOnTheDisk) {
     EXPECT_EQ(readExerciseEquation(1, ListedFile{w("část.cvc"), ""}, r).status, ALL_SOLVED);
     std::filesystem::remove(windowsName);
     EXPECT_EQ(readExerciseEquation(0, fromWindows, r).message, w("Nepodařilo se otevřít soubor část.cvc"));
-}
-
-TEST_F(EquationFiles, ReadEquationBeyondTheEndKeepsTheCurrentEquation) {
-    writeRecords("r21.dat", 3, 100);
-    EquationRecord current = initialEquation();
-    const FileResult beyond = readEquation(21, 3, "", current);
-    EXPECT_FALSE(beyond.ok);
-    EXPECT_EQ(beyond.message, w("Nepodařilo se otevřít soubor r21.dat"));
-    EXPECT_EQ(current.slot(0), "2x-5=-14-2x");
-    EXPECT_EQ(errorCode, 0);
-
-    EXPECT_TRUE(readEquation(21, 2, "", current).ok);
-    EXPECT_EQ(current.slot(0), "x=2");
-    EXPECT_EQ(current.root, 2.0);
-
-    EXPECT_FALSE(readEquation(21, -1, "", current).ok);
-    EXPECT_EQ(current.slot(0), "x=2");
-    EXPECT_EQ(readEquation(22, 0, "", current).message, w("Nepodařilo se otevřít soubor r22.dat"));
-
-    // Code 71 reads the chosen exercise file, never r71.dat.
-    writeRecords("r71.dat", 5);
-    writeRecords("test.cvc", 1);
-    EXPECT_FALSE(readEquation(71, 3, "test.cvc", current).ok);
-    EXPECT_EQ(readEquation(71, 3, "jine.cvc", current).message, w("Nepodařilo se otevřít soubor jine.cvc"));
-}
-
-TEST_F(EquationFiles, ExerciseHandsOutRecordsThenReportsAllSolved) {
-    writeRecords("test.cvc", 3);
-    EquationRecord current;
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(readExerciseEquation(i, "test.cvc", current).ok);
-        EXPECT_EQ(current.root, i);
-    }
-    const FileResult done = readExerciseEquation(3, "test.cvc", current);
-    EXPECT_FALSE(done.ok);
-    EXPECT_EQ(done.message, w("Všechny příklady ze cvičení již jsou spočítány."));
-    EXPECT_EQ(done.status, ALL_SOLVED);
-    EXPECT_EQ(current.root, 2.0);
-
-    writeRecords("prazdne.cvc", 0);
-    EXPECT_EQ(readExerciseEquation(0, "prazdne.cvc", current).status, ALL_SOLVED);
-
-    const FileResult missing = readExerciseEquation(0, "neni.cvc", current);
-    EXPECT_EQ(missing.message, w("Nepodařilo se otevřít soubor neni.cvc"));
-    EXPECT_EQ(missing.status, STATUS_OK);
-    // The files report to their caller; errorCode is the step check's.
-    EXPECT_EQ(errorCode, 0);
-}
-
-TEST_F(EquationFiles, AppendCreatesThenWritesAfterTheLastWholeRecord) {
-    EXPECT_TRUE(appendExerciseEquation("nove", numbered(7)).ok);
-    EXPECT_EQ(fileSize("nove.cvc"), R);
-
-    // Two records and 100 stray bytes: the new record goes over the strays.
-    writeRecords("test.cvc", 2, 100);
-    EXPECT_TRUE(appendExerciseEquation("test", numbered(9)).ok);
-    EXPECT_EQ(fileSize("test.cvc"), 3 * R);
-    EquationRecord r;
-    EXPECT_TRUE(readExerciseEquation(2, "test.cvc", r).ok);
-    EXPECT_EQ(r.root, 9.0);
-    EXPECT_TRUE(readExerciseEquation(1, "test.cvc", r).ok);
-    EXPECT_EQ(r.root, 1.0);
-    EXPECT_EQ(errorCode, 0);
-}
-
-// A name with Czech letters is kept in the program as Windows-1250 but must
-// be a readable UTF-8 name on disk, and reading it back must find the file.
-TEST_F(EquationFiles, CzechExerciseNameIsUtf8OnDisk) {
-    const std::string name = cp1250::w1250("Zlomky část");
-    EXPECT_TRUE(appendExerciseEquation(name, numbered(4)).ok);
-    EXPECT_EQ(fileSize("Zlomky část.cvc"), R);
-    EquationRecord r;
-    EXPECT_TRUE(readExerciseEquation(0, name + ".cvc", r).ok);
-    EXPECT_EQ(r.root, 4.0);
-    EXPECT_TRUE(readEquation(71, 0, name + ".cvc", r).ok);
-}
-
-TEST_F(EquationFiles, AppendThatCannotOpenReportsWriteFailed) {
-    // A folder of that name can be neither opened nor replaced.
-    std::filesystem::create_directory("slozka.cvc");
-    const FileResult r = appendExerciseEquation("slozka", numbered(1));
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, w("Nepodařilo se otevřít soubor slozka.cvc"));
-    EXPECT_EQ(r.status, EXERCISE_WRITE_FAILED);
-}
-
-TEST_F(EquationFiles, ShortWriteIsAFailureAndLeavesTheFileAsItWas) {
-    writeRecords("kratky.cvc", 2, 100);
-    // A file size limit stops the write part-way, as a full disk would.
-    struct rlimit old;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 2 * R + 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileResult r = appendExerciseEquation("kratky", numbered(5));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, w("Do souboru kratky.cvc se nepodařilo zapsat."));
-    EXPECT_EQ(r.status, EXERCISE_WRITE_FAILED);
-    EXPECT_EQ(fileSize("kratky.cvc"), 2 * R);
-    EquationRecord rec;
-    EXPECT_EQ(readExerciseEquation(2, "kratky.cvc", rec).status, ALL_SOLVED);
 }
 
 }  // namespace

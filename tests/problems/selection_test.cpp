@@ -130,27 +130,97 @@ TEST_F(Selection, FirstChoiceOfAnAreaTakesARandomOneOfItsFirstThree) {
     EXPECT_EQ(errorCode, 0);
 }
 
-TEST_F(Selection, GoodEquationsClimbAndStrugglesStayWithTheType) {
-    setCount(23, 20);
-    randoms = {2};
-    startArea(scope(), 23, hooks);  // record 1
+// Records in file order from `first`, every `step`-th, `n` of them.
+std::vector<Read> inOrder(int code, int first, int step, int n) {
+    std::vector<Read> reads;
+    for (int k = 0; k < n; ++k) reads.emplace_back(code, first + k * step);
+    return reads;
+}
+std::vector<Read> operator+(std::vector<Read> a, const std::vector<Read>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 
-    finish(1);  // at most one wrong step: a harder type
-    EXPECT_EQ(records(selection.currentTriplet), (std::vector<int>{3, 4, 5}));
-
-    // Two wrong steps: the same type again, first unused in order, and once
-    // the three are given the next type follows whatever the errors.
+// Play in one area after another: the records read in order, what the pupil
+// is told, and where the session stands at the end.
+TEST_F(Selection, WhichRecordsComeAndWhereThePlayEnds) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<int, int>> counts;  // (code, records)
+        std::deque<int> draws;                    // the chance's choices; 1 when run out
+        int start;
+        std::vector<int> errors;  // wrong steps of each finished equation
+        std::vector<Read> reads;
+        std::vector<std::string> warnings;
+        int32_t areaAtEnd;
+    } scenarios[] = {
+        // At most one wrong step: a harder type.  Two: the same type again,
+        // first unused in order, and once the three are given the next type
+        // follows whatever the errors.
+        {"climb", {{23, 20}}, {2}, 23, {1}, {{23, 1}, {23, 3}}, {}, 23},
+        {"struggle", {{31, 20}}, {3}, 31, {2, 5, 2}, {{31, 2}, {31, 0}, {31, 1}, {31, 3}}, {}, 31},
+        // Five records: the second triplet is {3, 4, past the end}; a draw of
+        // 3 falls back to record 4, the last entry still unused, not to 3.
+        {"draw past the end", {{12, 5}}, {1, 3}, 12, {0, 2}, {{12, 0}, {12, 4}, {12, 3}}, {}, 12},
+        // Record numbers from 200 on mark entries past the end, so a longer
+        // file ends after record 199: its last triplet is {198, 199, past}.
+        {"255 records", {{41, 255}, {42, 9}}, {}, 41, std::vector<int>(67, 0),
+         inOrder(41, 0, 3, 67) + inOrder(42, 0, 1, 1), {USED_UP}, 42},
+        // A file with a single record still hands it out, then counts as used up.
+        {"one record", {{12, 1}, {13, 9}}, {}, 12, {0}, {{12, 0}, {13, 0}}, {USED_UP}, 13},
+        // Group headings lead to their first area and are passed over when
+        // moving on; an area entered by moving on is drawn from its first
+        // three, then given in file order.
+        {"heading", {{21, 30}}, {}, 20, {}, {{21, 0}}, {}, 21},
+        {"past a heading", {{14, 3}, {21, 30}}, {}, 14, {0}, {{14, 0}, {21, 0}}, {USED_UP}, 21},
+        {"moved on", {{52, 3}, {61, 30}}, {1, 3}, 52, {0, 0}, {{52, 0}, {61, 2}, {61, 0}}, {USED_UP}, 61},
+        // Entrance examinations come in file order whatever the errors:
+        // twenty-five end on the start screen, thirty or more wrap round
+        // without a message.
+        {"25 entrance", {{61, 25}}, {}, 61, std::vector<int>(25, 2), inOrder(61, 0, 1, 25), {ENTRANCE_DONE}, 0},
+        {"40 entrance", {{61, 40}}, {}, 61, std::vector<int>(31, 0), inOrder(61, 0, 1, 30) + inOrder(61, 0, 1, 2), {},
+         61},
+        // Codes that are no area hand out nothing.
+        {"code 0", {}, {}, 0, {}, {}, {}, 0},
+        {"code 60", {}, {}, 60, {}, {}, {}, 0},
+        {"code 80", {}, {}, 80, {}, {}, {}, 0},
+        {"code -5", {}, {}, -5, {}, {}, {}, 0},
+    };
+    for (const auto& s : scenarios) {
+        SCOPED_TRACE(s.name);
+        SetUp();
+        selection = SelectionState{};
+        session = {};
+        reads.clear();
+        steps.clear();
+        warnings.clear();
+        for (const auto& [code, n] : s.counts) setCount(code, n);
+        randoms = s.draws;
+        startArea(scope(), s.start, hooks);
+        for (int errors : s.errors) finish(errors);
+        EXPECT_EQ(reads, s.reads);
+        EXPECT_EQ(warnings, s.warnings);
+        EXPECT_EQ(session.currentArea, s.areaAtEnd);
+        EXPECT_EQ(errorCode, 0);
+        EXPECT_EQ(count("present"), static_cast<int>(s.reads.size()));
+        EXPECT_EQ(count("start"), s.areaAtEnd == 0 ? 1 : 0);
+        for (int heading : {10, 20, 30, 40, 50}) EXPECT_TRUE(isEmptyTriplet(row(heading))) << heading;
+        if (s.areaAtEnd == 0 && !s.reads.empty()) {
+            // Coming back starts again at the beginning: the handed-out marks were cleared.
+            startArea(scope(), s.start, hooks);
+            EXPECT_EQ(reads.back(), s.reads.front());
+        }
+    }
+    // Without chance a new triplet starts at its first entry.
+    SetUp();
     reads.clear();
-    randoms = {3};
-    setCount(31, 20);
-    startArea(scope(), 31, hooks);  // record 2
-    finish(2);
-    finish(5);
-    finish(2);
-    EXPECT_EQ(reads, (std::vector<Read>{{31, 2}, {31, 0}, {31, 1}, {31, 3}}));
+    hooks.randomPick = nullptr;
+    setCount(11, 50);
+    startArea(scope(), 11, hooks);
+    EXPECT_EQ(reads, (std::vector<Read>{{11, 0}}));
+}
 
-    // Errors beyond 255 stay "many" rather than wrapping back to none.
-    selection.currentPick.errors = 0;
+TEST_F(Selection, ErrorsBeyond255StayManyRatherThanWrappingToNone) {
     for (int i = 0; i < 300; ++i) countPickError(selection);
     EXPECT_EQ(selection.currentPick.errors, 255);
     finishEquation(selection);
@@ -177,95 +247,6 @@ TEST_F(Selection, SevenRecordsEndWithAShortTripletThenTheNextArea) {
     EXPECT_EQ(records(row(22)), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(used(row(22)), (std::vector<int>{0, 0, 0}));
     EXPECT_EQ(count("present"), 4);
-}
-
-TEST_F(Selection, RecordsFromTwoHundredOnAreNeverHandedOut) {
-    // Record numbers from 200 on mark entries past the end, so a longer file
-    // ends after record 199: its last triplet is {198, 199, past the end}.
-    setCount(41, 255);
-    setCount(42, 9);
-    startArea(scope(), 41, hooks);
-    for (int i = 0; i < 100 && session.currentArea == 41; ++i) finish(0);
-    ASSERT_EQ(reads.size(), 68u);
-    EXPECT_EQ(reads[66], Read(41, 198));
-    for (size_t i = 0; i + 1 < reads.size(); ++i) EXPECT_LT(reads[i].second, 200) << i;
-    EXPECT_EQ(reads.back(), Read(42, 0));
-    EXPECT_EQ(warnings, std::vector<std::string>{USED_UP});
-}
-
-TEST_F(Selection, ADrawOnAnEntryPastTheEndTakesTheLastUnusedOne) {
-    // Five records: the second triplet is {3, 4, past the end}; a draw of 3
-    // falls back to record 4, the last entry still unused, not to record 3.
-    setCount(12, 5);
-    randoms = {1, 3};
-    startArea(scope(), 12, hooks);
-    finish(0);
-    EXPECT_EQ(reads, (std::vector<Read>{{12, 0}, {12, 4}}));
-    EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{0, 1, 1}));
-    finish(2);  // the same type again: the one left
-    EXPECT_EQ(reads.back(), Read(12, 3));
-}
-
-TEST_F(Selection, GroupHeadingsLeadToTheirFirstAreaAndUsedUpAreasMoveOn) {
-    setCount(21, 30);
-    startArea(scope(), 20, hooks);
-    EXPECT_EQ(session.currentArea, 21);
-    EXPECT_EQ(reads, (std::vector<Read>{{21, 0}}));
-    EXPECT_TRUE(isEmptyTriplet(row(20)));
-
-    selection.tripletTable = {};
-    setCount(14, 3);
-    startArea(scope(), 14, hooks);
-    finish(0);
-    EXPECT_EQ(session.currentArea, 21);  // the heading 20 is skipped
-    EXPECT_EQ(row(21)[0].code, 21);
-    EXPECT_TRUE(isEmptyTriplet(row(20)));
-
-    reads.clear();
-    setCount(52, 3);
-    setCount(61, 30);
-    randoms = {1, 3};
-    startArea(scope(), 52, hooks);
-    finish(0);
-    EXPECT_EQ(session.currentArea, 61);
-    EXPECT_EQ(reads.back(), Read(61, 2));  // chosen from its first three
-    finish(0);                             // from now on in file order
-    EXPECT_EQ(reads.back(), Read(61, 0));
-    EXPECT_EQ(warnings, (std::vector<std::string>{USED_UP, USED_UP}));
-}
-
-TEST_F(Selection, EntranceExaminationsOfTwentyFiveRecordsEndOnTheStartScreen) {
-    setCount(61, 25);
-    startArea(scope(), 61, hooks);
-    for (int i = 1; i < 25; ++i) finish(i % 3);
-    ASSERT_EQ(reads.size(), 25u);
-    for (int i = 0; i < 25; ++i) EXPECT_EQ(reads[i], Read(61, i));
-    EXPECT_TRUE(warnings.empty());
-
-    finish(0);
-    EXPECT_EQ(reads.size(), 25u);
-    EXPECT_EQ(warnings, std::vector<std::string>{ENTRANCE_DONE});
-    EXPECT_EQ(errorCode, 0);
-    EXPECT_EQ(session.currentArea, 0);
-    EXPECT_EQ(count("start"), 1);
-    EXPECT_EQ(count("present"), 25);
-    EXPECT_TRUE(selection.newTripletNeeded);
-
-    // Coming back starts again at record 0: the handed-out marks were cleared.
-    startArea(scope(), 61, hooks);
-    EXPECT_EQ(reads.back(), Read(61, 0));
-}
-
-TEST_F(Selection, EntranceExaminationsOfThirtyOrMoreWrapWithoutAMessage) {
-    setCount(61, 40);
-    startArea(scope(), 61, hooks);
-    for (int i = 1; i < 32; ++i) finish(0);
-    ASSERT_EQ(reads.size(), 32u);
-    EXPECT_EQ(reads[29], Read(61, 29));
-    EXPECT_EQ(reads[30], Read(61, 0));
-    EXPECT_EQ(reads[31], Read(61, 1));
-    EXPECT_TRUE(warnings.empty());
-    EXPECT_EQ(count("start"), 0);
 }
 
 TEST_F(Selection, ReturningToAnAreaGivesTheLastUnusedEntryOfItsTriplet) {
@@ -450,35 +431,6 @@ TEST_F(Selection, LeftOverErrorCodeNeitherSpoilsEnteringAnAreaNorIsTouched) {
     // The step check owns errorCode; the selection reports through its result.
     EXPECT_EQ(errorCode, SYNTAX_ERROR);
     EXPECT_EQ(count("present"), 2);
-}
-
-TEST_F(Selection, TinyAndStrayInputs) {
-    // A file with a single record still hands it out, then counts as used up.
-    setCount(12, 1);
-    setCount(13, 9);
-    startArea(scope(), 12, hooks);
-    EXPECT_EQ(reads, (std::vector<Read>{{12, 0}}));
-    EXPECT_TRUE(warnings.empty());
-    finish(0);
-    EXPECT_EQ(warnings, std::vector<std::string>{USED_UP});
-    EXPECT_EQ(session.currentArea, 13);
-
-    // Codes that are no area hand out nothing and go back to the start screen.
-    reads.clear();
-    for (int code : {0, 60, 80, -5}) {
-        startArea(scope(), code, hooks);
-        EXPECT_EQ(session.currentArea, 0) << code;
-        EXPECT_EQ(errorCode, 0) << code;
-    }
-    EXPECT_TRUE(reads.empty());
-    EXPECT_EQ(count("start"), 4);
-}
-
-TEST_F(Selection, WithoutChanceANewTripletStartsAtItsFirstEntry) {
-    hooks.randomPick = nullptr;
-    setCount(11, 50);
-    startArea(scope(), 11, hooks);
-    EXPECT_EQ(reads, (std::vector<Read>{{11, 0}}));
 }
 
 }  // namespace

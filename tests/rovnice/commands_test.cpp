@@ -24,27 +24,13 @@ Result run(std::vector<std::string> args) {
     return {code, out.str(), err.str()};
 }
 
-TEST(CommandsTest, CheckPrintsOneJsonLine) {
-    Result r = run({"check", "--root", "3", "-2x=-6"});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "{\"normalised\": \"-2*x=-6 \", \"error\": 0, \"final\": false}\n");
-
-    r = run({"check", "--root", "5/2", "x=\\frac{5}{2} /:2"});
-    EXPECT_EQ(r.out, "{\"normalised\": \"x=(5)/(2) \", \"error\": 0, \"final\": true}\n");
-
-    // An engine error is a result, not a failure of the command.
-    r = run({"check", "--root=-2.25", "(x+1)^2=x"});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "{\"normalised\": \"(x+1)^(2)=x \", \"error\": 12, \"final\": false}\n");
-}
-
-TEST(CommandsTest, EvalAndNumberText) {
-    EXPECT_EQ(run({"eval", "-2*3"}).out, "{\"value\": -6, \"error\": 0}\n");
+// What the JSON reads as is proved by json_output_test.py; here the digits
+// and the --root=VALUE form.
+TEST(CommandsTest, EvalKeepsEveryDigitAndNumberTextIsTheProgramsOwn) {
     EXPECT_EQ(run({"eval", "0.1+0.2"}).out, "{\"value\": 0.30000000000000004, \"error\": 0}\n");
-    EXPECT_EQ(run({"eval", "8:2:2"}).out, "{\"value\": null, \"error\": 7}\n");
-    EXPECT_EQ(run({"eval", "2^(3)^(2)"}).out, "{\"value\": 512, \"error\": 0}\n");
     EXPECT_EQ(run({"numbertext", "-3"}).out, "(-3.0000)\n");
     EXPECT_EQ(run({"numbertext", "1e-7"}).out, "0.0\n");
+    EXPECT_NE(run({"check", "--root=-2.25", "(x+1)^2=x"}).out.find("\"error\": 12"), std::string::npos);
 }
 
 TEST(CommandsTest, BadUsageExitsWithTwoAndOneLine) {

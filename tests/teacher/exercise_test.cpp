@@ -82,9 +82,6 @@ TEST(ExerciseSelectionTest, AddRemoveAndTheLimitOfThirty) {
     EXPECT_TRUE(selection.remove(29));
     EXPECT_EQ(selection.slots().back(), -1);
     EXPECT_EQ(selection.size(), 29);
-
-    EXPECT_EQ(selectionMessage(SelectionAdd::AlreadyChosen), w("Příklad je již ve výběru!"));
-    EXPECT_EQ(selectionMessage(SelectionAdd::Full), w("Max. množství je 30 příkladů!"));
 }
 
 TEST(ExerciseNameTest, AllowedLettersDigitsAndTheFirstCharacter) {
@@ -98,13 +95,10 @@ TEST(ExerciseNameTest, AllowedLettersDigitsAndTheFirstCharacter) {
         {"", ExerciseName::Empty},          {"abcdefghi", ExerciseName::TooLong},
     };
     for (const auto& [name, result] : cases) EXPECT_EQ(checkExerciseName(w(name)), result) << name;
-    EXPECT_EQ(exerciseNameMessage(ExerciseName::Empty), w("Musíte zadat jméno souboru."));
-    EXPECT_EQ(exerciseNameMessage(ExerciseName::NotLettersOrDigits),
-              w("Jméno zadejte raději jen pomocí písmen a číslic."));
-    EXPECT_EQ(exerciseNameMessage(ExerciseName::StartsWithDigit), w("Jméno raději nezačínejte číslicí."));
 }
 
 TEST(EquationListLine, RootTextAndGaps) {
+    errorCode = EXERCISE_WRITE_FAILED;  // a stale code is neither read nor changed
     const std::pair<double, const char*> roots[] = {
         {2.5, "2.5"}, {-3, "-3"}, {100, "100"}, {20000, "20000"}, {-100000, "-100000"}, {-2.25, "-2.25"},
         {0, "0"},     {1234.5, "1234.5"}};
@@ -121,14 +115,7 @@ TEST(EquationListLine, RootTextAndGaps) {
     power += '2';
     power += static_cast<char>(POWER_END);
     EXPECT_EQ(equationListLine(equation(power + "=4", 2), ListGap::Browser), "x^(2)=4  ( 2 )");
-}
-
-TEST(EquationListLine, ErrorCodeIsNeitherReadNorChanged) {
-    for (int32_t code : {0, int32_t(EXERCISE_WRITE_FAILED), 7}) {
-        errorCode = code;
-        EXPECT_EQ(equationListLine(equation("3x=12", 4), ListGap::Browser), "3*x=12  ( 4 )");
-        EXPECT_EQ(errorCode, code);
-    }
+    EXPECT_EQ(errorCode, EXERCISE_WRITE_FAILED);
     errorCode = 0;
 }
 

@@ -67,7 +67,6 @@ TEST(Evaluation, GroupsAndTheRadioItemOfAnArea) {
     const auto exercise = evaluationPanels(6, countsOf, {80, 60, 45, 30});
     EXPECT_EQ(rowsAsked, std::vector<int>{22});
     EXPECT_EQ(exercise[0].caption, w("Cvičení"));
-    EXPECT_EQ(evaluationItems()[4], w("S neznámou ve jmenovateli"));
 }
 
 namespace {

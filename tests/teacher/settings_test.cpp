@@ -136,15 +136,10 @@ TEST_F(TeacherSettings, ChangePasswordOutcomes) {
          PasswordChange::Mismatch, {mismatch}, "STARE"},
         {"changed, confirmation in another case", {ok("stare"), ok(w("nové")), ok(w("NOVé"))}, {0, 0}, false,
          PasswordChange::Changed, {}, w("NOVé")},
-        {"twenty characters", {ok("STARE"), ok(std::string(20, 'k')), ok(std::string(20, 'K'))}, {0, 0}, false,
-         PasswordChange::Changed, {}, std::string(20, 'K')},
         {"empty", {ok("stare"), ok(""), ok("")}, {0, 0}, false, PasswordChange::Changed, {}, ""},
         // A full disk: no room for a second copy, so the records go in place.
         {"second copy fails", {ok("stare"), ok("nove"), ok("nove")}, {7, 1}, false, PasswordChange::Changed, {},
          "NOVE"},
-        {"every write fails after 0 records", {ok("stare"), ok("nove"), ok("nove")}, {0, ALWAYS}, false,
-         PasswordChange::WriteFailed,
-         {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
         {"every write fails after 7 records", {ok("stare"), ok("nove"), ok("nove")}, {7, ALWAYS}, false,
          PasswordChange::WriteFailed,
          {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
@@ -171,15 +166,6 @@ TEST_F(TeacherSettings, ChangePasswordOutcomes) {
         expectOnlyChanged(SETTINGS_PASSWORD_RECORD, SETTINGS_PASSWORD_LENGTH);
         EXPECT_EQ(namesIn(path("")), std::vector<std::string>{"POM.CFG"});
     }
-}
-
-TEST_F(TeacherSettings, ChangePasswordAsksTheThreeQuestions) {
-    ScriptedDialog dialog({ok("stare"), ok("nove"), ok("nove")});
-    ASSERT_EQ(changePassword(dialog, settings, warn, file()), PasswordChange::Changed);
-    EXPECT_EQ(dialog.asked, (std::vector<std::string>{w("Zadejte staré heslo"), w("Zadejte nové heslo"),
-                                                      w("Zadejte heslo ještě jednou")}));
-    ScriptedDialog next({ok("NoVe")});
-    EXPECT_TRUE(askPassword(next, settings.password));
 }
 
 TEST(GradeBoundaries, NumberSyntax) {
@@ -216,7 +202,6 @@ TEST(GradeBoundaries, CheckCodesAndMessages) {
     }
     EXPECT_EQ(boundaryMessage(4), w("Chybný zápis čísla u čtyřky!"));
     EXPECT_EQ(boundaryMessage(5), w("Hranice musí být seřazeny sestupně!"));
-    EXPECT_EQ(boundaryMessage(0), "");
 }
 
 TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
@@ -237,7 +222,6 @@ TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
          {w("Hranice musí být seřazeny sestupně!")}, before, before},
         {"file missing", fresh, {0, 0}, true, BoundaryStore::OpenFailed,
          {w("Chyba při zápisu na disk,platí původní hodnoty!")}, before, before},
-        {"second copy fails", fresh, {2, 1}, false, BoundaryStore::Stored, {}, after, after},
         {"every write fails after 2 records", fresh, {2, ALWAYS}, false, BoundaryStore::WriteFailed,
          {w(" Nelze zapsat do souboru POM.CFG!")}, after, before},
     };

@@ -8,7 +8,7 @@
 #include "engine/cp1250.h"
 #include "engine/engine.h"
 #include "teacher/settingsfile.h"
-#include "tests/support/testfiles.h"
+#include "tests/teacher/teachertest.h"
 
 namespace {
 
@@ -21,8 +21,6 @@ Records plainRecords() {
     records[64] = 3.25;
     return records;
 }
-
-std::string w(const char* utf8) { return cp1250::w1250(utf8); }
 
 class SettingsFile : public ScratchFolder {
 protected:
@@ -118,113 +116,39 @@ TEST_F(SettingsFile, BoundariesRoundHalvesToEvenAndSwitchesCompareWithZero) {
     }
 }
 
-TEST_F(SettingsFile, StoringASwitchChangesOnlyItsRecord) {
-    writeRecords(plainRecords());
-    const std::string before = readBytes(file());
-    errorCode = 0;
-    EXPECT_TRUE(storeSettingsRecord(SETTINGS_CHECKS_RECORD, SETTINGS_SWITCH_OFF, warn, file()));
-    EXPECT_TRUE(storeSettingsRecord(SETTINGS_SOLUTION_RECORD, SETTINGS_SWITCH_ON, warn, file()));
-    const std::string after = readBytes(file());
-    ASSERT_EQ(after.size(), before.size());
-    EXPECT_EQ(after.substr(0, 65 * 8), before.substr(0, 65 * 8));
-    ProgramSettings settings;
-    ASSERT_EQ(load(settings), "");
-    EXPECT_FALSE(settings.checksEnabled);
-    EXPECT_TRUE(settings.showSolutionEnabled);
-    EXPECT_TRUE(warnings.empty());
-    EXPECT_EQ(errorCode, 0);
-}
-
-TEST_F(SettingsFile, AStoreThatFailsSaysSoAndNeverCreatesOrLengthensTheFile) {
-    EXPECT_FALSE(storeSettingsRecord(SETTINGS_CHECKS_RECORD, 1.0, warn, file()));
-    EXPECT_EQ(warnings, std::vector<std::string>{w("Nepodařilo se zapsat do souboru POM.CFG!")});
-    EXPECT_FALSE(std::filesystem::exists(file()));
-
-    // A file cut short after start-up: record 65 lies beyond its end; the
-    // writer's own message comes first.
-    warnings.clear();
-    const std::string shortFile = encodeSettingsFile(plainRecords()).substr(0, 500);
-    writeBytes(file(), shortFile);
-    errorCode = 0;
-    EXPECT_FALSE(storeSettingsRecord(SETTINGS_CHECKS_RECORD, 1.0, warn, file()));
-    EXPECT_EQ(warnings, (std::vector<std::string>{w(" Nelze zapsat do souboru POM.CFG!"),
-                                                  w("Nepodařilo se zapsat do souboru POM.CFG!")}));
-    EXPECT_EQ(readBytes(file()), shortFile);
-    EXPECT_EQ(errorCode, 0);
-
-    // Indexes outside the 67 records are never written either: the file is
-    // not even opened, so only the store's own message is shown.
-    writeRecords(plainRecords());
-    const std::string whole = readBytes(file());
-    warnings.clear();
-    EXPECT_FALSE(storeSettingsRecord(SETTINGS_RECORD_COUNT, 1.0, warn, file()));
-    EXPECT_FALSE(storeSettingsRecord(-1, 1.0, warn, file()));
-    EXPECT_EQ(readBytes(file()), whole);
-    EXPECT_EQ(warnings, std::vector<std::string>(2, w("Nepodařilo se zapsat do souboru POM.CFG!")));
-}
-
-TEST_F(SettingsFile, TheRecordWriterReportsToItsCallerAndLeavesTheErrorCodeAlone) {
-    writeRecords(plainRecords());
-    const std::string before = readBytes(file());
-    std::FILE* readOnly = std::fopen(file().c_str(), "rb");
-    ASSERT_NE(readOnly, nullptr);
-    errorCode = SIDES_DIFFER;
-    EXPECT_FALSE(writeSettingsRecord(readOnly, 99.0, warn));
-    std::fclose(readOnly);
-    EXPECT_EQ(errorCode, SIDES_DIFFER);
-    errorCode = 0;
-    EXPECT_EQ(warnings, std::vector<std::string>{w(" Nelze zapsat do souboru POM.CFG!")});
-    EXPECT_EQ(readBytes(file()), before);
-}
-
-TEST_F(SettingsFile, ARecordThatWouldEndPastTheFileIsNeverWritten) {
-    // Record 65 starting exactly at the end, half inside, and wholly beyond:
-    // each would lengthen the file, so each is refused.
+// The record writer: one record in place, never past the end of the file.
+TEST_F(SettingsFile, AStoredRecordChangesOnlyItselfAndNeverLengthensTheFile) {
     const std::string whole = encodeSettingsFile(plainRecords());
-    for (size_t size : {65u * 8, 65u * 8 + 4, 64u * 8}) {
-        SCOPED_TRACE(size);
+    const std::string fail = w(" Nelze zapsat do souboru POM.CFG!"), store = w("Nepodařilo se zapsat do souboru POM.CFG!");
+    const struct {
+        size_t size;
+        int index;
+        std::vector<std::string> messages;  // none: stored
+    } cases[] = {
+        {536, SETTINGS_CHECKS_RECORD, {}},
+        {536, SETTINGS_SOLUTION_RECORD, {}},  // the last record, in place
+        // Record 65 starting at the end, half inside, wholly beyond.
+        {65 * 8, SETTINGS_CHECKS_RECORD, {fail, store}},
+        {65 * 8 + 4, SETTINGS_CHECKS_RECORD, {fail, store}},
+        {64 * 8, SETTINGS_CHECKS_RECORD, {fail, store}},
+        // Indexes outside the 67 records: the file is not even opened.
+        {536, SETTINGS_RECORD_COUNT, {store}},
+        {536, -1, {store}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.size) + " bytes, record " + std::to_string(c.index));
         warnings.clear();
-        writeBytes(file(), whole.substr(0, size));
-        EXPECT_FALSE(storeSettingsRecord(SETTINGS_CHECKS_RECORD, 1.0, warn, file()));
-        EXPECT_EQ(readBytes(file()), whole.substr(0, size));
-        EXPECT_EQ(warnings.size(), 2u);
+        writeBytes(file(), whole.substr(0, c.size));
+        errorCode = SIDES_DIFFER;
+        EXPECT_EQ(storeSettingsRecord(c.index, SETTINGS_SWITCH_OFF, warn, file()), c.messages.empty());
+        EXPECT_EQ(errorCode, SIDES_DIFFER);
+        EXPECT_EQ(warnings, c.messages);
+        std::string expected = whole.substr(0, c.size);
+        if (c.messages.empty()) expected.replace(8 * c.index, 8, std::string("\0\0\0\0\0\0\xF0\xBF", 8));
+        EXPECT_EQ(readBytes(file()), expected);
     }
-    // The last record of a whole file is written in place.
-    writeBytes(file(), whole);
-    EXPECT_TRUE(storeSettingsRecord(SETTINGS_SOLUTION_RECORD, 1.0, warn, file()));
-    EXPECT_EQ(readBytes(file()).size(), whole.size());
-}
-
-TEST_F(SettingsFile, GroupsWriteTheirRecordsAndStopAtTheFirstFailure) {
-    writeRecords(plainRecords());
-    const std::string before = readBytes(file());
-    const auto password = passwordRecords(upperCasePassword(w("nové")));
     errorCode = 0;
-    EXPECT_EQ(writeSettingsGroup(SETTINGS_PASSWORD_RECORD, {password.begin(), password.end()}, warn, file()),
-              SettingsWrite::Written);
-    const std::string after = readBytes(file());
-    ASSERT_EQ(after.size(), before.size());
-    EXPECT_EQ(after.substr(20 * 8), before.substr(20 * 8));
-    ProgramSettings settings;
-    ASSERT_EQ(load(settings), "");
-    EXPECT_EQ(settings.password, upperCasePassword(w("nové")));  // é stays as it is
-
-    // Room for records 60 and 61 only: the group writes those two, reports
-    // once and leaves the file's length alone.
-    const std::string cut = after.substr(0, 62 * 8);
-    writeBytes(file(), cut);
-    EXPECT_EQ(writeSettingsGroup(SETTINGS_BOUNDARY_RECORD, {60, 45, 30, 15}, warn, file()),
-              SettingsWrite::WriteFailed);
-    EXPECT_EQ(warnings, std::vector<std::string>{w(" Nelze zapsat do souboru POM.CFG!")});
-    EXPECT_EQ(errorCode, 0);
-    const std::string written = readBytes(file());
-    ASSERT_EQ(written.size(), cut.size());
-    EXPECT_EQ(written.substr(0, 60 * 8), cut.substr(0, 60 * 8));
-    EXPECT_EQ(littleendian::getDouble(reinterpret_cast<const unsigned char*>(&written[61 * 8])), 45.0);
-
-    warnings.clear();
-    EXPECT_EQ(writeSettingsGroup(SETTINGS_BOUNDARY_RECORD, {60, 45, 30, 15}, warn, path("none.cfg")),
-              SettingsWrite::OpenFailed);
-    EXPECT_TRUE(warnings.empty());
-    EXPECT_FALSE(std::filesystem::exists(path("none.cfg")));
+    std::filesystem::remove(file());
+    EXPECT_FALSE(storeSettingsRecord(SETTINGS_CHECKS_RECORD, 1.0, warn, file()));
+    EXPECT_FALSE(std::filesystem::exists(file()));
 }
