@@ -69,19 +69,6 @@ void placeCaret(EditorState& ed, PictureOffset pic) {
     }
 }
 
-void placeCaretAtStart(EditorState& ed, PictureOffset pic) {
-    Caret& c = ed.caret;
-    c.shown = false;
-    const LayoutCell* next = cellAt(ed.lineCells, ed.caretPos);
-    if (!next || next->x == 0) {
-        atLineMiddle(ed.pageLayout, pic, c);
-        return;
-    }
-    c.x = next->x + pic.left;
-    c.y = next->y + pic.top + 4;
-    c.height = 30;
-}
-
 void hideCaret(Caret& caret) {
     caret.shown = false;
     caret.active = false;

@@ -17,10 +17,6 @@ struct PictureOffset {
 // (keypadTop, keypad.h).
 void placeCaret(EditorState& ed, PictureOffset pic);
 
-// The caret at the first free position of the line, after a key or a
-// deletion brought it back there.
-void placeCaretAtStart(EditorState& ed, PictureOffset pic);
-
 // Stops the blinking and takes the caret off the screen.
 void hideCaret(Caret& caret);
 
