@@ -727,6 +727,22 @@ TEST_F(StepFlowTest, EveryNewEquationAndLineStartsFromTheLineStartGuard) {
     EXPECT_TRUE(state.editor.caret.active);
 }
 
+TEST_F(StepFlowTest, AnEquationInAnotherUnknownLetsEveryLineBeginWithThatLetter) {
+    bank[{11, 0}] = record("3n+1=13", 4, {"3n=12", "n=4"});
+    state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 1;
+    enter(11);
+    // The editor types no other letter than x inside a line, so the line's
+    // start is where the equation's own unknown gets in, and x does not.
+    EXPECT_TRUE(state.editor.allowedNext.test('n'));
+    EXPECT_FALSE(state.editor.allowedNext.test('x'));
+    enterLine("n+1=5");
+    EXPECT_EQ(row().goodSteps, 1);
+    EXPECT_TRUE(state.editor.allowedNext.test('n')) << "every new line, not only the first";
+    enterLine("n=4");
+    EXPECT_EQ(row().goodSteps, 2);
+    EXPECT_EQ(screen.bubbles.back(), NEXT_EQUATION);
+}
+
 TEST(StepMessage, ACodeWithoutItsOwnRowShowsTheCalculationErrorAlone) {
     for (int32_t code : {-1, 0, 1, 2, 13, 14, 16, 99, 1000}) {
         const MessageLines m = stepMessage(code);
