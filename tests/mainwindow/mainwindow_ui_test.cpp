@@ -14,8 +14,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <deque>
-#include <functional>
 
 #include <string>
 #include <vector>
@@ -35,6 +33,7 @@
 #include "teacher/ui/passwordwindow.h"
 #include "teacher/ui/teachermenuwindow.h"
 #include "tests/mainwindow/runtimefolder.h"
+#include "tests/support/whenshown.h"
 
 namespace {
 
@@ -517,36 +516,6 @@ TEST_F(RuntimeFolder, SpeedometerNeedleFollowsTheAreasSteps) {
     EXPECT_TRUE(needleAt(66, 33));
     EXPECT_FALSE(needleAt(12, 33));
 }
-
-// Runs the next scripted action each time `window` is shown, once its modal
-// loop runs; a window shown with no action left is closed, and the test fails.
-class WhenShown : public QObject {
-public:
-    explicit WhenShown(QWidget* window) : window_(window) { window->installEventFilter(this); }
-    void then(std::function<void()> action) { actions_.push_back(std::move(action)); }
-    bool done() const { return actions_.empty(); }
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override {
-        if (object == window_ && event->type() == QEvent::Show) {
-            QTimer::singleShot(0, this, [this] {
-                if (actions_.empty()) {
-                    ADD_FAILURE() << "unexpected window " << window_->objectName().toStdString();
-                    window_->close();
-                    return;
-                }
-                auto action = std::move(actions_.front());
-                actions_.pop_front();
-                action();
-            });
-        }
-        return false;
-    }
-
-private:
-    QWidget* window_;
-    std::deque<std::function<void()>> actions_;
-};
 
 TEST_F(RuntimeFolder, TeacherBuildsAnExerciseThatThePupilThenChooses) {
     auto form = startedWindow(QSize(800, 600));

@@ -13,8 +13,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <deque>
-#include <functional>
 #include <sstream>
 
 #include "engine/engine.h"
@@ -28,41 +26,12 @@
 #include "teacher/ui/passwordwindow.h"
 #include "teacher/ui/printpainter.h"
 #include "teacher/ui/teachermenuwindow.h"
+#include "tests/support/whenshown.h"
 #include "tests/teacher/teachertest.h"
 
 namespace {
 
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// Runs the next scripted action each time `window` is shown, once its modal
-// loop runs.  A window shown with no action left is closed, and the test fails.
-class WhenShown : public QObject {
-public:
-    explicit WhenShown(QWidget* window) : window_(window) { window->installEventFilter(this); }
-    void then(std::function<void()> action) { actions_.push_back(std::move(action)); }
-    bool done() const { return actions_.empty(); }
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override {
-        if (object == window_ && event->type() == QEvent::Show) {
-            QTimer::singleShot(0, this, [this] {
-                if (actions_.empty()) {
-                    ADD_FAILURE() << "unexpected window " << window_->objectName().toStdString();
-                    window_->close();
-                    return;
-                }
-                auto action = std::move(actions_.front());
-                actions_.pop_front();
-                action();
-            });
-        }
-        return false;
-    }
-
-private:
-    QWidget* window_;
-    std::deque<std::function<void()>> actions_;
-};
 
 // Types any text, key by key (QTest's own typing knows only ASCII).
 void typeText(QWidget* widget, const QString& text) {
