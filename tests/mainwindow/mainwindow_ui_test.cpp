@@ -44,89 +44,20 @@ const std::initializer_list<ToolbarButton> START_SCREEN_OFF = {
     ToolbarButton::ShowSolution, ToolbarButton::Fraction, ToolbarButton::Power2,
     ToolbarButton::Power3,       ToolbarButton::Power4,   ToolbarButton::Leave};
 
-// Moves a file of the runtime folder away for one case and back afterwards.
-class HiddenFile {
-public:
-    explicit HiddenFile(const char* name) : name_(name ? QString::fromLatin1(name) : QString()) {
-        if (!name_.isEmpty()) {
-            EXPECT_TRUE(QFile::rename(name_, name_ + QStringLiteral(".away")));
-        }
-    }
-    ~HiddenFile() {
-        if (!name_.isEmpty()) {
-            EXPECT_TRUE(QFile::rename(name_ + QStringLiteral(".away"), name_));
-        }
-    }
-
-private:
-    QString name_;
-};
-
-// --- Start-up ------------------------------------------------------------
-
-// The first three failures come while the window is laid out, as message
-// boxes, before the start timer could fire; the others come from the start
-// timer through the warning dialog.  Each ends the program with code 1.
-TEST_F(RuntimeFolder, EveryStartUpFailureShowsItsMessageAndEndsTheProgram) {
-    struct Case {
-        QSize screen;
-        const char* missing;
-        bool atCreation;
-        const char* message;
-    };
-    const Case cases[] = {
-        {QSize(798, 600), nullptr, true, "Program Velmir rovnic bude ukončen, minimální rozlišení musí být 800x600"},
-        {QSize(1024, 768), "system/podklad.bmp", true,
-         "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp podklad800.bmp"},
-        {QSize(800, 600), "system/podklad800.bmp", true,
-         "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp podklad800.bmp"},
-        {QSize(1024, 768), "system/tachak.bmp", true,
-         "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\tachak.bmp"},
-        {QSize(800, 560), nullptr, false, "Nastavení obrazovky je menší než 800x600. Program bude ukončen."},
-        {QSize(1024, 768), "POM.CFG", false, " Soubor POM.CFG se nepodařilo otevřít!"},
-        {QSize(1024, 768), "r23.dat", false, "Soubor  r23.dat  se nepodařilo otevřít. Program bude ukončen."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
-        initSessionState(program_.state);
-        boxes_.clear();
-        warnings_.clear();
-        const HiddenFile hidden(c.missing);
-        {
-            MainWindow form(program_, c.screen);
-            EXPECT_EQ(form.created(), !c.atCreation);
-            EXPECT_EQ(form.startupTimer.isActive(), !c.atCreation);
-            if (!c.atCreation) form.finishStartUp();
-            EXPECT_TRUE(form.ended());
-            EXPECT_EQ(form.exitCode(), 1);
-            EXPECT_FALSE(form.startupTimer.isActive());
-            if (c.atCreation) {
-                EXPECT_FALSE(form.caretTimer.isActive());
-            }
-        }
-        const std::vector<std::string>& shown = c.atCreation ? boxes_ : warnings_;
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0], w1250(c.message));
-        EXPECT_TRUE((c.atCreation ? warnings_ : boxes_).empty());
-    }
-    // Counting stopped at the missing file: the areas before it were counted,
-    // those after it were not.
-    EXPECT_EQ(state().session.areaCounts[areaIndexOf(22)], 30);
-    EXPECT_EQ(state().session.areaCounts[areaIndexOf(31)], 0);
-}
-
 // Puts something damaged in place of a file of the runtime folder for one
-// case, and the file back afterwards.
+// case (or takes it away), and the file back afterwards.
 class DamagedFile {
 public:
-    enum Kind { WrongSize, Truncated, Pipe, Folder, Zeros };
-    DamagedFile(const QString& name, Kind kind, QSize size = QSize()) : name_(name) {
+    enum Kind { Missing, WrongSize, Truncated, Pipe, Folder, Zeros };
+    DamagedFile(const char* name, Kind kind, QSize size) : name_(QString::fromLatin1(name ? name : "")) {
+        if (name_.isEmpty()) return;
         QFile file(name_);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         file.close();
         EXPECT_TRUE(QFile::rename(name_, away()));
         switch (kind) {
+        case Missing: break;
         case WrongSize: {
             QImage other(size, QImage::Format_RGB32);
             other.fill(Qt::darkGreen);
@@ -140,6 +71,7 @@ public:
         }
     }
     ~DamagedFile() {
+        if (name_.isEmpty()) return;
         QDir().rmdir(name_);
         QFile::remove(name_);
         EXPECT_TRUE(QFile::rename(away(), name_));
@@ -155,98 +87,103 @@ private:
     QString name_;
 };
 
-// A picture of another size would put the menu and "Konec" out of reach, and
-// one cut short would be drawn half black: each counts as missing.  Pipes and
-// folders never block the start.
-TEST_F(RuntimeFolder, DamagedPicturesCountAsMissing) {
+// --- Start-up ------------------------------------------------------------
+
+// Failures while the window is laid out come as message boxes, before the
+// start timer could fire; those of the start timer through the warning
+// dialog.  Either ends the program with code 1.  A picture of another size
+// would put the menu and "Konec" out of reach, and one cut short would be
+// drawn half black: each counts as missing.  Pipes and folders never block
+// the start.  A mascot frame, the bubble or a button's picture is left
+// undrawn (the bubble drawn in code); a damaged animation script is told
+// once, and the program goes on.
+TEST_F(RuntimeFolder, EveryMissingOrDamagedFileGivesItsMessageOnce) {
+    enum Stage { AtCreation, AtStart, GoesOn };
     const char* startPicture =
         "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\podklad.bmp resp podklad800.bmp";
     const char* dial = "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\tachak.bmp";
     const char* keypad = "Program Velmir rovnic bude ukončen, neotevřel se soubor system\\klavesnice.bmp";
-    struct Case {
+    const char* r11 = "Soubor  r11.dat  se nepodařilo otevřít. Program bude ukončen.";
+    const char* settings = " Soubor POM.CFG se nepodařilo otevřít!";
+    const char* script = "Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže.";
+    using D = DamagedFile;
+    const QSize big(1024, 768), small(800, 600);
+    const struct {
         QSize screen;
         const char* file;
         DamagedFile::Kind kind;
         QSize size;
-        const char* message;  // at creation; none: the program starts
+        Stage stage;
+        const char* message;  // none: nothing is said
+    } cases[] = {
+        {QSize(798, 600), nullptr, D::Missing, {}, AtCreation,
+         "Program Velmir rovnic bude ukončen, minimální rozlišení musí být 800x600"},
+        {QSize(800, 560), nullptr, D::Missing, {}, AtStart,
+         "Nastavení obrazovky je menší než 800x600. Program bude ukončen."},
+        {big, "system/podklad.bmp", D::Missing, {}, AtCreation, startPicture},
+        {big, "system/podklad.bmp", D::WrongSize, QSize(10, 10), AtCreation, startPicture},
+        {big, "system/podklad.bmp", D::WrongSize, QSize(1280, 720), AtCreation, startPicture},
+        {QSize(1920, 1080), "system/podklad.bmp", D::WrongSize, QSize(1920, 1080), AtCreation, startPicture},
+        {big, "system/podklad.bmp", D::Truncated, {}, AtCreation, startPicture},
+        {big, "system/podklad.bmp", D::Pipe, {}, AtCreation, startPicture},
+        {small, "system/podklad800.bmp", D::Missing, {}, AtCreation, startPicture},
+        {small, "system/podklad800.bmp", D::WrongSize, big, AtCreation, startPicture},
+        {big, "system/tachak.bmp", D::Missing, {}, AtCreation, dial},
+        {big, "system/tachak.bmp", D::WrongSize, QSize(77, 78), AtCreation, dial},
+        {big, "system/tachak.bmp", D::Zeros, {}, AtCreation, dial},
+        {big, "system/klavesnice.bmp", D::Truncated, {}, AtCreation, keypad},
+        {big, "system/klavesnice.bmp", D::Pipe, {}, AtCreation, keypad},
+        {big, "system/velmir02.bmp", D::Pipe, {}, GoesOn, nullptr},
+        {big, "system/bublina.bmp", D::Pipe, {}, GoesOn, nullptr},
+        {big, "system/bublina.bmp", D::Truncated, {}, GoesOn, nullptr},
+        {big, "system/konec.bmp", D::Pipe, {}, GoesOn, nullptr},
+        {big, "POM.CFG", D::Missing, {}, AtStart, settings},
+        {big, "POM.CFG", D::Pipe, {}, AtStart, settings},
+        {big, "r11.dat", D::Folder, {}, AtStart, r11},
+        {big, "r11.dat", D::Pipe, {}, AtStart, r11},
+        {big, "AN.DAX", D::Pipe, {}, GoesOn, script},
+        {big, "AN.DAX", D::Folder, {}, GoesOn, script},
+        {big, "AN.DAX", D::Zeros, {}, GoesOn, "Chybně zapsaná animace."},
+        // Last: the counting of the areas is looked at afterwards.
+        {big, "r23.dat", D::Missing, {}, AtStart, "Soubor  r23.dat  se nepodařilo otevřít. Program bude ukončen."},
     };
-    const Case cases[] = {
-        {QSize(1024, 768), "system/podklad.bmp", DamagedFile::WrongSize, QSize(10, 10), startPicture},
-        {QSize(1024, 768), "system/podklad.bmp", DamagedFile::WrongSize, QSize(1280, 720), startPicture},
-        {QSize(1920, 1080), "system/podklad.bmp", DamagedFile::WrongSize, QSize(1920, 1080), startPicture},
-        {QSize(1024, 768), "system/podklad.bmp", DamagedFile::Truncated, {}, startPicture},
-        {QSize(1024, 768), "system/podklad.bmp", DamagedFile::Pipe, {}, startPicture},
-        {QSize(800, 600), "system/podklad800.bmp", DamagedFile::WrongSize, QSize(1024, 768), startPicture},
-        {QSize(1024, 768), "system/tachak.bmp", DamagedFile::WrongSize, QSize(77, 78), dial},
-        {QSize(1024, 768), "system/tachak.bmp", DamagedFile::Zeros, {}, dial},
-        {QSize(1024, 768), "system/klavesnice.bmp", DamagedFile::Truncated, {}, keypad},
-        {QSize(1024, 768), "system/klavesnice.bmp", DamagedFile::Pipe, {}, keypad},
-        // A mascot frame, the bubble or a button's picture: left undrawn (the
-        // bubble drawn in code), and the program goes on.
-        {QSize(1024, 768), "system/velmir02.bmp", DamagedFile::Pipe, {}, nullptr},
-        {QSize(1024, 768), "system/bublina.bmp", DamagedFile::Pipe, {}, nullptr},
-        {QSize(1024, 768), "system/bublina.bmp", DamagedFile::Truncated, {}, nullptr},
-        {QSize(1024, 768), "system/konec.bmp", DamagedFile::Pipe, {}, nullptr},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.file) + " kind " + std::to_string(c.kind));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file ? c.file : "screen") + " kind " + std::to_string(c.kind));
         initSessionState(program_.state);
         boxes_.clear();
         warnings_.clear();
-        const DamagedFile damaged(QString::fromLatin1(c.file), c.kind, c.size);
-        MainWindow form(program_, c.screen);
-        EXPECT_EQ(form.created(), c.message == nullptr);
-        if (c.message) {
-            EXPECT_EQ(boxes_, std::vector<std::string>{w1250(c.message)});
-            EXPECT_EQ(form.exitCode(), 1);
-            continue;
-        }
-        form.finishStartUp();
-        EXPECT_FALSE(form.ended());
-        form.feedback()->showBubble(w1250("Ahoj"));
-        form.feedback()->eraseBubble();
-        form.feedback()->stopAnimation();
-        EXPECT_TRUE(boxes_.empty());
-        EXPECT_TRUE(warnings_.empty());
-        EXPECT_EQ(form.pictureView->size(), QSize(1024, 768));
-    }
-}
-
-// The equation files and the animation script in place of which something
-// else stands: the messages for files that cannot be opened or read.
-TEST_F(RuntimeFolder, DamagedDataFilesGiveTheirMessagesOnce) {
-    struct Case {
-        const char* file;
-        DamagedFile::Kind kind;
-        bool ends;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"r11.dat", DamagedFile::Folder, true, "Soubor  r11.dat  se nepodařilo otevřít. Program bude ukončen."},
-        {"r11.dat", DamagedFile::Pipe, true, "Soubor  r11.dat  se nepodařilo otevřít. Program bude ukončen."},
-        {"POM.CFG", DamagedFile::Pipe, true, " Soubor POM.CFG se nepodařilo otevřít!"},
-        {"AN.DAX", DamagedFile::Pipe, false, "Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."},
-        {"AN.DAX", DamagedFile::Folder, false, "Nepodařilo se číst ze souboru AN.DAX. Velmir se neukáže."},
-        {"AN.DAX", DamagedFile::Zeros, false, "Chybně zapsaná animace."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.file) + " kind " + std::to_string(c.kind));
-        initSessionState(program_.state);
-        warnings_.clear();
-        const DamagedFile damaged(QString::fromLatin1(c.file), c.kind);
-        MainWindow form(program_, QSize(1024, 768));
-        ASSERT_TRUE(form.created());
-        form.finishStartUp();
-        EXPECT_EQ(form.ended(), c.ends);
-        // The mascot is asked for every animation there is, and more than once.
-        if (!c.ends)
-            for (int n = 0; n <= 8; ++n) {
-                form.feedback()->startAnimation(n);
-                form.feedback()->startAnimation(n);
+        const DamagedFile damaged(c.file, c.kind, c.size);
+        {
+            MainWindow form(program_, c.screen);
+            EXPECT_EQ(form.created(), c.stage != AtCreation);
+            EXPECT_EQ(form.startupTimer.isActive(), c.stage != AtCreation);
+            if (c.stage == AtCreation) EXPECT_FALSE(form.caretTimer.isActive());
+            else form.finishStartUp();
+            EXPECT_EQ(form.ended(), c.stage != GoesOn);
+            if (form.ended()) {
+                EXPECT_EQ(form.exitCode(), 1);
+                EXPECT_FALSE(form.startupTimer.isActive());
+            } else {
+                // The mascot is asked for every animation there is, and more than once.
+                for (int n = 0; n <= 8; ++n) {
+                    form.feedback()->startAnimation(n);
+                    form.feedback()->startAnimation(n);
+                }
+                form.feedback()->showBubble(w1250("Ahoj"));
+                form.feedback()->eraseBubble();
+                EXPECT_EQ(form.pictureView->size(), QSize(1024, 768));
             }
-        form.feedback()->stopAnimation();
-        EXPECT_EQ(warnings_, std::vector<std::string>{w1250(c.message)});
+            if (form.created()) form.feedback()->stopAnimation();
+        }
+        const std::vector<std::string> said = c.message ? std::vector<std::string>{w1250(c.message)}
+                                                        : std::vector<std::string>{};
+        EXPECT_EQ(c.stage == AtCreation ? boxes_ : warnings_, said);
+        EXPECT_TRUE((c.stage == AtCreation ? warnings_ : boxes_).empty());
     }
+    // Counting stopped at the missing file: the areas before it were counted,
+    // those after it were not.
+    EXPECT_EQ(state().session.areaCounts[areaIndexOf(22)], 30);
+    EXPECT_EQ(state().session.areaCounts[areaIndexOf(31)], 0);
 }
 
 TEST_F(RuntimeFolder, SuccessfulStartCountsEveryAreaAndReadsTheSettings) {
