@@ -335,8 +335,7 @@ TEST_F(RuntimeFolder, StartScreenHoldsOnePictureAndComesBackExactly) {
 
 // (A key does the same: the solving tests.)
 TEST_F(RuntimeFolder, AfterASampleSolutionAClickPresentsTheEquationAgain) {
-    auto form = startedWindow(QSize(800, 600));
-    click(*form, QPoint(250, 140));
+    auto form = areaWindow(QSize(800, 600));
     const QImage presented = form->picture().copy();
     const std::string equation = state().currentEquation.slot(0);
 
@@ -358,8 +357,7 @@ TEST_F(RuntimeFolder, AfterASampleSolutionAClickPresentsTheEquationAgain) {
 // --- Bubble and speedometer ------------------------------------------------
 
 TEST_F(RuntimeFolder, BubbleIsErasedPixelForPixelAndBeforeTheNextClick) {
-    auto form = startedWindow();
-    click(*form, QPoint(300, 170));
+    auto form = areaWindow();
     const QImage presented = form->picture().copy();
     Feedback& feedback = *form->feedback();
     const QRect bubble = feedback.bubble().rect();
@@ -376,8 +374,7 @@ TEST_F(RuntimeFolder, BubbleIsErasedPixelForPixelAndBeforeTheNextClick) {
 }
 
 TEST_F(RuntimeFolder, SpeedometerNeedleFollowsTheAreasSteps) {
-    auto form = startedWindow(QSize(800, 600));
-    click(*form, QPoint(250, 140));
+    auto form = areaWindow(QSize(800, 600));
     const DialGeometry& d = form->geometry().dial;
     auto needleAt = [&](int x, int y) { return qGray(form->picture().pixel(d.dialLeft + x, d.dialTop + y)) < 60; };
     // No step yet: the rest position at the left.

@@ -62,10 +62,8 @@ protected:
         std::vector<std::string> problems;
         EXPECT_TRUE(storeSettingsRecord(SETTINGS_CHECKS_RECORD, checks ? SETTINGS_SWITCH_ON : SETTINGS_SWITCH_OFF,
                                         [&](const std::string& text) { problems.push_back(text); }));
-        auto form = startedWindow(screen);
+        auto form = areaWindow(screen);
         EXPECT_EQ(state().settings.checksEnabled, checks);
-        click(*form, screen.width() == 800 ? QPoint(250, 140) : QPoint(300, 170));
-        EXPECT_EQ(state().session.currentArea, 11);
         return form;
     }
 
@@ -105,13 +103,8 @@ protected:
         return equation;
     }
 
-    const std::string& line() { return state().editor.writtenLine; }
     int displayLine() { return state().editor.pageLayout.currentLine; }
     AreaStatistics& row() { return statisticsOf(state().session, 11); }
-    QRect bandOf(int n) {
-        const PageLayout& p = state().editor.pageLayout;
-        return QRect(p.areaLeft + 1, bandTop(p, n) + 1, p.areaWidth - 2, p.lineHeight - 1);
-    }
     // What may change without the page changing: the needle and the mascot.
     QRect dialBox(const MainWindow& form) {
         const DialGeometry& d = form.geometry().dial;

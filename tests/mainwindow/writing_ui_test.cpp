@@ -35,14 +35,6 @@ protected:
         });
     }
 
-    // A window with an equation of "Nejlehčí 1" presented.
-    std::unique_ptr<MainWindow> writingWindow(QSize screen = QSize(1024, 768)) {
-        auto form = startedWindow(screen);
-        click(*form, screen.width() == 800 ? QPoint(250, 140) : QPoint(300, 170));
-        EXPECT_EQ(state().session.currentArea, 11);
-        return form;
-    }
-
     // The page on display line `n`, an empty line started there.
     void startLineOn(MainWindow& form, int n, const std::string& prefix = {}) {
         state().editor.pageLayout.currentLine = static_cast<uint8_t>(n);
@@ -51,12 +43,6 @@ protected:
 
     void clickAfterTheLine(MainWindow& form) { ::clickAfterTheLine(form, state().editor); }
 
-    const std::string& line() { return state().editor.writtenLine; }
-    // The current line's band in picture coordinates, which writing may repaint.
-    QRect band() {
-        const PageLayout& p = state().editor.pageLayout;
-        return QRect(p.areaLeft + 1, bandTop(p, p.currentLine) + 1, p.areaWidth - 2, p.lineHeight - 1);
-    }
 
     int cinks_ = 0;
 };
@@ -69,7 +55,7 @@ TEST_F(Writing, KeysAndKeypadWriteTheSameBytes) {
     for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
         SCOPED_TRACE(screen.width());
         initSessionState(program_.state);
-        auto form = writingWindow(screen);
+        auto form = areaWindow(screen);
 
         // 2x + 3/4 = x^2 by keys: "/" opens the fraction in its numerator,
         // Down goes to the denominator, Right leaves it.
@@ -100,7 +86,7 @@ TEST_F(Writing, KeysAndKeypadWriteTheSameBytes) {
 }
 
 TEST_F(Writing, TheKeyboardsNumericKeypadTypesLikeTheMainKeys) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     const struct {
         int qtKey;
         const char* text;
@@ -125,7 +111,7 @@ TEST_F(Writing, AFractionFromTheButtonOrTheKeypadTakesItsNumeratorAtOnce) {
         SCOPED_TRACE(road);
         initSessionState(program_.state);
         cinks_ = 0;
-        auto form = writingWindow();
+        auto form = areaWindow();
         EXPECT_TRUE(form->fractionButton->isEnabled());
         EXPECT_FALSE(form->power2Button->isEnabled());
         QTest::keyClicks(form.get(), "2x");
@@ -148,7 +134,7 @@ TEST_F(Writing, AFractionFromTheButtonOrTheKeypadTakesItsNumeratorAtOnce) {
 // --- Refusals ----------------------------------------------------------------
 
 TEST_F(Writing, RefusedCharactersSoundCinkAndLeaveTheLine) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     QTest::keyClicks(form.get(), "2x+");
     const std::string written = line();
     const struct {
@@ -183,7 +169,7 @@ TEST_F(Writing, RefusedCharactersSoundCinkAndLeaveTheLine) {
 }
 
 TEST_F(Writing, NothingIsTypedWhileACheckRunsOrASampleSolutionIsShown) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     QTest::keyClicks(form.get(), "2x");
     state().session.enterBusy = true;
     QTest::keyClicks(form.get(), "+3");
@@ -202,7 +188,7 @@ TEST_F(Writing, NothingIsTypedWhileACheckRunsOrASampleSolutionIsShown) {
 // --- Keys by name -------------------------------------------------------------
 
 TEST_F(Writing, CharacterKeysNumberedLikeEditingKeysTypeTheirCharacters) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     QTest::keyClicks(form.get(), "2x=6");
     // PageUp starts the note, in which every character may stand.
     QTest::keyClick(form.get(), Qt::Key_PageUp);
@@ -235,7 +221,7 @@ TEST_F(Writing, AKeyIsReleasedAsItWasPressed) {
     // Num Lock (or Shift) let go before the key renames it: the keypad's 3
     // comes back as PageDown, its 1 as End.  Neither may start a note or
     // move the caret.
-    auto form = writingWindow();
+    auto form = areaWindow();
     QTest::keyClicks(form.get(), "2+");
     const struct {
         int pressed, released;
@@ -254,7 +240,7 @@ TEST_F(Writing, AKeyIsReleasedAsItWasPressed) {
 }
 
 TEST_F(Writing, HeldKeysRepeatCharactersAndBackspaceOnly) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     // A held key: one press, then pairs of repeated release and press.
     auto hold = [&](int qtKey, const QString& text, int repeats) {
         key(*form, QEvent::KeyPress, qtKey, text);
@@ -275,7 +261,7 @@ TEST_F(Writing, HeldKeysRepeatCharactersAndBackspaceOnly) {
 }
 
 TEST_F(Writing, AReleaseActsOnlyForAKeyPressedInTheWindow) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     Feedback& feedback = *form->feedback();
     QTest::keyClicks(form.get(), "2x+4");
     // The Enter that closed a dialog: its press went there, its release comes here.
@@ -317,7 +303,7 @@ TEST_F(Writing, AReleaseActsOnlyForAKeyPressedInTheWindow) {
 }
 
 TEST_F(Writing, EqualsDuringTheCheckBySubstitutionIsNeverWritten) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     Feedback& feedback = *form->feedback();
     state().editor.checkPhase = true;
     startLineOn(*form, 2, "L=");
@@ -344,7 +330,7 @@ TEST_F(Writing, EqualsDuringTheCheckBySubstitutionIsNeverWritten) {
 // --- Lines and pages -----------------------------------------------------------
 
 TEST_F(Writing, APresentedEquationStartsFromTheLineStartGuard) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     QTest::keyClicks(form.get(), "2x+3");
     EXPECT_TRUE(form->power2Button->isEnabled());
     form->toolbarReleased(ToolbarButton::Leave);
@@ -360,7 +346,7 @@ TEST_F(Writing, APresentedEquationStartsFromTheLineStartGuard) {
 }
 
 TEST_F(Writing, TypingRepaintsOnlyTheLinesBand) {
-    auto form = writingWindow(QSize(800, 600));
+    auto form = areaWindow(QSize(800, 600));
     for (int n : {1, 5, 9}) {
         SCOPED_TRACE(n);
         startLineOn(*form, n);
@@ -375,15 +361,15 @@ TEST_F(Writing, TypingRepaintsOnlyTheLinesBand) {
         QTest::keyClick(form.get(), Qt::Key_PageDown);
         QTest::keyClicks(form.get(), "pozn");
         QTest::keyClick(form.get(), Qt::Key_Backspace);
-        EXPECT_EQ(differingPixels(before, form->picture(), band()), 0);
-        EXPECT_GT(darkPixels(form->picture(), band()), 100);
+        EXPECT_EQ(differingPixels(before, form->picture(), bandOf(n)), 0);
+        EXPECT_GT(darkPixels(form->picture(), bandOf(n)), 100);
     }
 }
 
 // Where the keypad goes is the editor's choice (its tests prove it whole and
 // off the caret's line); the window moves it there as the caret moves.
 TEST_F(Writing, KeypadFollowsTheCaretAndItsKeysWorkFromThere) {
-    auto form = writingWindow(QSize(800, 600));
+    auto form = areaWindow(QSize(800, 600));
     startLineOn(*form, 9);
     QTest::keyClicks(form.get(), "/");
     QTest::keyClick(form.get(), Qt::Key_Down);
@@ -395,7 +381,7 @@ TEST_F(Writing, KeypadFollowsTheCaretAndItsKeysWorkFromThere) {
 }
 
 TEST_F(Writing, ClicksPlaceTheCaretAndGapsTypeSpacesOnlyWhereAllowed) {
-    auto form = writingWindow();
+    auto form = areaWindow();
     QTest::keyClicks(form.get(), "x");
     form->power2Button->click();
     tap(*form, ' ');  // after a power a space may stand
