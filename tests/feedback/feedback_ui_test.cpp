@@ -15,6 +15,7 @@
 
 #include "engine/cp1250.h"
 #include "feedback/ui/feedback.h"
+#include "tests/support/whenshown.h"
 
 namespace {
 
@@ -25,15 +26,6 @@ QImage patternedPicture(int width, int height) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x & 255, y & 255, (x * 7 + y * 3) & 255));
     return image;
-}
-
-// Runs `answer` on the dialog as soon as the modal loop is running.
-void answerDialogSoon(Warnings& warnings, std::function<void(WarningDialog*)> answer) {
-    QTimer::singleShot(0, [&warnings, answer] {
-        WarningDialog* dialog = warnings.dialog();
-        ASSERT_TRUE(dialog && dialog->isVisible());
-        answer(dialog);
-    });
 }
 
 TEST(WarningDialog, WidthFollowsTheTextWithTheWholeOkButtonCentred) {
@@ -55,10 +47,12 @@ TEST(WarningDialog, WidthFollowsTheTextWithTheWholeOkButtonCentred) {
 
 TEST(WarningDialog, ClosesOnKeysAndOnMousePress) {
     Warnings warnings;
+    WarningDialog* dialog = warnings.dialog();
+    WhenShown answer(dialog);
     const std::string text = cp1250::w1250("Chybně zapsaná animace.");
     QString shownText;
     for (int key : {int(Qt::Key_A), int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_Space)}) {
-        answerDialogSoon(warnings, [key, &shownText](WarningDialog* dialog) {
+        answer.then([key, &shownText, dialog] {
             shownText = dialog->messageLabel->text();
             QTest::keyClick(dialog->okButton, Qt::Key(key));
         });
@@ -68,7 +62,7 @@ TEST(WarningDialog, ClosesOnKeysAndOnMousePress) {
     EXPECT_EQ(shownText, QString::fromUtf8("Chybně zapsaná animace."));
 
     bool closedBeforeRelease = false;
-    answerDialogSoon(warnings, [&closedBeforeRelease](WarningDialog* dialog) {
+    answer.then([&closedBeforeRelease, dialog] {
         QTest::mousePress(dialog->okButton, Qt::LeftButton);
         closedBeforeRelease = !dialog->isVisible();
         QTest::mouseRelease(dialog->okButton, Qt::LeftButton);
@@ -78,13 +72,14 @@ TEST(WarningDialog, ClosesOnKeysAndOnMousePress) {
 
     // Shift alone is no character and leaves the dialog open.
     bool stayedOpen = false;
-    answerDialogSoon(warnings, [&stayedOpen](WarningDialog* dialog) {
+    answer.then([&stayedOpen, dialog] {
         QTest::keyClick(dialog->okButton, Qt::Key_Shift);
         stayedOpen = dialog->isVisible();
         QTest::keyClick(dialog->okButton, Qt::Key_X);
     });
     warnings.showWarning(text);
     EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(answer.done());
 }
 
 struct BubbleTest : ::testing::Test {
