@@ -63,9 +63,6 @@ EquationRecord bankEquation(int code, int record) {
     return r;
 }
 
-// Collapses runs of blanks, as text read back from a PDF has them.
-QString simplified(const QString& text) { return text.simplified(); }
-
 class TeacherWindows : public ScratchFolder {
 protected:
     ProgramSettings settings;
@@ -290,7 +287,7 @@ protected:
         for (const QString& page : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'))) {
             QStringList lines;
             for (const QString& line : page.split(QLatin1Char('\n')))
-                if (!line.trimmed().isEmpty()) lines << simplified(line);
+                if (!line.trimmed().isEmpty()) lines << line.simplified();
             if (!lines.isEmpty()) pages.push_back(lines);
         }
         return pages;
@@ -307,21 +304,17 @@ protected:
 };
 
 TEST_F(Printouts, PdfHoldsTheTitleAndEveryLineInOrder) {
+    // 45 lines: 37 on the first page under the title, the rest on the second;
     // Czech letters, the power shown as "^", a negative root.
-    std::vector<std::string> lines = {w("2x+5=7 ( 1 )"), w("x^(2)-x^(2)+3x=6 ( 2 )"), w("5-x=7 ( -2 )")};
+    std::vector<std::string> lines = {w("x^(2)-x^(2)+3x=6 ( 2 )"), w("5-x=7 ( -2 )")};
+    for (int k = 3; k <= 45; ++k) lines.push_back("x=" + std::to_string(k) + " ( " + std::to_string(k) + " )");
     auto pages = pdfPages(writePdf(w("cvičení.cvc"), lines));
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0], (QStringList{q("Zadání rovnic s řešením ze souboru: cvičení.cvc"), q("1) 2x+5=7 ( 1 )"),
-                                     q("2) x^(2)-x^(2)+3x=6 ( 2 )"), q("3) 5-x=7 ( -2 )")}));
-
-    // 45 lines: 37 on the first page under the title, the rest on the second.
-    lines.clear();
-    for (int k = 1; k <= 45; ++k) lines.push_back("x=" + std::to_string(k) + " ( " + std::to_string(k) + " )");
-    pages = pdfPages(writePdf("r11.dat", lines));
     ASSERT_EQ(pages.size(), 2u);
     ASSERT_EQ(pages[0].size(), 38);
     ASSERT_EQ(pages[1].size(), 8);
-    for (int k = 1; k <= 45; ++k) {
+    EXPECT_EQ(pages[0].mid(0, 3), (QStringList{q("Zadání rovnic s řešením ze souboru: cvičení.cvc"),
+                                               q("1) x^(2)-x^(2)+3x=6 ( 2 )"), q("2) 5-x=7 ( -2 )")}));
+    for (int k = 3; k <= 45; ++k) {
         const QString line = k <= 37 ? pages[0][k] : pages[1][k - 38];
         EXPECT_EQ(line, QStringLiteral("%1) x=%1 ( %1 )").arg(k));
     }
