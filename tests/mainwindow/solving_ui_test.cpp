@@ -266,49 +266,41 @@ TEST_F(Solving, TheLastWritingLineMovesThePageUpByOneLine) {
     EXPECT_GT(darkPixels(form->picture(), bandOf(8)), 50);
 }
 
-TEST_F(Solving, WhileTheLastBubbleWaitsTheFinishedPageStays) {
-    auto form = solvingWindow(false);
-    const EquationRecord equation = solveUpToTheLastEnter(*form);
-    const std::string finished = line();
-    QImage during;
-    AtTheFinalBubble wait(*form, [&] {
-        // Once the animation's timer has let keys in again, keys, taps and
-        // the editing buttons come: the first release ends the wait, and
-        // none of them writes into the finished line.
-        state().session.enterBusy = false;
-        QTest::keyClicks(form.get(), "5+");
-        tap(*form, '7');
-        tap(*form, Pad::Backspace);
-        form->fractionButton->click();
-        QTest::keyClick(form.get(), Qt::Key_Left);
-        EXPECT_EQ(line(), finished);
-        during = form->picture().copy();
-    });
-    QTest::keyClick(form.get(), Qt::Key_Return);
-    ASSERT_TRUE(wait.fired);
-    EXPECT_EQ(differingOnThePage(*form, wait.page, during, form->feedback()->bubble().rect()), 0);
-    EXPECT_NE(state().currentEquation.slot(0), equation.slot(0)) << "the next equation came";
-}
-
-TEST_F(Solving, TheLeaveButtonOnlyErasesTheWaitingBubbleAndClosingEndsTheFlow) {
-    for (bool closing : {false, true}) {
-        SCOPED_TRACE(closing);
+// While the last bubble waits, keys, taps and the editing buttons write
+// nothing into the finished page, and the first release ends the wait; the
+// leave button only erases the bubble; closing the window ends the flow.
+TEST_F(Solving, WhileTheLastBubbleWaitsThePageStaysAndOnlyClosingEndsTheFlow) {
+    enum Act { Typing, Leaving, Closing };
+    for (Act act : {Typing, Leaving, Closing}) {
+        SCOPED_TRACE(act);
         auto form = solvingWindow(false);
         const EquationRecord equation = solveUpToTheLastEnter(*form);
+        const std::string finished = line();
+        QImage during;
         AtTheFinalBubble wait(*form, [&] {
-            if (closing)
-                form->close();
-            else
-                form->toolbarReleased(ToolbarButton::Leave);
+            if (act == Typing) {
+                // Once the animation's timer has let keys in again.
+                state().session.enterBusy = false;
+                QTest::keyClicks(form.get(), "5+");
+                tap(*form, '7');
+                tap(*form, Pad::Backspace);
+                form->fractionButton->click();
+                QTest::keyClick(form.get(), Qt::Key_Left);
+                EXPECT_EQ(line(), finished);
+                during = form->picture().copy();
+            }
+            if (act == Leaving) form->toolbarReleased(ToolbarButton::Leave);
+            if (act == Closing) form->close();
         });
         QTest::keyClick(form.get(), Qt::Key_Return);
         ASSERT_TRUE(wait.fired);
+        if (act == Typing)
+            EXPECT_EQ(differingOnThePage(*form, wait.page, during, form->feedback()->bubble().rect()), 0);
         EXPECT_FALSE(state().session.waitingForNextEquation);
-        EXPECT_EQ(form->ended(), closing);
+        EXPECT_EQ(form->ended(), act == Closing);
         EXPECT_EQ(state().session.currentArea, 11) << "the area stays open";
-        // Leaving only erased the bubble, so the next equation came; a
-        // closing program goes no further.
-        EXPECT_EQ(state().currentEquation.slot(0) == equation.slot(0), closing);
+        // The next equation came, unless the program is closing.
+        EXPECT_EQ(state().currentEquation.slot(0) == equation.slot(0), act == Closing);
     }
 }
 
