@@ -254,13 +254,6 @@ TEST_F(RuntimeFolder, ClickingAnAreaPresentsItsEquationAndLeavingRestoresTheStar
     EXPECT_EQ(state().selection.currentPick.code, 11);
 }
 
-TEST_F(RuntimeFolder, GroupHeadingEntersItsFirstArea) {
-    auto form = startedWindow(QSize(800, 600));
-    click(*form, QPoint(90, 215));  // "Lehké"
-    EXPECT_EQ(state().session.currentArea, 21);
-    EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Lehké 1"));
-}
-
 TEST_F(RuntimeFolder, HandCursorOnlyOverItemsOfTheStartScreen) {
     auto form = startedWindow(QSize(800, 600));
     auto move = [&](QPoint p) {
@@ -275,29 +268,40 @@ TEST_F(RuntimeFolder, HandCursorOnlyOverItemsOfTheStartScreen) {
     EXPECT_EQ(move(QPoint(250, 140)), Qt::ArrowCursor);
 }
 
-TEST_F(RuntimeFolder, ClickOnTheMascotsCornerReplaysTheLastAnimation) {
-    auto form = startedWindow();
-    Animation& animation = form->feedback()->animation();
-    ASSERT_EQ(animation.lastAnimation().number, 0);  // the greeting
-    ASSERT_FALSE(animation.timerRunning());
-    click(*form, QPoint(150, 150));  // outside the corner and every item
-    EXPECT_FALSE(animation.timerRunning());
-    click(*form, QPoint(50, 50));
-    EXPECT_TRUE(animation.timerRunning());
-    EXPECT_EQ(animation.lastAnimation().number, 0);
-    EXPECT_EQ(state().session.currentArea, 0);
-}
-
-TEST_F(RuntimeFolder, ExitItemEndsTheProgram) {
-    auto form = startedWindow(QSize(800, 600));
-    click(*form, QPoint(700, 555));
-    EXPECT_TRUE(form->ended());
-    EXPECT_EQ(form->exitCode(), 0);
-    // Ended with no loop running: a loop started later (a dialog's) still
-    // runs until it is itself ended.
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, [&loop] { loop.exit(7); });
-    EXPECT_EQ(loop.exec(), 7);
+// Where a click on the start screen leads: a group heading to its first
+// area, the mascot's corner to the last animation again, "Konec" to the end.
+TEST_F(RuntimeFolder, StartScreenClicksLeadWhereTheirItemsSay) {
+    const struct {
+        QPoint at;  // on the 800 x 600 picture
+        int area;
+        bool replays, ends;
+    } clicks[] = {
+        {{90, 215}, 21, false, false},  // "Lehké"
+        {{117, 117}, 0, false, false},  // outside the mascot's corner and every item
+        {{40, 40}, 0, true, false},
+        {{700, 555}, 0, false, true},   // "Konec"
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(testing::Message() << c.at.x() << ", " << c.at.y());
+        initSessionState(program_.state);
+        auto form = startedWindow(QSize(800, 600));
+        Animation& animation = form->feedback()->animation();
+        ASSERT_EQ(animation.lastAnimation().number, 0);  // the greeting
+        ASSERT_FALSE(animation.timerRunning());
+        click(*form, c.at);
+        EXPECT_EQ(state().session.currentArea, c.area);
+        EXPECT_EQ(form->ended(), c.ends);
+        if (c.area) EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Lehké 1"));
+        if (!c.area) EXPECT_EQ(animation.timerRunning(), c.replays);
+        EXPECT_EQ(animation.lastAnimation().number, 0);
+        if (!c.ends) continue;
+        EXPECT_EQ(form->exitCode(), 0);
+        // Ended with no loop running: a loop started later (a dialog's) still
+        // runs until it is itself ended.
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&loop] { loop.exit(7); });
+        EXPECT_EQ(loop.exec(), 7);
+    }
 }
 
 // While the start screen is shown the window holds one full-screen picture;
