@@ -64,25 +64,51 @@ struct Fixture : ::testing::Test {
     }
 };
 
-TEST_F(Fixture, PhasesShowOnceThenCycleFromTheSecond) {
-    script[3] = record({"3", "4", "5"}, 200, 1000);
-    animation.startAnimation(3);
-    EXPECT_EQ(animation.timerInterval(), 200);
-    EXPECT_TRUE(animation.timerRunning());
-    EXPECT_EQ(steps(9), (std::vector<int>{3, 4, 5, 4, 5, 3, 4, 5, 3}));
-    EXPECT_EQ(sink.frames, (std::vector<int>{3, 4, 5, 4, 5, 3, 4, 5, 3}));
-}
-
-TEST_F(Fixture, PlayOnceHoldsTheLastPictureUntilTheDurationThenRests) {
-    // 10 tenths = 1000 ms at 200 ms a picture: five ticks, the sixth ends it.
-    script[3] = record({"3", "4", "5"}, 200, 10, 1);
-    animation.startAnimation(3);
-    EXPECT_EQ(steps(6), (std::vector<int>{3, 4, 5, -1, -1, -2}));
-    EXPECT_EQ(sink.frames, (std::vector<int>{3, 4, 5}));
-    EXPECT_EQ(reads.back(), ANIMATION_RESTING);
-    EXPECT_TRUE(animation.timerRunning());
-    EXPECT_EQ(animation.timerInterval(), 250);
-    EXPECT_EQ(animation.frameCounter(), 0);
+TEST_F(Fixture, PicturesFollowThePhasesTheIntervalAndTheDuration) {
+    const AnimationRecord resting = script[ANIMATION_RESTING];
+    const struct {
+        const char* what;
+        int number, readAs;
+        AnimationRecord record;
+        int duration;  // 0: the record's
+        int interval;
+        std::vector<int> shown;  // a picture, -1 held, -2 ended
+    } cases[] = {
+        {"phases once, then cycling from the second", 3, 3, record({"3", "4", "5"}, 200, 1000), 0, 200,
+         {3, 4, 5, 4, 5, 3, 4, 5, 3}},
+        // 10 tenths = 1000 ms at 200 ms a picture: five ticks, the sixth ends it.
+        {"played once: the last picture held", 3, 3, record({"3", "4", "5"}, 200, 10, 1), 0, 200,
+         {3, 4, 5, -1, -1, -2}},
+        // -10: 250 ms a picture; 2 x 250 = 500 is not beyond 500 ms, the third tick is.
+        {"a negative interval", 6, 6, record({"1"}, -10, 5), 0, 250, {1, 1, -2}},
+        {"a duration given replaces the record's", 7, 7, record({"1", "2"}, 100, 100), 2, 100, {1, 2, -2}},
+        {"five is always played as eight", 5, 8, record({"12"}, 100, 10), 0, 100, {12}},
+        {"bad phases draw nothing", 3, 3, record({"2", "", "x1", " 4 "}, 100, 100), 0, 100, {2, -1, -1, 4}},
+        {"a zero interval never spins the timer", 3, 3, record({"1"}, 0, 10), 0, 250, {1}},
+        {"nor does one below -1", 3, 3, record({"1"}, -7, 10), 0, 250, {1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        script = {{ANIMATION_RESTING, resting}, {c.readAs, c.record}};
+        reads.clear();
+        sink.frames.clear();
+        if (c.duration) animation.startAnimation(c.number, "", c.duration);
+        else animation.startAnimation(c.number);
+        EXPECT_EQ(reads, std::vector<int>{c.readAs});
+        EXPECT_TRUE(animation.timerRunning());
+        EXPECT_EQ(animation.timerInterval(), c.interval);
+        EXPECT_EQ(steps(static_cast<int>(c.shown.size())), c.shown);
+        std::vector<int> drawn;
+        for (int k : c.shown)
+            if (k >= 0) drawn.push_back(k);
+        EXPECT_EQ(sink.frames, drawn);
+        if (c.shown.back() != -2) continue;
+        // Ended: the resting mascot follows.
+        EXPECT_EQ(reads.back(), ANIMATION_RESTING);
+        EXPECT_TRUE(animation.timerRunning());
+        EXPECT_EQ(animation.timerInterval(), 250);
+        EXPECT_EQ(animation.frameCounter(), 0);
+    }
 }
 
 TEST_F(Fixture, EndlessAnimationIgnoresDurationAndPlayOnce) {
@@ -94,27 +120,6 @@ TEST_F(Fixture, EndlessAnimationIgnoresDurationAndPlayOnce) {
     // The third is (3 mod 2) + 1.
     EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 4), (std::vector<int>{7, 8, 8, 7}));
     EXPECT_EQ(reads, (std::vector<int>{4}));
-}
-
-TEST_F(Fixture, DurationLimitsCountPicturesTimesTheInterval) {
-    // -10: 250 ms a picture; 2 x 250 = 500 is not beyond 500 ms, the third tick is.
-    script[6] = record({"1"}, -10, 5);
-    animation.startAnimation(6);
-    EXPECT_EQ(animation.timerInterval(), 250);
-    EXPECT_EQ(steps(3), (std::vector<int>{1, 1, -2}));
-
-    // A duration argument replaces the record's.
-    script[7] = record({"1", "2"}, 100, 100);
-    animation.startAnimation(7, "", 2);
-    EXPECT_EQ(steps(3), (std::vector<int>{1, 2, -2}));
-}
-
-TEST_F(Fixture, FiveIsAlwaysPlayedAsEight) {
-    script[5] = record({"9"}, 100, 10);
-    script[8] = record({"12"}, 100, 10);
-    animation.startAnimation(5);
-    EXPECT_EQ(reads, (std::vector<int>{8}));
-    EXPECT_EQ(steps(1), (std::vector<int>{12}));
 }
 
 TEST_F(Fixture, MissingOrShortScriptWarnsOnceThenStaysStill) {
@@ -170,19 +175,6 @@ TEST_F(Fixture, ADamagedRecordWarnsOnceAndTheMascotStaysStill) {
         EXPECT_EQ(fresh.warnings.size(), 1u);
         EXPECT_FALSE(mascot.timerRunning());
         EXPECT_TRUE(fresh.frames.empty());
-    }
-}
-
-TEST_F(Fixture, DamagedRecordsDrawNothingForBadPhasesAndNeverSpinTheTimer) {
-    script[3] = record({"2", "", "x1", " 4 "}, 100, 100);
-    animation.startAnimation(3);
-    EXPECT_EQ(animation.phaseCount(), 4);
-    EXPECT_EQ(steps(4), (std::vector<int>{2, -1, -1, 4}));
-
-    for (int interval : {0, -7}) {
-        script[3] = record({"1"}, interval, 10);
-        animation.startAnimation(3);
-        EXPECT_EQ(animation.timerInterval(), 250) << interval;
     }
 }
 

@@ -16,8 +16,6 @@ TEST(HelpWindow, ShowsTheHelpTextNonModallyAndClosesByItsButton) {
     window.showHelp();
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isModal());
-    EXPECT_EQ(window.windowTitle(), q("Nápověda"));
-    EXPECT_EQ(window.text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(window.text->isReadOnly());
     const QString text = window.text->toPlainText();
     for (const char* chapter : {"Hranice známek", "Sestavení cvičení", "Prohlídka souborů a tisk"})

@@ -6,33 +6,36 @@
 #include <QKeyEvent>
 #include <QTest>
 
+#include <algorithm>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "editor/keypad.h"
 #include "mainwindow/ui/keypadview.h"
 #include "mainwindow/ui/pictureview.h"
 #include "mainwindow/ui/mainwindow.h"
 
-// Where the keys of the keypad's picture are (the middle of each key area).
+// The middle of a key's area, as the editor's key map lays them out (the
+// editor's tests hold the map to the picture).  A space: the gap left of Enter.
 enum class Pad { Up, Down, Fraction, Enter, Backspace };
-inline QPoint padPoint(Pad key) {
-    switch (key) {
-    case Pad::Down: return {18, 58};
-    case Pad::Up: return {56, 58};
-    case Pad::Fraction: return {240, 58};
-    case Pad::Enter: return {360, 58};
-    case Pad::Backspace: return {415, 58};
+inline QPoint padPoint(KeypadKey key) {
+    if (key == KeypadKey{KeypadKey::Character, ' '}) return {334, 58};
+    for (int y : {20, 58}) {
+        int first = -1, last = -1;
+        for (int x = 0; x < KeypadPicture::width; ++x)
+            if (keypadKeyAt(x, y) == key) (first < 0 ? first : last) = x;
+        if (first >= 0) return {(first + std::max(first, last)) / 2, y};
     }
+    ADD_FAILURE() << "no such key on the keypad";
     return {};
 }
-inline QPoint padPoint(char ch) {
-    const std::string upper = "x0123456789.";
-    const int upperX[] = {18, 56, 94, 130, 166, 203, 240, 277, 314, 350, 395, 420};
-    const std::string lower = "=+-*()";
-    const int lowerX[] = {94, 130, 166, 203, 277, 314};
-    if (upper.find(ch) != std::string::npos) return {upperX[upper.find(ch)], 20};
-    if (lower.find(ch) != std::string::npos) return {lowerX[lower.find(ch)], 58};
-    return {334, 58};  // the gap left of Enter: a space
+inline QPoint padPoint(Pad key) {
+    const KeypadKey::Kind kinds[] = {KeypadKey::Up, KeypadKey::Down, KeypadKey::Fraction, KeypadKey::Enter,
+                                     KeypadKey::Backspace};
+    return padPoint(KeypadKey{kinds[static_cast<int>(key)]});
 }
+inline QPoint padPoint(char ch) { return padPoint(KeypadKey{KeypadKey::Character, static_cast<unsigned char>(ch)}); }
 
 template <typename K>
 void tap(MainWindow& form, K k) {

@@ -61,12 +61,26 @@ protected:
         return form;
     }
 
+    // A started window with an equation of "Nejlehčí 1" presented.
+    std::unique_ptr<MainWindow> areaWindow(QSize screen = QSize(1024, 768)) {
+        auto form = startedWindow(screen);
+        click(*form, screen.width() == 800 ? QPoint(250, 140) : QPoint(300, 170));
+        EXPECT_EQ(state().session.currentArea, 11);
+        return form;
+    }
+
     static void click(MainWindow& form, QPoint p) {
         form.pressPoint = p;
         form.pictureClicked(p);
     }
 
     ProgramState& state() { return program_.state; }
+    const std::string& line() { return program_.state.editor.writtenLine; }
+    // The band of the page's line `n` in picture coordinates, which writing may repaint.
+    QRect bandOf(int n) {
+        const PageLayout& p = program_.state.editor.pageLayout;
+        return QRect(p.areaLeft + 1, bandTop(p, n) + 1, p.areaWidth - 2, p.lineHeight - 1);
+    }
     static void expectEnabled(const MainWindow& form, std::initializer_list<ToolbarButton> buttons, bool enabled) {
         for (ToolbarButton b : buttons)
             EXPECT_EQ(form.toolbarButton(b)->isEnabled(), enabled) << form.toolbarButton(b)->objectName().toStdString();

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "engine/cp1250.h"
-#include "engine/markers.h"
 #include "engine/ui/qtext.h"
 #include "teacher/settingsfile.h"
 #include "tests/mainwindow/pupilinput.h"
@@ -63,55 +62,26 @@ protected:
         std::vector<std::string> problems;
         EXPECT_TRUE(storeSettingsRecord(SETTINGS_CHECKS_RECORD, checks ? SETTINGS_SWITCH_ON : SETTINGS_SWITCH_OFF,
                                         [&](const std::string& text) { problems.push_back(text); }));
-        auto form = startedWindow(screen);
+        auto form = areaWindow(screen);
         EXPECT_EQ(state().settings.checksEnabled, checks);
-        click(*form, screen.width() == 800 ? QPoint(250, 140) : QPoint(300, 170));
-        EXPECT_EQ(state().session.currentArea, 11);
         return form;
     }
 
-    // A written line as the pupil makes it: "/" (or the keypad's fraction
-    // key) opens a fraction in its numerator, Down goes to the denominator,
-    // Right (or a click after the line) leaves it; a power by its button; a
-    // note by PageUp (the keypad has none, so it is left out).
+    // A written line as the pupil makes it; a note by PageUp (the keypad has
+    // none, so it is left out).  The lines of "Nejlehčí 1" hold no fraction
+    // and no power: writing those is the writing tests' matter.
     void write(MainWindow& form, Hands hands, const std::string& written) {
         for (size_t i = 0; i < written.size(); ++i) {
-            const auto b = static_cast<unsigned char>(written[i]);
-            if (b == '/') {
-                if (hands == Hands::Keypad) return;
-                QTest::keyClick(&form, Qt::Key_PageUp);
-                QTest::keyClicks(&form, toQt(written.substr(i + 1)));
+            const char c = written[i];
+            if (c == '/') {
+                if (hands == Hands::Keys) {
+                    QTest::keyClick(&form, Qt::Key_PageUp);
+                    QTest::keyClicks(&form, toQt(written.substr(i + 1)));
+                }
                 return;
             }
-            if (b == FRACTION_START) {
-                const size_t denEnd = written.find(static_cast<char>(DENOMINATOR_END), i);
-                const size_t numEnd = written.find(static_cast<char>(NUMERATOR_END), i);
-                const std::string denominator = written.substr(i + 2, denEnd - i - 2);
-                const std::string numerator = written.substr(denEnd + 2, numEnd - denEnd - 2);
-                if (hands == Hands::Keys) QTest::keyClick(&form, Qt::Key_Slash, Qt::NoModifier);
-                if (hands == Hands::Keypad) tap(form, Pad::Fraction);
-                writePart(form, hands, numerator);
-                if (hands == Hands::Keys) QTest::keyClick(&form, Qt::Key_Down);
-                if (hands == Hands::Keypad) tap(form, Pad::Down);
-                writePart(form, hands, denominator);
-                if (hands == Hands::Keys) QTest::keyClick(&form, Qt::Key_Right);
-                if (hands == Hands::Keypad) clickAfterTheLine(form, state().editor);
-                i = numEnd + 1;
-                continue;
-            }
-            writePart(form, hands, std::string(1, written[i]));
-        }
-    }
-    void writePart(MainWindow& form, Hands hands, const std::string& part) {
-        for (size_t i = 0; i < part.size(); ++i) {
-            const char c = part[i];
+            ASSERT_LT(static_cast<unsigned char>(c), 0x80) << "a marker in " << written;
             if (c == ' ') continue;
-            if (static_cast<unsigned char>(c) == POWER_START) {
-                const ToolbarButton power[] = {ToolbarButton::Power2, ToolbarButton::Power3, ToolbarButton::Power4};
-                form.toolbarButton(power[part[i + 1] - '2'])->click();
-                i += 2;
-                continue;
-            }
             if (hands == Hands::Keys) QTest::keyClicks(&form, QString(QLatin1Char(c)));
             if (hands == Hands::Keypad) tap(form, c);
         }
@@ -133,13 +103,8 @@ protected:
         return equation;
     }
 
-    const std::string& line() { return state().editor.writtenLine; }
     int displayLine() { return state().editor.pageLayout.currentLine; }
     AreaStatistics& row() { return statisticsOf(state().session, 11); }
-    QRect bandOf(int n) {
-        const PageLayout& p = state().editor.pageLayout;
-        return QRect(p.areaLeft + 1, bandTop(p, n) + 1, p.areaWidth - 2, p.lineHeight - 1);
-    }
     // What may change without the page changing: the needle and the mascot.
     QRect dialBox(const MainWindow& form) {
         const DialGeometry& d = form.geometry().dial;
@@ -301,49 +266,41 @@ TEST_F(Solving, TheLastWritingLineMovesThePageUpByOneLine) {
     EXPECT_GT(darkPixels(form->picture(), bandOf(8)), 50);
 }
 
-TEST_F(Solving, WhileTheLastBubbleWaitsTheFinishedPageStays) {
-    auto form = solvingWindow(false);
-    const EquationRecord equation = solveUpToTheLastEnter(*form);
-    const std::string finished = line();
-    QImage during;
-    AtTheFinalBubble wait(*form, [&] {
-        // Once the animation's timer has let keys in again, keys, taps and
-        // the editing buttons come: the first release ends the wait, and
-        // none of them writes into the finished line.
-        state().session.enterBusy = false;
-        QTest::keyClicks(form.get(), "5+");
-        tap(*form, '7');
-        tap(*form, Pad::Backspace);
-        form->fractionButton->click();
-        QTest::keyClick(form.get(), Qt::Key_Left);
-        EXPECT_EQ(line(), finished);
-        during = form->picture().copy();
-    });
-    QTest::keyClick(form.get(), Qt::Key_Return);
-    ASSERT_TRUE(wait.fired);
-    EXPECT_EQ(differingOnThePage(*form, wait.page, during, form->feedback()->bubble().rect()), 0);
-    EXPECT_NE(state().currentEquation.slot(0), equation.slot(0)) << "the next equation came";
-}
-
-TEST_F(Solving, TheLeaveButtonOnlyErasesTheWaitingBubbleAndClosingEndsTheFlow) {
-    for (bool closing : {false, true}) {
-        SCOPED_TRACE(closing);
+// While the last bubble waits, keys, taps and the editing buttons write
+// nothing into the finished page, and the first release ends the wait; the
+// leave button only erases the bubble; closing the window ends the flow.
+TEST_F(Solving, WhileTheLastBubbleWaitsThePageStaysAndOnlyClosingEndsTheFlow) {
+    enum Act { Typing, Leaving, Closing };
+    for (Act act : {Typing, Leaving, Closing}) {
+        SCOPED_TRACE(act);
         auto form = solvingWindow(false);
         const EquationRecord equation = solveUpToTheLastEnter(*form);
+        const std::string finished = line();
+        QImage during;
         AtTheFinalBubble wait(*form, [&] {
-            if (closing)
-                form->close();
-            else
-                form->toolbarReleased(ToolbarButton::Leave);
+            if (act == Typing) {
+                // Once the animation's timer has let keys in again.
+                state().session.enterBusy = false;
+                QTest::keyClicks(form.get(), "5+");
+                tap(*form, '7');
+                tap(*form, Pad::Backspace);
+                form->fractionButton->click();
+                QTest::keyClick(form.get(), Qt::Key_Left);
+                EXPECT_EQ(line(), finished);
+                during = form->picture().copy();
+            }
+            if (act == Leaving) form->toolbarReleased(ToolbarButton::Leave);
+            if (act == Closing) form->close();
         });
         QTest::keyClick(form.get(), Qt::Key_Return);
         ASSERT_TRUE(wait.fired);
+        if (act == Typing)
+            EXPECT_EQ(differingOnThePage(*form, wait.page, during, form->feedback()->bubble().rect()), 0);
         EXPECT_FALSE(state().session.waitingForNextEquation);
-        EXPECT_EQ(form->ended(), closing);
+        EXPECT_EQ(form->ended(), act == Closing);
         EXPECT_EQ(state().session.currentArea, 11) << "the area stays open";
-        // Leaving only erased the bubble, so the next equation came; a
-        // closing program goes no further.
-        EXPECT_EQ(state().currentEquation.slot(0) == equation.slot(0), closing);
+        // The next equation came, unless the program is closing.
+        EXPECT_EQ(state().currentEquation.slot(0) == equation.slot(0), act == Closing);
     }
 }
 

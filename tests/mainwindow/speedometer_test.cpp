@@ -22,36 +22,28 @@ void expectEnd(const NeedleEnd& e, int band, int x, int y) {
     EXPECT_EQ(e.y, y);
 }
 
-TEST(Speedometer, NeedleFollowsTheShareOfGoodSteps) {
-    expectEnd(at(0, 0), 0, 11, 32);  // rest position
-    expectEnd(at(10, 0), 1, 11, 32);
-    expectEnd(at(9, 1), 1, 18, 31);
-    expectEnd(at(3, 1), 2, 28, 29);
-    expectEnd(at(1, 1), 3, 46, 32);
-    expectEnd(at(0, 5), 5, 67, 32);
-    expectEnd(at(4, 1), 2, 25, 29);  // exactly on a boundary: the lower band
-    expectEnd(at(1, 3), 4, 53 + 10, 32 + 2);  // 25 %: u = 4.75
-
-    const NeedleEnd half = at(5, 3);  // 62.5 % rounds to 62
-    EXPECT_EQ(half.percent, 62);
-    EXPECT_EQ(half.band, 2);
-}
-
+// The needle follows the share of good steps.  Within a band the tick is the
+// fraction of u in fourteenths; the tip climbs in the first band, falls
+// slowly in the second, sinks slowly in the third and steeply in the fourth.
 TEST(Speedometer, EachBandTiltsTheNeedleByItsOwnSlope) {
-    // Within a band the tick is the fraction of u in fourteenths; the tip
-    // climbs in the first band, falls slowly in the second, sinks slowly in
-    // the third and steeply in the fourth.
     const struct { int good, wrong, band, tick, x, y; } rows[] = {
-        {99, 1, 1, 0, 11, 32},   {9, 1, 1, 7, 18, 31},    {41, 9, 1, 12, 23, 29},
+        {0, 0, 0, 0, 11, 32},  // rest position
+        {10, 0, 1, 0, 11, 32},   {99, 1, 1, 0, 11, 32},   {9, 1, 1, 7, 18, 31},    {41, 9, 1, 12, 23, 29},
+        {3, 1, 2, 3, 28, 29},    {4, 1, 2, 0, 25, 29},    // exactly on a boundary: the lower band
         {7, 3, 2, 7, 32, 29},    {63, 37, 2, 11, 36, 28}, {31, 19, 2, 12, 37, 28}, {61, 39, 2, 13, 38, 28},
-        {21, 29, 3, 12, 51, 33}, {3, 7, 4, 7, 60, 33},    {11, 39, 4, 12, 65, 35},
-        {1, 4, 5, -1, 67, 32},
+        {1, 1, 3, 7, 46, 32},    {21, 29, 3, 12, 51, 33},
+        {1, 3, 4, 10, 63, 34},   // 25 %: u = 4.75
+        {3, 7, 4, 7, 60, 33},    {11, 39, 4, 12, 65, 35},
+        {1, 4, 5, -1, 67, 32},   {0, 5, 5, -1, 67, 32},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::to_string(r.good) + " good, " + std::to_string(r.wrong) + " wrong, tick " +
                      std::to_string(r.tick));
         expectEnd(at(r.good, r.wrong), r.band, r.x, r.y);
     }
+    const NeedleEnd half = at(5, 3);  // 62.5 % rounds to 62
+    EXPECT_EQ(half.percent, 62);
+    EXPECT_EQ(half.band, 2);
     // 0.85 of a band is 11.9 fourteenths: still tick 11, on the delivered
     // boundaries too (33 % in the fourth band).
     expectEnd(at(1, 2, {85, 70, 50, 30}), 4, 53 + 11, 32 + 2);

@@ -5,22 +5,11 @@
 # over the same working folder.
 #
 #   deb_test.sh <CPackConfig.cmake> <installed_test.sh> <app id> <start probe> <scratch>
-set -uo pipefail
 config=$1
 installed_test=$2
 app_id=$3
 probe=$4
-scratch=$5
-rm -rf "$scratch"
-mkdir -p "$scratch"
-unset VELMIR_DATA_DIR XDG_DATA_HOME DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=offscreen
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/checks.sh" "$5"
 
 cpack --config "$config" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || {
     cat "$scratch/cpack.log" >&2
@@ -62,8 +51,4 @@ LD_PRELOAD=$probe HOME=$home "$scratch/root2/usr/bin/velmir" >"$scratch/out2" 2>
 grep -q "velmir-probe: start screen" "$scratch/out2" ||
     fail "without the first copy: $(cat "$scratch/out2" "$scratch/err2")"
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "Debian package: all checks passed"
+report "Debian package"

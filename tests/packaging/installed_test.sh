@@ -4,21 +4,10 @@
 # launcher offscreen, reaching its start screen in a new working folder.
 #
 #   installed_test.sh <prefix> <app id> <start probe library> <scratch folder>
-set -uo pipefail
 prefix=$1
 app_id=$2
 probe=$3
-scratch=$4
-rm -rf "$scratch"
-mkdir -p "$scratch"
-unset VELMIR_DATA_DIR XDG_DATA_HOME DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=offscreen
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/checks.sh" "$4"
 
 # --- The tree ---------------------------------------------------------------------
 data=$prefix/share/velmir
@@ -73,8 +62,4 @@ grep -q "velmir-probe: start screen" "$scratch/out" ||
 cmp -s "$work/POM.CFG" "$scratch/teacher.cfg" || fail "the teacher's POM.CFG was replaced"
 cmp -s "$work/POM.CFG" "$data/POM.CFG" && fail "the teacher's POM.CFG was not changed by the test"
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "installed tree $prefix: all checks passed"
+report "installed tree $prefix"

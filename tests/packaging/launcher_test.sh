@@ -3,20 +3,9 @@
 # reports where it runs, and a few data files.
 #
 #   launcher_test.sh <configured launcher> <scratch folder>
-set -uo pipefail
 launcher=$(readlink -f -- "$1")
-scratch=$(readlink -m -- "$2")
-rm -rf "$scratch"
-mkdir -p "$scratch"
+. "$(dirname "$0")/checks.sh" "$2"
 cd "$scratch" || exit 1
-unset VELMIR_DATA_DIR XDG_DATA_HOME DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=offscreen
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 expect_file() {  # file content
     [ "$(cat "$1" 2>/dev/null)" = "$2" ] || fail "$1 holds '$(cat "$1" 2>/dev/null)', expected '$2'"
 }
@@ -177,8 +166,4 @@ mv "$data/data.list.away" "$data/data.list"
 [ "$(cat "$data/data.list")" = "$before" ] || fail "data.list changed"
 expect_file "$work/POM.CFG" "teacher's settings"
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "launcher: all checks passed"
+report "launcher"

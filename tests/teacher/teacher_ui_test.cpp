@@ -13,8 +13,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <deque>
-#include <functional>
 #include <sstream>
 
 #include "engine/engine.h"
@@ -28,41 +26,12 @@
 #include "teacher/ui/passwordwindow.h"
 #include "teacher/ui/printpainter.h"
 #include "teacher/ui/teachermenuwindow.h"
+#include "tests/support/whenshown.h"
 #include "tests/teacher/teachertest.h"
 
 namespace {
 
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// Runs the next scripted action each time `window` is shown, once its modal
-// loop runs.  A window shown with no action left is closed, and the test fails.
-class WhenShown : public QObject {
-public:
-    explicit WhenShown(QWidget* window) : window_(window) { window->installEventFilter(this); }
-    void then(std::function<void()> action) { actions_.push_back(std::move(action)); }
-    bool done() const { return actions_.empty(); }
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override {
-        if (object == window_ && event->type() == QEvent::Show) {
-            QTimer::singleShot(0, this, [this] {
-                if (actions_.empty()) {
-                    ADD_FAILURE() << "unexpected window " << window_->objectName().toStdString();
-                    window_->close();
-                    return;
-                }
-                auto action = std::move(actions_.front());
-                actions_.pop_front();
-                action();
-            });
-        }
-        return false;
-    }
-
-private:
-    QWidget* window_;
-    std::deque<std::function<void()>> actions_;
-};
 
 // Types any text, key by key (QTest's own typing knows only ASCII).
 void typeText(QWidget* widget, const QString& text) {
@@ -93,9 +62,6 @@ EquationRecord bankEquation(int code, int record) {
     r.root = n;
     return r;
 }
-
-// Collapses runs of blanks, as text read back from a PDF has them.
-QString simplified(const QString& text) { return text.simplified(); }
 
 class TeacherWindows : public ScratchFolder {
 protected:
@@ -142,45 +108,34 @@ protected:
     }
 };
 
+// Which passwords match is the settings' tests' matter; here the typed text
+// reaches the comparison and its answer the menu.
 TEST_F(TeacherWindows, MenuOpensOnlyForTheRightPassword) {
     PasswordWindow password;
     TeacherMenu menu(data);
     menu.setWindows(&password, nullptr, nullptr);
-    EXPECT_EQ(password.promptLabel->text(), q("Zadejte heslo:"));
     EXPECT_EQ(password.passwordEdit->echoMode(), QLineEdit::Password);
     EXPECT_EQ(password.passwordEdit->maxLength(), 20);
 
-    struct Attempt {
+    const struct {
+        const char* stored;
         const char* typed;
-        bool ok;
-        bool opens;
-    };
-    const Attempt attempts[] = {
-        {"ucitel", true, true},    // a..z in any case
-        {"UCITEL", true, true},
-        {"UCITE", true, false},
-        {"UCITEL ", true, false},
-        {"ucitel", false, false},  // "Zrušit"
-        {"", true, false},
+        bool ok, opens;
+    } attempts[] = {
+        {"UCITEL", "ucitel", true, true},    // a..z in any case
+        {"UCITEL", "UCITE", true, false},
+        {"UCITEL", "ucitel", false, false},  // "Zrušit"
+        {"ŠKOLA", "Škola", true, true},
+        {"??", "日本", true, false},  // a character Windows-1250 lacks never matches
     };
     WhenShown script(&password);
-    for (const Attempt& a : attempts) {
+    for (const auto& a : attempts) {
+        settings.password = w(a.stored);
         script.then(type(password, a.typed, a.ok));
         EXPECT_EQ(openTeacherMenu(password, menu, settings), a.opens) << a.typed;
         EXPECT_EQ(menu.isVisible(), a.opens) << a.typed;
         menu.close();
     }
-
-    // A typed character Windows-1250 lacks never matches, not even a stored "??".
-    settings.password = "??";
-    script.then(type(password, "日本"));
-    EXPECT_FALSE(openTeacherMenu(password, menu, settings));
-    // Only a-z fold: a stored "Š" wants "Š".
-    settings.password = w("ŠKOLA");
-    script.then(type(password, "škola"));
-    EXPECT_FALSE(openTeacherMenu(password, menu, settings));
-    script.then(type(password, "Škola"));
-    EXPECT_TRUE(openTeacherMenu(password, menu, settings));
     EXPECT_TRUE(script.done());
     EXPECT_TRUE(warnings.empty());
 }
@@ -199,24 +154,15 @@ TEST_F(TeacherWindows, PasswordChangeFromTheMenuReachesTheFile) {
         };
     };
 
-    // A confirmation that differs keeps the old password, in memory and on disk.
-    const std::string before = readBytes(path("POM.CFG"));
-    for (const char* typed : {"ucitel", "novy", "jiny"}) script.then(answer(typed));
-    QTest::mouseClick(menu.passwordButton, Qt::LeftButton);
-    EXPECT_EQ(settings.password, "UCITEL");
-    EXPECT_EQ(readBytes(path("POM.CFG")), before);
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0], w("Heslo bylo zadáno chybně, platí původní"));
-
+    // The outcomes of a change are the settings' tests' matter.
     for (const char* typed : {"ucitel", "Tajne", "TAJNE"}) script.then(answer(typed));
     QTest::mouseClick(menu.passwordButton, Qt::LeftButton);
-    EXPECT_EQ(prompts, (QStringList{q("Zadejte staré heslo"), q("Zadejte nové heslo"), q("Zadejte heslo ještě jednou"),
-                                    q("Zadejte staré heslo"), q("Zadejte nové heslo"),
+    EXPECT_EQ(prompts, (QStringList{q("Zadejte staré heslo"), q("Zadejte nové heslo"),
                                     q("Zadejte heslo ještě jednou")}));
     EXPECT_EQ(settings.password, "TAJNE");
     EXPECT_EQ(stored().password, "TAJNE");
     EXPECT_EQ(password.promptLabel->text(), q("Zadejte heslo"));
-    EXPECT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings.empty());
     EXPECT_TRUE(script.done());
 }
 
@@ -232,14 +178,6 @@ TEST_F(TeacherWindows, SwitchesToggleTheirCaptionsAndRecords) {
     QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
     EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - ANO"));
     EXPECT_TRUE(stored().showSolutionEnabled);
-    QTest::mouseClick(menu.checksButton, Qt::LeftButton);
-    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - ANO"));
-
-    const ProgramSettings file = stored();
-    EXPECT_TRUE(file.checksEnabled);
-    EXPECT_TRUE(file.showSolutionEnabled);
-    EXPECT_EQ(file.password, "UCITEL");
-    EXPECT_EQ(readBytes(path("POM.CFG")).size(), 67u * 8);
 
     // A file that cannot be changed: the caption still follows memory.
     std::filesystem::remove(path("POM.CFG"));
@@ -282,19 +220,14 @@ TEST_F(TeacherWindows, BoundariesAreCheckedAndStored) {
     EXPECT_EQ(settings.gradeBoundaries, (GradeBoundaries{80, 60, 45, 30}));
     EXPECT_EQ(stored().gradeBoundaries, (GradeBoundaries{80, 60, 45, 30}));
 
-    // "Zrušit" changes nothing; the next opening shows the stored values.
+    // The next opening shows the stored values; "Zrušit" changes nothing.
     script.then([&] {
         EXPECT_EQ(boundaries.inForce[1]->text(), QStringLiteral("60"));
-        enter({"50", "50", "50", "50"});
-    });
-    script.then([&] {
-        EXPECT_EQ(boundaries.inForce[0]->text(), QStringLiteral("50"));
         boundaries.edits[0]->setText(q("99"));
         QTest::mouseClick(boundaries.cancelButton, Qt::LeftButton);
     });
     QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
-    QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
-    EXPECT_EQ(stored().gradeBoundaries, (GradeBoundaries{50, 50, 50, 50}));
+    EXPECT_EQ(stored().gradeBoundaries, (GradeBoundaries{80, 60, 45, 30}));
     EXPECT_TRUE(script.done());
 }
 
@@ -306,7 +239,6 @@ TEST_F(TeacherWindows, ExerciseIsBuiltSavedAndReadableByThePupil) {
     QTest::mouseClick(menu.builderButton, Qt::LeftButton);
     ASSERT_TRUE(files.isVisible());
     EXPECT_TRUE(files.builderMode());
-    EXPECT_EQ(files.windowTitle(), q("Výběr rovnic do cvičení"));
     EXPECT_TRUE(files.fileList->isHidden());
     EXPECT_TRUE(files.printButton->isHidden());
     EXPECT_EQ(rows(files.bankList), (QStringList{"x=110        ( 110 )", "x=111        ( 111 )", "x=112        ( 112 )",
@@ -336,8 +268,6 @@ TEST_F(TeacherWindows, ExerciseIsBuiltSavedAndReadableByThePupil) {
     EXPECT_EQ(record.root, 121);
     ASSERT_TRUE(readExerciseEquation(1, exercise, record).ok);
     EXPECT_EQ(record.root, 112);
-    EXPECT_FALSE(readExerciseEquation(2, exercise, record).ok);
-    errorCode = 0;
 
     // Opening again starts afresh.
     QTest::mouseClick(menu.builderButton, Qt::LeftButton);
@@ -357,7 +287,7 @@ protected:
         for (const QString& page : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'))) {
             QStringList lines;
             for (const QString& line : page.split(QLatin1Char('\n')))
-                if (!line.trimmed().isEmpty()) lines << simplified(line);
+                if (!line.trimmed().isEmpty()) lines << line.simplified();
             if (!lines.isEmpty()) pages.push_back(lines);
         }
         return pages;
@@ -374,21 +304,17 @@ protected:
 };
 
 TEST_F(Printouts, PdfHoldsTheTitleAndEveryLineInOrder) {
+    // 45 lines: 37 on the first page under the title, the rest on the second;
     // Czech letters, the power shown as "^", a negative root.
-    std::vector<std::string> lines = {w("2x+5=7 ( 1 )"), w("x^(2)-x^(2)+3x=6 ( 2 )"), w("5-x=7 ( -2 )")};
+    std::vector<std::string> lines = {w("x^(2)-x^(2)+3x=6 ( 2 )"), w("5-x=7 ( -2 )")};
+    for (int k = 3; k <= 45; ++k) lines.push_back("x=" + std::to_string(k) + " ( " + std::to_string(k) + " )");
     auto pages = pdfPages(writePdf(w("cvičení.cvc"), lines));
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0], (QStringList{q("Zadání rovnic s řešením ze souboru: cvičení.cvc"), q("1) 2x+5=7 ( 1 )"),
-                                     q("2) x^(2)-x^(2)+3x=6 ( 2 )"), q("3) 5-x=7 ( -2 )")}));
-
-    // 45 lines: 37 on the first page under the title, the rest on the second.
-    lines.clear();
-    for (int k = 1; k <= 45; ++k) lines.push_back("x=" + std::to_string(k) + " ( " + std::to_string(k) + " )");
-    pages = pdfPages(writePdf("r11.dat", lines));
     ASSERT_EQ(pages.size(), 2u);
     ASSERT_EQ(pages[0].size(), 38);
     ASSERT_EQ(pages[1].size(), 8);
-    for (int k = 1; k <= 45; ++k) {
+    EXPECT_EQ(pages[0].mid(0, 3), (QStringList{q("Zadání rovnic s řešením ze souboru: cvičení.cvc"),
+                                               q("1) x^(2)-x^(2)+3x=6 ( 2 )"), q("2) 5-x=7 ( -2 )")}));
+    for (int k = 3; k <= 45; ++k) {
         const QString line = k <= 37 ? pages[0][k] : pages[1][k - 38];
         EXPECT_EQ(line, QStringLiteral("%1) x=%1 ( %1 )").arg(k));
     }
@@ -419,7 +345,6 @@ TEST_F(Printouts, BrowserShowsFilesAndSavesThePdfOnlyWhenAsked) {
     QTest::mouseClick(menu.browserButton, Qt::LeftButton);
     ASSERT_TRUE(files.isVisible());
     EXPECT_FALSE(files.builderMode());
-    EXPECT_EQ(files.windowTitle(), q("Prohlídka rovnic v souborech."));
     EXPECT_TRUE(files.bankList->isHidden());
     EXPECT_TRUE(files.saveButton->isHidden());
     EXPECT_EQ(rows(files.fileList), (QStringList{"prazdne.cvc", "r11.dat", "r12.dat"}));
@@ -471,14 +396,13 @@ TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
         return QStringList{dialog.lines[3 * panel]->text(), dialog.lines[3 * panel + 1]->text(),
                            dialog.lines[3 * panel + 2]->text(), dialog.grades[panel]->text()};
     };
+    // The panels' contents are the evaluation's tests' matter; here each
+    // reaches its place.
     EXPECT_EQ(texts(0), (QStringList{"Typ: 2x+5=7", q("Dobře/chyb    16/4"), "Rovnic   3", "2"}));
     EXPECT_EQ(texts(1), (QStringList{"Typ: 3x+12=7x+4", q("Dobře/chyb    1/6"), "Rovnic   1", "5"}));
-    EXPECT_EQ(texts(2), (QStringList{q("S desetinnými čísly"), q("Dobře/chyb    0/0"), "Rovnic   0", "1"}));
     EXPECT_EQ(texts(3), (QStringList{"", "", "", ""}));
     auto bar = [&](int k) { return dialog.bars[k]->isHidden() ? QRect() : dialog.bars[k]->geometry(); };
     EXPECT_EQ(bar(0), QRect(56, 121 - 2 - 48, 33, 48));
-    EXPECT_EQ(bar(1), QRect(96, 121 - 2 - 12, 33, 12));
-    EXPECT_EQ(bar(2), QRect(48, 121 - 2 - 8, 33, 8));
     EXPECT_EQ(bar(3), QRect(80, 121 - 2 - 51, 33, 51));
     for (int k = 4; k < 8; ++k) EXPECT_TRUE(dialog.bars[k]->isHidden()) << k;
 

@@ -109,9 +109,28 @@ def coprime(a, b):
 
 
 def t(name, roots, make, **options):
+    """A type of equation.  `make` draws its sides; an area's family of forms
+    (by_form) is given the form the name begins with (before any ", ")."""
     solve = {k: options.pop(k) for k in list(options)
              if k in ('show_sums', 'add_x_first', 'decimals', 'clear_decimals')}
+    if getattr(make, 'by_form', False):
+        make = make(name.split(', ')[0])
     return Type(name, make, roots, solve, **options)
+
+
+def by_form(draw):
+    """The makers of one area's forms: `draw(g, form)` draws the numbers and
+    returns the sides of the named form; a form it does not know is a slip in
+    the tables below it."""
+    def maker(form):
+        def make(g, r, l):
+            sides = draw(g, form)
+            if sides is None:
+                raise ValueError(form)
+            return sides
+        return make
+    maker.by_form = True
+    return maker
 
 
 # r11: x plus or minus a number equals a number ---------------------------
@@ -251,24 +270,22 @@ R14 = [
 
 # r21: a x + b = c ----------------------------------------------------------
 
-def r21(form):
-    def make(g, r, l):
-        a = g.randint(2, 9)
-        b = g.randint(1, 15)
-        if form == 'ax+b':
-            return (x(a), n(b)), (HOLE,)
-        if form == 'ax-b':
-            return (x(a), n(-b)), (HOLE,)
-        if form == 'b+ax':
-            return (n(b), x(a)), (HOLE,)
-        if form == 'c=ax+b':
-            return (HOLE,), (x(a), n(b))
-        if form == 'b-ax':
-            return (n(b), x(-a)), (HOLE,)
-        if form == '-ax-b':
-            return (x(-a), n(-b)), (HOLE,)
-        raise ValueError(form)
-    return make
+@by_form
+def r21(g, form):
+    a = g.randint(2, 9)
+    b = g.randint(1, 15)
+    if form == 'ax+b':
+        return (x(a), n(b)), (HOLE,)
+    if form == 'ax-b':
+        return (x(a), n(-b)), (HOLE,)
+    if form == 'b+ax':
+        return (n(b), x(a)), (HOLE,)
+    if form == 'c=ax+b':
+        return (HOLE,), (x(a), n(b))
+    if form == 'b-ax':
+        return (n(b), x(-a)), (HOLE,)
+    if form == '-ax-b':
+        return (x(-a), n(-b)), (HOLE,)
 
 
 R21 = [
@@ -277,7 +294,7 @@ R21 = [
     t('b+ax=c', 'PNP', r21('b+ax')),
     t('ax+b=c, záporný kořen', 'NNP', r21('ax+b')),
     t('b-ax=c', 'PNP', r21('b-ax')),
-    t('c=ax+b', 'NPN', r21('c=ax+b')),
+    t('c=ax+b', 'NPN', r21),
     t('ax+b=c, zlomek', 'FFM', r21('ax+b'), pool=dict(F=((2, 3, 4, 5), 4))),
     t('b-ax=c, zlomek', 'MFN', r21('b-ax'), pool=dict(F=((2, 3, 4, 5), 4))),
     t('-ax-b=c', 'NPN', r21('-ax-b')),
@@ -286,41 +303,39 @@ R21 = [
 
 # r22: x on both sides ------------------------------------------------------
 
-def r22(form):
-    def make(g, r, l):
-        a, c = g.randint(2, 9), g.randint(1, 8)
-        b = g.randint(1, 15)
-        if form == 'a>c':
-            a, c = max(a, c + 1), min(a - 1, c)
-            return (x(a), n(b)), (x(c), HOLE)
-        if form == 'a<c':
-            a, c = min(a, c), max(a + 1, c + 1)
-            return (x(a), n(b)), (x(c), HOLE)
-        if form == 'minus':
-            if a == c:
-                raise Retry()
-            return (x(a), n(-b)), (x(c), HOLE)
-        if form == 'opposite':
-            return (x(a), n(b)), (HOLE, x(-c))
-        if form == 'negx':
-            return (n(b), x(-a)), (x(c), HOLE)
-        if form == 'add':
-            e = g.randint(2, 5)
-            return (x(a), n(b), x(e)), (x(c), HOLE)
-        if form == 'subtract':
-            e = g.randint(2, a + 2)
-            return (x(a + e), n(-b), x(-e)), (x(c), HOLE)
-        if form == 'both':
-            e, f = g.randint(2, 5), g.randint(2, 9)
-            return (x(a + e), n(-b), x(-e)), (x(c), n(f), HOLE)
-        if form == 'b-ax=d-cx':
-            if a == c:
-                raise Retry()
-            return (n(b), x(-a)), (HOLE, x(-c))
-        if form == 'negative':
-            return (x(-a), n(b)), (x(-a - c), HOLE)
-        raise ValueError(form)
-    return make
+@by_form
+def r22(g, form):
+    a, c = g.randint(2, 9), g.randint(1, 8)
+    b = g.randint(1, 15)
+    if form == 'a>c':
+        a, c = max(a, c + 1), min(a - 1, c)
+        return (x(a), n(b)), (x(c), HOLE)
+    if form == 'a<c':
+        a, c = min(a, c), max(a + 1, c + 1)
+        return (x(a), n(b)), (x(c), HOLE)
+    if form == 'minus':
+        if a == c:
+            raise Retry()
+        return (x(a), n(-b)), (x(c), HOLE)
+    if form == 'opposite':
+        return (x(a), n(b)), (HOLE, x(-c))
+    if form == 'negx':
+        return (n(b), x(-a)), (x(c), HOLE)
+    if form == 'add':
+        e = g.randint(2, 5)
+        return (x(a), n(b), x(e)), (x(c), HOLE)
+    if form == 'subtract':
+        e = g.randint(2, a + 2)
+        return (x(a + e), n(-b), x(-e)), (x(c), HOLE)
+    if form == 'both':
+        e, f = g.randint(2, 5), g.randint(2, 9)
+        return (x(a + e), n(-b), x(-e)), (x(c), n(f), HOLE)
+    if form == 'b-ax=d-cx':
+        if a == c:
+            raise Retry()
+        return (n(b), x(-a)), (HOLE, x(-c))
+    if form == 'negative':
+        return (x(-a), n(b)), (x(-a - c), HOLE)
 
 
 R22 = [
@@ -329,7 +344,7 @@ R22 = [
     t('ax-b=cx+d', 'ZNP', r22('minus')),
     t('b-ax=cx+d', 'NPN', r22('negx')),
     t('ax+b=d-cx', 'PNF', r22('opposite'), pool=dict(F=((2, 3, 4, 5), 4))),
-    t('b-ax=d-cx', 'NPF', r22('b-ax=d-cx'), pool=dict(F=((2, 3, 4, 5), 4))),
+    t('b-ax=d-cx', 'NPF', r22, pool=dict(F=((2, 3, 4, 5), 4))),
     t('-ax+b=-cx+d', 'NPF', r22('negative'), pool=dict(F=((2, 3, 4, 5), 4))),
     t('ax+b+ex=cx+d', 'NPF', r22('add'), pool=dict(F=((2, 3, 4, 5), 4))),
     t('ax-b-ex=cx+d', 'PNM', r22('subtract'), pool=dict(F=((2, 3, 4, 5), 4))),
@@ -351,33 +366,31 @@ DEC = dict(decimals=True)
 PLAIN_DEC = dict(decimals=True, clear_decimals=False)
 
 
-def r23(form):
-    def make(g, r, l):
-        if form == 'x+a':
-            return (x(), n(d1(g, 0.5, 9.5))), (HOLE,)
-        if form == 'x-a':
-            return (x(), n(-d1(g, 0.5, 9.5))), (HOLE,)
-        if form == 'ax':
-            a = g.choice([2, 4, 5])
-            return (x(a),), (HOLE,)
-        if form == '0.ax':
-            return (x(d1(g, 0.2, 0.9)),), (HOLE,)
-        if form == 'ax+b':
-            return (x(d1(g, 0.2, 2.5)), n(d1(g, 0.1, 4.9))), (HOLE,)
-        if form == 'a(x+b)':
-            return (br(d1(g, 0.2, 0.9), lin(1, nz(g, -9, 9))),), (HOLE,)
-        if form == 'halves':
-            a = Fraction(g.choice([3, 5, 7]), 2)
-            c = Fraction(g.choice([1, 3]), 2)
-            return (x(a), n(nz(g, -6, 6))), (x(c), HOLE)
-        if form == 'quarters':
-            a, c = g.sample([Fraction(1, 4), Fraction(3, 4), Fraction(5, 4)], 2)
-            return (x(a), n(Fraction(nz(g, -12, 12), 2))), (x(c), HOLE)
-        if form == 'a(x-b)=cx+d':
-            return ((br(d1(g, 0.2, 0.9), lin(1, nz(g, -6, 6))),),
-                    (x(d1(g, 0.2, 0.9)), HOLE))
-        raise ValueError(form)
-    return make
+@by_form
+def r23(g, form):
+    if form == 'x+a':
+        return (x(), n(d1(g, 0.5, 9.5))), (HOLE,)
+    if form == 'x-a':
+        return (x(), n(-d1(g, 0.5, 9.5))), (HOLE,)
+    if form == 'ax':
+        a = g.choice([2, 4, 5])
+        return (x(a),), (HOLE,)
+    if form == '0.ax':
+        return (x(d1(g, 0.2, 0.9)),), (HOLE,)
+    if form == 'ax+b':
+        return (x(d1(g, 0.2, 2.5)), n(d1(g, 0.1, 4.9))), (HOLE,)
+    if form == 'a(x+b)':
+        return (br(d1(g, 0.2, 0.9), lin(1, nz(g, -9, 9))),), (HOLE,)
+    if form == 'halves':
+        a = Fraction(g.choice([3, 5, 7]), 2)
+        c = Fraction(g.choice([1, 3]), 2)
+        return (x(a), n(nz(g, -6, 6))), (x(c), HOLE)
+    if form == 'quarters':
+        a, c = g.sample([Fraction(1, 4), Fraction(3, 4), Fraction(5, 4)], 2)
+        return (x(a), n(Fraction(nz(g, -12, 12), 2))), (x(c), HOLE)
+    if form == 'a(x-b)=cx+d':
+        return ((br(d1(g, 0.2, 0.9), lin(1, nz(g, -6, 6))),),
+                (x(d1(g, 0.2, 0.9)), HOLE))
 
 
 R23 = [
@@ -391,7 +404,7 @@ R23 = [
       pool=dict(F=((2,), 5)), **DEC),
     t('ax+b=cx+d, čtvrtiny', 'PNM', r23('quarters'), hole=(-20, 20),
       pool=dict(F=((2,), 5)), hole_places=2, **DEC),
-    t('a(x-b)=cx+d', 'NPF', r23('a(x-b)=cx+d'), hole=(-20, 20),
+    t('a(x-b)=cx+d', 'NPF', r23, hole=(-20, 20),
       pool=dict(F=((2,), 5)), **DEC),
 ]
 
@@ -414,188 +427,180 @@ def pool_of(area, letter, type_pool):
 
 # r31: one bracket -------------------------------------------------------------
 
-def r31(form):
-    def make(g, r, l):
-        k = g.randint(2, 6)
-        a = nz(g, -9, 9)
-        if form == 'k(x+a)=b':
-            return (br(k, lin(1, a)),), (HOLE,)
-        if form == 'k(px+a)=b':
-            return (br(k, lin(g.randint(2, 4), a)),), (HOLE,)
-        if form == 'k(x+a)=cx+d':
-            return (br(k, lin(1, a)),), (x(other(g, 1, 9, k)), HOLE)
-        if form == 'k(x+a)+b=c':
-            return (br(k, lin(1, a)), n(nz(g, -9, 9))), (HOLE,)
-        if form == 'cx+k(x+a)=b':
-            return (x(g.randint(1, 5)), br(k, lin(1, a))), (HOLE,)
-        if form == 'k(px+a)=cx+d':
-            p = g.randint(2, 3)
-            return (br(k, lin(p, a)),), (x(other(g, 1, 9, k * p)), HOLE)
-        if form == 'k(x+a)+b=cx+d':
-            return ((br(k, lin(1, a)), n(nz(g, -9, 9))),
-                    (x(other(g, 1, 9, k)), HOLE))
-        if form == 'cx+b=k(px+a)':
-            p = g.randint(2, 3)
-            return (x(other(g, 1, 9, k * p)), HOLE), (br(k, lin(p, a)),)
-        raise ValueError(form)
-    return make
+@by_form
+def r31(g, form):
+    k = g.randint(2, 6)
+    a = nz(g, -9, 9)
+    if form == 'k(x+a)=b':
+        return (br(k, lin(1, a)),), (HOLE,)
+    if form == 'k(px+a)=b':
+        return (br(k, lin(g.randint(2, 4), a)),), (HOLE,)
+    if form == 'k(x+a)=cx+d':
+        return (br(k, lin(1, a)),), (x(other(g, 1, 9, k)), HOLE)
+    if form == 'k(x+a)+b=c':
+        return (br(k, lin(1, a)), n(nz(g, -9, 9))), (HOLE,)
+    if form == 'cx+k(x+a)=b':
+        return (x(g.randint(1, 5)), br(k, lin(1, a))), (HOLE,)
+    if form == 'k(px+a)=cx+d':
+        p = g.randint(2, 3)
+        return (br(k, lin(p, a)),), (x(other(g, 1, 9, k * p)), HOLE)
+    if form == 'k(x+a)+b=cx+d':
+        return ((br(k, lin(1, a)), n(nz(g, -9, 9))),
+                (x(other(g, 1, 9, k)), HOLE))
+    if form == 'cx+b=k(px+a)':
+        p = g.randint(2, 3)
+        return (x(other(g, 1, 9, k * p)), HOLE), (br(k, lin(p, a)),)
 
 
 R31 = [
-    t('k(x+a)=b', 'PPN', r31('k(x+a)=b')),
-    t('k(px+a)=b', 'PNP', r31('k(px+a)=b')),
-    t('k(x+a)=b, roznásobení', 'FMF', r31('k(x+a)=b')),
-    t('k(x+a)+b=c', 'NZP', r31('k(x+a)+b=c')),
-    t('k(x+a)=cx+d', 'PNP', r31('k(x+a)=cx+d')),
-    t('cx+b=k(px+a)', 'FNP', r31('cx+b=k(px+a)')),
-    t('cx+k(x+a)=b', 'NPF', r31('cx+k(x+a)=b')),
-    t('k(px+a)=cx+d', 'PNM', r31('k(px+a)=cx+d')),
-    t('k(x+a)+b=cx+d', 'PFN', r31('k(x+a)+b=cx+d')),
+    t('k(x+a)=b', 'PPN', r31),
+    t('k(px+a)=b', 'PNP', r31),
+    t('k(x+a)=b, roznásobení', 'FMF', r31),
+    t('k(x+a)+b=c', 'NZP', r31),
+    t('k(x+a)=cx+d', 'PNP', r31),
+    t('cx+b=k(px+a)', 'FNP', r31),
+    t('cx+k(x+a)=b', 'NPF', r31),
+    t('k(px+a)=cx+d', 'PNM', r31),
+    t('k(x+a)+b=cx+d', 'PFN', r31),
 ]
 
 
 # r32: a minus before the bracket ----------------------------------------------
 
-def r32(form):
-    def make(g, r, l):
-        a, b = nz(g, -9, 9), g.randint(2, 9)
-        k = g.randint(2, 5)
-        if form == 'b-(x+a)=c':
-            return (n(g.randint(5, 20)), br(-1, lin(1, a))), (HOLE,)
-        if form == '-(x+a)=c':
-            return (br(-1, lin(1, a)),), (HOLE,)
-        if form == 'bx-(x+a)=c':
-            return (x(b), br(-1, lin(1, a))), (HOLE,)
-        if form == 'bx-k(x+a)=c':
-            return (x(b + k), br(-k, lin(1, a))), (HOLE,)
-        if form == 'b-(px+a)=x+d':
-            return ((n(g.randint(5, 20)), br(-1, lin(g.randint(2, 4), a))),
-                    (x(), HOLE))
-        if form == 'k(x+a)-m(x+b)=c':
-            m = other(g, 2, 5, k)
-            return (br(k, lin(1, a)), br(-m, lin(1, nz(g, -9, 9)))), (HOLE,)
-        if form == '-(px+a)-(x+b)=c':
-            return ((br(-1, lin(g.randint(2, 4), a)),
-                     br(-1, lin(1, nz(g, -9, 9)))), (HOLE,))
-        if form == 'bx-k(px+a)=cx+d':
-            p = g.randint(2, 3)
-            if b == k * p:
-                raise Retry()  # the unknown would drop out of the left side
-            return ((x(b), br(-k, lin(p, a))),
-                    (x(other(g, 1, 6, b - k * p)), HOLE))
-        raise ValueError(form)
-    return make
+@by_form
+def r32(g, form):
+    a, b = nz(g, -9, 9), g.randint(2, 9)
+    k = g.randint(2, 5)
+    if form == 'b-(x+a)=c':
+        return (n(g.randint(5, 20)), br(-1, lin(1, a))), (HOLE,)
+    if form == '-(x+a)=c':
+        return (br(-1, lin(1, a)),), (HOLE,)
+    if form == 'bx-(x+a)=c':
+        return (x(b), br(-1, lin(1, a))), (HOLE,)
+    if form == 'bx-k(x+a)=c':
+        return (x(b + k), br(-k, lin(1, a))), (HOLE,)
+    if form == 'b-(px+a)=x+d':
+        return ((n(g.randint(5, 20)), br(-1, lin(g.randint(2, 4), a))),
+                (x(), HOLE))
+    if form == 'k(x+a)-m(x+b)=c':
+        m = other(g, 2, 5, k)
+        return (br(k, lin(1, a)), br(-m, lin(1, nz(g, -9, 9)))), (HOLE,)
+    if form == '-(px+a)-(x+b)=c':
+        return ((br(-1, lin(g.randint(2, 4), a)),
+                 br(-1, lin(1, nz(g, -9, 9)))), (HOLE,))
+    if form == 'bx-k(px+a)=cx+d':
+        p = g.randint(2, 3)
+        if b == k * p:
+            raise Retry()  # the unknown would drop out of the left side
+        return ((x(b), br(-k, lin(p, a))),
+                (x(other(g, 1, 6, b - k * p)), HOLE))
 
 
 R32 = [
-    t('-(x+a)=c', 'PNP', r32('-(x+a)=c')),
-    t('b-(x+a)=c', 'PPN', r32('b-(x+a)=c')),
-    t('bx-(x+a)=c', 'PNF', r32('bx-(x+a)=c')),
-    t('bx-k(x+a)=c', 'NPN', r32('bx-k(x+a)=c')),
-    t('b-(px+a)=x+d', 'PNF', r32('b-(px+a)=x+d')),
-    t('k(x+a)-m(x+b)=c', 'NPM', r32('k(x+a)-m(x+b)=c')),
-    t('-(px+a)-(x+b)=c', 'NFP', r32('-(px+a)-(x+b)=c')),
-    t('bx-k(px+a)=cx+d', 'FPN', r32('bx-k(px+a)=cx+d')),
-    t('bx-k(px+a)=cx+d, zlomek', 'MNP', r32('bx-k(px+a)=cx+d')),
+    t('-(x+a)=c', 'PNP', r32),
+    t('b-(x+a)=c', 'PPN', r32),
+    t('bx-(x+a)=c', 'PNF', r32),
+    t('bx-k(x+a)=c', 'NPN', r32),
+    t('b-(px+a)=x+d', 'PNF', r32),
+    t('k(x+a)-m(x+b)=c', 'NPM', r32),
+    t('-(px+a)-(x+b)=c', 'NFP', r32),
+    t('bx-k(px+a)=cx+d', 'FPN', r32),
+    t('bx-k(px+a)=cx+d, zlomek', 'MNP', r32),
 ]
 
 
 # r33: more brackets -------------------------------------------------------
 
-def r33(form):
-    def make(g, r, l):
-        k, m = g.randint(2, 5), g.randint(2, 5)
-        a, b = nz(g, -7, 7), nz(g, -7, 7)
-        if form == 'k(x+a)+m(x+b)=c':
-            return (br(k, lin(1, a)), br(m, lin(1, b))), (HOLE,)
-        if form == 'k(x+a)=m(x+b)+c':
-            return (br(k, lin(1, a)),), (br(other(g, 2, 6, k), lin(1, b)), HOLE)
-        if form == 'k(x+a)-m(x+b)=c(x+d)':
-            c = other(g, 2, 4, k - m)
-            return ((br(k, lin(1, a)), br(-m, lin(1, b))),
-                    (br(c, lin(1, nz(g, -7, 7))), HOLE))
-        if form == 'k(px-(x+a))=c':
-            p = g.randint(3, 5)
-            return (br(k, (x(p), br(-1, lin(1, a)))),), (HOLE,)
-        if form == 'x-(b-(x+a))=c':
-            b = other(g, 2, 9, a)
-            return ((x(), br(-1, (n(b), br(-1, lin(1, a))))), (HOLE,))
-        if form == '(x+a)(x+b)=x^2+c':
-            return (prod(1, lin(1, a), lin(1, b)),), (x2(), HOLE)
-        if form == '(x+a)^2=x(x+b)+c':
-            return (sq(1, lin(1, a)),), (xbr(1, lin(1, b)), HOLE)
-        if form == '(x+a)(x+b)=(x+c)(x+d)':
-            return ((prod(1, lin(1, a), lin(1, b)),),
-                    (prod(1, lin(1, nz(g, -7, 7)), lin(1, nz(g, -7, 7))),))
-        if form == '(x+a)^2-(x+b)^2=c':
-            return (sq(1, lin(1, a)), sq(-1, lin(1, b))), (HOLE,)
-        if form == '(2x+a)(x+b)-2(x+c)^2=d':
-            return ((prod(1, lin(2, a), lin(1, b)), sq(-2, lin(1, nz(g, -5, 5)))),
-                    (HOLE,))
-        raise ValueError(form)
-    return make
+@by_form
+def r33(g, form):
+    k, m = g.randint(2, 5), g.randint(2, 5)
+    a, b = nz(g, -7, 7), nz(g, -7, 7)
+    if form == 'k(x+a)+m(x+b)=c':
+        return (br(k, lin(1, a)), br(m, lin(1, b))), (HOLE,)
+    if form == 'k(x+a)=m(x+b)+c':
+        return (br(k, lin(1, a)),), (br(other(g, 2, 6, k), lin(1, b)), HOLE)
+    if form == 'k(x+a)-m(x+b)=c(x+d)':
+        c = other(g, 2, 4, k - m)
+        return ((br(k, lin(1, a)), br(-m, lin(1, b))),
+                (br(c, lin(1, nz(g, -7, 7))), HOLE))
+    if form == 'k(px-(x+a))=c':
+        p = g.randint(3, 5)
+        return (br(k, (x(p), br(-1, lin(1, a)))),), (HOLE,)
+    if form == 'x-(b-(x+a))=c':
+        b = other(g, 2, 9, a)
+        return ((x(), br(-1, (n(b), br(-1, lin(1, a))))), (HOLE,))
+    if form == '(x+a)(x+b)=x^2+c':
+        return (prod(1, lin(1, a), lin(1, b)),), (x2(), HOLE)
+    if form == '(x+a)^2=x(x+b)+c':
+        return (sq(1, lin(1, a)),), (xbr(1, lin(1, b)), HOLE)
+    if form == '(x+a)(x+b)=(x+c)(x+d)':
+        return ((prod(1, lin(1, a), lin(1, b)),),
+                (prod(1, lin(1, nz(g, -7, 7)), lin(1, nz(g, -7, 7))),))
+    if form == '(x+a)^2-(x+b)^2=c':
+        return (sq(1, lin(1, a)), sq(-1, lin(1, b))), (HOLE,)
+    if form == '(2x+a)(x+b)-2(x+c)^2=d':
+        return ((prod(1, lin(2, a), lin(1, b)), sq(-2, lin(1, nz(g, -5, 5)))),
+                (HOLE,))
 
 
 R33 = [
-    t('k(x+a)+m(x+b)=c', 'PPN', r33('k(x+a)+m(x+b)=c')),
-    t('k(px-(x+a))=c', 'PNP', r33('k(px-(x+a))=c')),
-    t('k(x+a)=m(x+b)+c', 'PNF', r33('k(x+a)=m(x+b)+c')),
-    t('x-(b-(x+a))=c', 'PNM', r33('x-(b-(x+a))=c')),
-    t('(x+a)(x+b)=x^2+c', 'PNP', r33('(x+a)(x+b)=x^2+c')),
-    t('(x+a)^2=x(x+b)+c', 'NPN', r33('(x+a)^2=x(x+b)+c')),
-    t('(x+a)^2-(x+b)^2=c', 'NPF', r33('(x+a)^2-(x+b)^2=c')),
-    t('(x+a)(x+b)=(x+c)(x+d)', 'PNF', r33('(x+a)(x+b)=(x+c)(x+d)'),
+    t('k(x+a)+m(x+b)=c', 'PPN', r33),
+    t('k(px-(x+a))=c', 'PNP', r33),
+    t('k(x+a)=m(x+b)+c', 'PNF', r33),
+    t('x-(b-(x+a))=c', 'PNM', r33),
+    t('(x+a)(x+b)=x^2+c', 'PNP', r33),
+    t('(x+a)^2=x(x+b)+c', 'NPN', r33),
+    t('(x+a)^2-(x+b)^2=c', 'NPF', r33),
+    t('(x+a)(x+b)=(x+c)(x+d)', 'PNF', r33,
       pool=dict(F=((2, 3, 4, 5), 8))),
-    t('k(x+a)-m(x+b)=c(x+d)', 'NPF', r33('k(x+a)-m(x+b)=c(x+d)')),
-    t('(2x+a)(x+b)-2(x+c)^2=d', 'FMP', r33('(2x+a)(x+b)-2(x+c)^2=d'),
+    t('k(x+a)-m(x+b)=c(x+d)', 'NPF', r33),
+    t('(2x+a)(x+b)-2(x+c)^2=d', 'FMP', r33,
       pool=dict(F=((2, 3, 4, 5, 6, 7), 8))),
 ]
 
 
 # r41: the simplest fractions ----------------------------------------------
 
-def r41(form):
-    def make(g, r, l):
-        a, b = g.randint(2, 6), g.randint(2, 6)
-        if form == 'x/a+b=c':
-            return (frx(1, a), n(nz(g, -9, 9))), (HOLE,)
-        if form == 'x/a+x/b=c':
-            if a == b:
-                raise Retry()
-            return (frx(1, a), frx(1, b)), (HOLE,)
-        if form == 'x/a-x/b=c':
-            if a >= b:
-                raise Retry()
-            return (frx(1, a), frx(1, b, -1)), (HOLE,)
-        if form == 'px/a+b=c':
-            p = g.randint(2, 5)
-            if not coprime(p, a):
-                raise Retry()
-            return (frx(p, a), n(nz(g, -9, 9))), (HOLE,)
-        if form == 'x+x/a=b':
-            return (x(), frx(1, a)), (HOLE,)
-        if form == 'x/a+b=x/c':
-            if a == b:
-                raise Retry()
-            return (frx(1, a), HOLE), (frx(1, b),)
-        if form == 'x/a+b/c=d':
-            c = g.randint(2, 6)
-            p = g.randint(1, c - 1)
-            if not coprime(p, c):
-                raise Retry()
-            return (frx(1, a), fr(p, c, g.choice([1, -1]))), (HOLE,)
-        if form == 'x/a-x/b=c/d':
-            if a == b:
-                raise Retry()
-            d = g.randint(2, 6)
-            return (frx(1, a), frx(1, b, -1)), (fr(HOLE_NUMERATOR, d),)
-        if form == 'px/a-qx/b=c':
-            p, q = g.randint(2, 5), g.randint(2, 5)
-            if not coprime(p, a) or not coprime(q, b) or a == b:
-                raise Retry()
-            return (frx(p, a), frx(q, b, -1)), (HOLE,)
-        raise ValueError(form)
-    return make
+@by_form
+def r41(g, form):
+    a, b = g.randint(2, 6), g.randint(2, 6)
+    if form == 'x/a+b=c':
+        return (frx(1, a), n(nz(g, -9, 9))), (HOLE,)
+    if form == 'x/a+x/b=c':
+        if a == b:
+            raise Retry()
+        return (frx(1, a), frx(1, b)), (HOLE,)
+    if form == 'x/a-x/b=c':
+        if a >= b:
+            raise Retry()
+        return (frx(1, a), frx(1, b, -1)), (HOLE,)
+    if form == 'px/a+b=c':
+        p = g.randint(2, 5)
+        if not coprime(p, a):
+            raise Retry()
+        return (frx(p, a), n(nz(g, -9, 9))), (HOLE,)
+    if form == 'x+x/a=b':
+        return (x(), frx(1, a)), (HOLE,)
+    if form == 'x/a+b=x/c':
+        if a == b:
+            raise Retry()
+        return (frx(1, a), HOLE), (frx(1, b),)
+    if form == 'x/a+b/c=d':
+        c = g.randint(2, 6)
+        p = g.randint(1, c - 1)
+        if not coprime(p, c):
+            raise Retry()
+        return (frx(1, a), fr(p, c, g.choice([1, -1]))), (HOLE,)
+    if form == 'x/a-x/b=c/d':
+        if a == b:
+            raise Retry()
+        d = g.randint(2, 6)
+        return (frx(1, a), frx(1, b, -1)), (fr(HOLE_NUMERATOR, d),)
+    if form == 'px/a-qx/b=c':
+        p, q = g.randint(2, 5), g.randint(2, 5)
+        if not coprime(p, a) or not coprime(q, b) or a == b:
+            raise Retry()
+        return (frx(p, a), frx(q, b, -1)), (HOLE,)
 
 
 HOLE_NUMERATOR = 1  # replaced below by a whole numerator that fits the root
@@ -619,132 +624,128 @@ def fraction_hole(make, den_range=(2, 6)):
 
 
 R41 = [
-    t('x/a+b=c', 'PNP', r41('x/a+b=c')),
-    t('px/a+b=c', 'PFN', r41('px/a+b=c')),
-    t('x+x/a=b', 'NPF', r41('x+x/a=b')),
-    t('x/a+x/b=c', 'PPN', r41('x/a+x/b=c')),
-    t('x/a-x/b=c', 'PNP', r41('x/a-x/b=c')),
-    t('x/a+b/c=d', 'FPM', r41('x/a+b/c=d')),
-    t('x/a+b=x/c', 'NPF', r41('x/a+b=x/c')),
-    t('px/a-qx/b=c', 'NFP', r41('px/a-qx/b=c')),
+    t('x/a+b=c', 'PNP', r41),
+    t('px/a+b=c', 'PFN', r41),
+    t('x+x/a=b', 'NPF', r41),
+    t('x/a+x/b=c', 'PPN', r41),
+    t('x/a-x/b=c', 'PNP', r41),
+    t('x/a+b/c=d', 'FPM', r41),
+    t('x/a+b=x/c', 'NPF', r41),
+    t('px/a-qx/b=c', 'NFP', r41),
     t('x/a-x/b=c/d', 'FMP', fraction_hole(r41('x/a-x/b=c/d'))),
 ]
 
 
 # r42: numerators of more terms --------------------------------------------
 
-def r42(form):
-    def make(g, r, l):
-        a, b = nz(g, -9, 9), nz(g, -9, 9)
-        d, e = g.randint(2, 6), g.randint(2, 6)
-        if form == '(x+a)/d=c':
-            return (fr(lin(1, a), d),), (HOLE,)
-        if form == '(px+a)/d=c':
-            return (fr(lin(g.randint(2, 5), a), d),), (HOLE,)
-        if form == '(x+a)/d=(x+b)/e':
-            if d == e:
-                raise Retry()
-            return (fr(lin(1, a), d),), (fr(lin(1, b), e),)
-        if form == '(x+a)/d+x/e=c':
-            if d == e:
-                raise Retry()
-            return (fr(lin(1, a), d), frx(1, e)), (HOLE,)
-        if form == '(x+a)/d-(x+b)/e=c':
-            if d == e:
-                raise Retry()
-            return (fr(lin(1, a), d), fr(lin(1, b), e, -1)), (HOLE,)
-        if form == 'x-(x+a)/d=c':
-            return (x(), fr(lin(1, a), d, -1)), (HOLE,)
-        if form == '(px+a)/d=x+c':
-            return (fr(lin(g.randint(2, 5), a), d),), (x(), HOLE)
-        if form == '(px+a)/d-(qx+b)/e=x':
-            if d == e:
-                raise Retry()
-            return ((fr(lin(g.randint(2, 5), a), d),
-                     fr(lin(g.randint(1, 4), b), e, -1)), (x(), HOLE))
-        if form == '(x+a)/d-(x+b)/e=(x+c)/f':
-            f = g.randint(2, 6)
-            if len({d, e, f}) < 3:
-                raise Retry()
-            return ((fr(lin(1, a), d), fr(lin(1, b), e, -1)),
-                    (fr(lin(1, nz(g, -9, 9)), f), HOLE))
-        raise ValueError(form)
-    return make
+@by_form
+def r42(g, form):
+    a, b = nz(g, -9, 9), nz(g, -9, 9)
+    d, e = g.randint(2, 6), g.randint(2, 6)
+    if form == '(x+a)/d=c':
+        return (fr(lin(1, a), d),), (HOLE,)
+    if form == '(px+a)/d=c':
+        return (fr(lin(g.randint(2, 5), a), d),), (HOLE,)
+    if form == '(x+a)/d=(x+b)/e':
+        if d == e:
+            raise Retry()
+        return (fr(lin(1, a), d),), (fr(lin(1, b), e),)
+    if form == '(x+a)/d+x/e=c':
+        if d == e:
+            raise Retry()
+        return (fr(lin(1, a), d), frx(1, e)), (HOLE,)
+    if form == '(x+a)/d-(x+b)/e=c':
+        if d == e:
+            raise Retry()
+        return (fr(lin(1, a), d), fr(lin(1, b), e, -1)), (HOLE,)
+    if form == 'x-(x+a)/d=c':
+        return (x(), fr(lin(1, a), d, -1)), (HOLE,)
+    if form == '(px+a)/d=x+c':
+        return (fr(lin(g.randint(2, 5), a), d),), (x(), HOLE)
+    if form == '(px+a)/d-(qx+b)/e=x':
+        if d == e:
+            raise Retry()
+        return ((fr(lin(g.randint(2, 5), a), d),
+                 fr(lin(g.randint(1, 4), b), e, -1)), (x(), HOLE))
+    if form == '(x+a)/d-(x+b)/e=(x+c)/f':
+        f = g.randint(2, 6)
+        if len({d, e, f}) < 3:
+            raise Retry()
+        return ((fr(lin(1, a), d), fr(lin(1, b), e, -1)),
+                (fr(lin(1, nz(g, -9, 9)), f), HOLE))
 
 
 R42 = [
-    t('(x+a)/d=c', 'PNP', r42('(x+a)/d=c')),
-    t('(px+a)/d=c', 'PNF', r42('(px+a)/d=c')),
-    t('(px+a)/d=x+c', 'PNF', r42('(px+a)/d=x+c')),
-    t('x-(x+a)/d=c', 'PFN', r42('x-(x+a)/d=c')),
-    t('(x+a)/d=(x+b)/e', 'NPF', r42('(x+a)/d=(x+b)/e')),
-    t('(x+a)/d+x/e=c', 'PNP', r42('(x+a)/d+x/e=c')),
-    t('(x+a)/d-(x+b)/e=c', 'NPM', r42('(x+a)/d-(x+b)/e=c')),
-    t('(px+a)/d-(qx+b)/e=x', 'FNP', r42('(px+a)/d-(qx+b)/e=x')),
-    t('(x+a)/d-(x+b)/e=(x+c)/f', 'NPF', r42('(x+a)/d-(x+b)/e=(x+c)/f')),
+    t('(x+a)/d=c', 'PNP', r42),
+    t('(px+a)/d=c', 'PNF', r42),
+    t('(px+a)/d=x+c', 'PNF', r42),
+    t('x-(x+a)/d=c', 'PFN', r42),
+    t('(x+a)/d=(x+b)/e', 'NPF', r42),
+    t('(x+a)/d+x/e=c', 'PNP', r42),
+    t('(x+a)/d-(x+b)/e=c', 'NPM', r42),
+    t('(px+a)/d-(qx+b)/e=x', 'FNP', r42),
+    t('(x+a)/d-(x+b)/e=(x+c)/f', 'NPF', r42),
 ]
 
 
 # r43: the hardest fractions -------------------------------------------------
 
-def r43(form):
-    def make(g, r, l):
-        a, b, c = nz(g, -9, 9), nz(g, -9, 9), nz(g, -9, 9)
-        d, e, f = g.randint(2, 6), g.randint(2, 6), g.randint(2, 6)
-        if form == 'k(x+a)/d-m(x+b)/e=c':
-            k, m = g.randint(2, 4), g.randint(2, 4)
-            if d == e or not coprime(k, d) or not coprime(m, e):
-                raise Retry()
-            return ((fr((br(k, lin(1, a)),), d), fr((br(m, lin(1, b)),), e, -1)),
-                    (HOLE,))
-        if form == 'x-(x+a)/d-(x+b)/e=c':
-            if d == e:
-                raise Retry()
-            return (x(), fr(lin(1, a), d, -1), fr(lin(1, b), e, -1)), (HOLE,)
-        if form == '(px+a)/d-(qx+b)/e=(x+c)/f+g':
-            if len({d, e, f}) < 2:
-                raise Retry()
-            return ((fr(lin(g.randint(2, 5), a), d),
-                     fr(lin(g.randint(2, 4), b), e, -1)),
-                    (fr(lin(1, c), f), HOLE))
-        if form == '(x^2+ax)/d-(x^2+b)/d=c':
-            return ((fr((x2(), x(a)), d), fr((x2(), n(b)), d, -1)), (HOLE,))
-        if form == '(px+a)/d-x=(qx+b)/e-(x+c)/f':
-            if len({d, e, f}) < 2:
-                raise Retry()
-            return ((fr(lin(g.randint(2, 5), a), d), x(-1)),
-                    (fr(lin(g.randint(2, 4), b), e), fr(lin(1, c), f, -1)))
-        if form == '(x+a)/d+(x+b)/e=(x+c)/f-(x+h)/2':
-            if len({d, e, f}) < 3:
-                raise Retry()
-            return ((fr(lin(1, a), d), fr(lin(1, b), e)),
-                    (fr(lin(1, c), f), fr(lin(1, nz(g, -9, 9)), 2, -1)))
-        if form == '(x+a)/d-(x+b)/e=1-(x+c)/f':
-            if len({d, e, f}) < 3:
-                raise Retry()
-            return ((fr(lin(1, a), d), fr(lin(1, b), e, -1)),
-                    (HOLE, fr(lin(1, c), f, -1)))
-        if form == 'k(x+a)/d+(x+b)/e=x+c':
-            k = g.randint(2, 4)
-            if d == e or not coprime(k, d):
-                raise Retry()
-            return ((fr((br(k, lin(1, a)),), d), fr(lin(1, b), e)), (x(), HOLE))
-        if form == '(x+a)^2/d-(x^2+b)/d=c':
-            return ((fr((sq(1, lin(1, a)),), d), fr((x2(), n(b)), d, -1)),
-                    (HOLE,))
-        raise ValueError(form)
-    return make
+@by_form
+def r43(g, form):
+    a, b, c = nz(g, -9, 9), nz(g, -9, 9), nz(g, -9, 9)
+    d, e, f = g.randint(2, 6), g.randint(2, 6), g.randint(2, 6)
+    if form == 'k(x+a)/d-m(x+b)/e=c':
+        k, m = g.randint(2, 4), g.randint(2, 4)
+        if d == e or not coprime(k, d) or not coprime(m, e):
+            raise Retry()
+        return ((fr((br(k, lin(1, a)),), d), fr((br(m, lin(1, b)),), e, -1)),
+                (HOLE,))
+    if form == 'x-(x+a)/d-(x+b)/e=c':
+        if d == e:
+            raise Retry()
+        return (x(), fr(lin(1, a), d, -1), fr(lin(1, b), e, -1)), (HOLE,)
+    if form == '(px+a)/d-(qx+b)/e=(x+c)/f+g':
+        if len({d, e, f}) < 2:
+            raise Retry()
+        return ((fr(lin(g.randint(2, 5), a), d),
+                 fr(lin(g.randint(2, 4), b), e, -1)),
+                (fr(lin(1, c), f), HOLE))
+    if form == '(x^2+ax)/d-(x^2+b)/d=c':
+        return ((fr((x2(), x(a)), d), fr((x2(), n(b)), d, -1)), (HOLE,))
+    if form == '(px+a)/d-x=(qx+b)/e-(x+c)/f':
+        if len({d, e, f}) < 2:
+            raise Retry()
+        return ((fr(lin(g.randint(2, 5), a), d), x(-1)),
+                (fr(lin(g.randint(2, 4), b), e), fr(lin(1, c), f, -1)))
+    if form == '(x+a)/d+(x+b)/e=(x+c)/f-(x+h)/2':
+        if len({d, e, f}) < 3:
+            raise Retry()
+        return ((fr(lin(1, a), d), fr(lin(1, b), e)),
+                (fr(lin(1, c), f), fr(lin(1, nz(g, -9, 9)), 2, -1)))
+    if form == '(x+a)/d-(x+b)/e=1-(x+c)/f':
+        if len({d, e, f}) < 3:
+            raise Retry()
+        return ((fr(lin(1, a), d), fr(lin(1, b), e, -1)),
+                (HOLE, fr(lin(1, c), f, -1)))
+    if form == 'k(x+a)/d+(x+b)/e=x+c':
+        k = g.randint(2, 4)
+        if d == e or not coprime(k, d):
+            raise Retry()
+        return ((fr((br(k, lin(1, a)),), d), fr(lin(1, b), e)), (x(), HOLE))
+    if form == '(x+a)^2/d-(x^2+b)/d=c':
+        return ((fr((sq(1, lin(1, a)),), d), fr((x2(), n(b)), d, -1)),
+                (HOLE,))
 
 
 R43 = [
-    t('x-(x+a)/d-(x+b)/e=c', 'NPF', r43('x-(x+a)/d-(x+b)/e=c')),
-    t('k(x+a)/d-m(x+b)/e=c', 'PNF', r43('k(x+a)/d-m(x+b)/e=c')),
-    t('k(x+a)/d+(x+b)/e=x+c', 'NPF', r43('k(x+a)/d+(x+b)/e=x+c')),
-    t('(x+a)^2/d-(x^2+b)/d=c', 'PNF', r43('(x+a)^2/d-(x^2+b)/d=c')),
-    t('(x^2+ax)/d-(x^2+b)/d=c', 'PNM', r43('(x^2+ax)/d-(x^2+b)/d=c')),
+    t('x-(x+a)/d-(x+b)/e=c', 'NPF', r43),
+    t('k(x+a)/d-m(x+b)/e=c', 'PNF', r43),
+    t('k(x+a)/d+(x+b)/e=x+c', 'NPF', r43),
+    t('(x+a)^2/d-(x^2+b)/d=c', 'PNF', r43),
+    t('(x^2+ax)/d-(x^2+b)/d=c', 'PNM', r43),
     t('(px+a)/d-(qx+b)/e=(x+c)/f+g', 'FPN',
       r43('(px+a)/d-(qx+b)/e=(x+c)/f+g')),
-    t('(x+a)/d-(x+b)/e=1-(x+c)/f', 'PNM', r43('(x+a)/d-(x+b)/e=1-(x+c)/f')),
+    t('(x+a)/d-(x+b)/e=1-(x+c)/f', 'PNM', r43),
     t('(px+a)/d-x=(qx+b)/e-(x+c)/f', 'NFP',
       r43('(px+a)/d-x=(qx+b)/e-(x+c)/f')),
     t('(x+a)/d+(x+b)/e=(x+c)/f-(x+h)/2', 'MPN',
@@ -757,48 +758,46 @@ R43 = [
 X = X_FACTOR
 
 
-def r51(form):
-    def make(g, r, l):
-        a, b = g.randint(2, 24), g.randint(1, 9)
-        if form == 'a/x=b':
-            return (xfr(a, [X]),), (HOLE,)
-        if form == 'a/x+b=c':
-            return (xfr(a, [X]), n(nz(g, -6, 6))), (HOLE,)
-        if form == 'a/(bx)=c':
-            d = g.randint(2, 5)
-            if not coprime(a, d):
-                raise Retry()
-            return (xfr(a, [X], d),), (HOLE,)
-        if form == 'a/x=b/c':
-            c = g.randint(2, 7)
-            return (xfr(a, [X]),), (fr(HOLE_NUMERATOR, c),)
-        if form == 'a/x+b/x=c':
-            return (xfr(a, [X]), xfr(b, [X])), (HOLE,)
-        if form == 'a/x-b/(2x)=c/2':
-            if b % 2 == 0:
-                raise Retry()
-            return (xfr(a, [X]), xfr(b, [X], 2, -1)), (fr(HOLE_NUMERATOR, 2),)
-        if form == '(x+a)/x=b':
-            return (xfr(lin(1, nz(g, -9, 9)), [X]),), (HOLE,)
-        if form == 'a/(2x)+b/(3x)=c/d':
-            d = g.choice([2, 3, 4, 6])
-            return ((xfr(b, [X], 2), xfr(g.randint(1, 9), [X], 3)),
-                    (fr(HOLE_NUMERATOR, d),))
-        if form == '(px+a)/(cx)=b':
-            c = g.randint(2, 4)
-            return (xfr(lin(g.randint(1, 5), nz(g, -9, 9)), [X], c),), (HOLE,)
-        raise ValueError(form)
-    return make
+@by_form
+def r51(g, form):
+    a, b = g.randint(2, 24), g.randint(1, 9)
+    if form == 'a/x=b':
+        return (xfr(a, [X]),), (HOLE,)
+    if form == 'a/x+b=c':
+        return (xfr(a, [X]), n(nz(g, -6, 6))), (HOLE,)
+    if form == 'a/(bx)=c':
+        d = g.randint(2, 5)
+        if not coprime(a, d):
+            raise Retry()
+        return (xfr(a, [X], d),), (HOLE,)
+    if form == 'a/x=b/c':
+        c = g.randint(2, 7)
+        return (xfr(a, [X]),), (fr(HOLE_NUMERATOR, c),)
+    if form == 'a/x+b/x=c':
+        return (xfr(a, [X]), xfr(b, [X])), (HOLE,)
+    if form == 'a/x-b/(2x)=c/2':
+        if b % 2 == 0:
+            raise Retry()
+        return (xfr(a, [X]), xfr(b, [X], 2, -1)), (fr(HOLE_NUMERATOR, 2),)
+    if form == '(x+a)/x=b':
+        return (xfr(lin(1, nz(g, -9, 9)), [X]),), (HOLE,)
+    if form == 'a/(2x)+b/(3x)=c/d':
+        d = g.choice([2, 3, 4, 6])
+        return ((xfr(b, [X], 2), xfr(g.randint(1, 9), [X], 3)),
+                (fr(HOLE_NUMERATOR, d),))
+    if form == '(px+a)/(cx)=b':
+        c = g.randint(2, 4)
+        return (xfr(lin(g.randint(1, 5), nz(g, -9, 9)), [X], c),), (HOLE,)
 
 
 R51 = [
-    t('a/x=b', 'PNP', r51('a/x=b')),
+    t('a/x=b', 'PNP', r51),
     t('a/(dx)=c', 'FMF', r51('a/(bx)=c')),
     t('a/x=b/c', 'PNF', fraction_hole(r51('a/x=b/c'))),
-    t('(x+a)/x=b', 'NPF', r51('(x+a)/x=b')),
-    t('a/x+b=c', 'PNP', r51('a/x+b=c')),
-    t('(px+a)/(cx)=b', 'FMP', r51('(px+a)/(cx)=b')),
-    t('a/x+b/x=c', 'PNN', r51('a/x+b/x=c')),
+    t('(x+a)/x=b', 'NPF', r51),
+    t('a/x+b=c', 'PNP', r51),
+    t('(px+a)/(cx)=b', 'FMP', r51),
+    t('a/x+b/x=c', 'PNN', r51),
     t('a/x-b/(2x)=c/2', 'PNF', fraction_hole(r51('a/x-b/(2x)=c/2'))),
     t('a/(2x)+b/(3x)=c/d', 'PFN', fraction_hole(r51('a/(2x)+b/(3x)=c/d'))),
 ]
@@ -806,43 +805,41 @@ R51 = [
 
 # r52: the unknown in a bracket of the denominator ---------------------------
 
-def r52(form):
-    def make(g, r, l):
-        a, b = g.randint(1, 12), nz(g, -6, 6)
-        c = nz(g, -6, 6)
-        if form == 'a/(x+b)=c':
-            return (xfr(a, [(1, b)]),), (HOLE,)
-        if form == 'a/(x+b)=c/d':
-            return (xfr(a, [(1, b)]),), (fr(HOLE_NUMERATOR, g.randint(2, 7)),)
-        if form == 'a/(x+b)=c/(x+d)':
-            if b == c:
-                raise Retry()
-            return (xfr(a, [(1, b)]),), (xfr(g.randint(1, 12), [(1, c)]),)
-        if form == '(x+a)/(x+b)=c':
-            return (xfr(lin(1, nz(g, -9, 9)), [(1, b)]),), (HOLE,)
-        if form == 'a/(x+b)+c=d/(x+b)':
-            return (xfr(a, [(1, b)]), HOLE), (xfr(g.randint(1, 12), [(1, b)]),)
-        if form == 'a/(px+b)=c/(qx+d)':
-            # p and q 2, 4 or 5: the excluded values are decimals
-            p, q = g.sample([2, 4, 5], 2)
-            if not coprime(p, b) or not coprime(q, c):
-                raise Retry()
-            return (xfr(g.randint(1, 9), [(p, b)]),), \
-                (xfr(g.randint(1, 9), [(q, c)]),)
-        if form == 'x/(x+b)-1=a/(x+c)':
-            if b == c:
-                raise Retry()
-            return (xfr((x(),), [(1, b)]), n(-1)), (xfr(a, [(1, c)]),)
-        if form == 'a/(kx+kb)+c/(x+b)=d':
-            k = g.randint(2, 3)
-            return ((xfr(a, [(1, b)], k, factored=False),
-                     xfr(g.randint(1, 9), [(1, b)])), (fr(HOLE_NUMERATOR, g.randint(2, 6)),))
-        if form == 'a/(x-b)+c/(x+b)=d/(x^2-b^2)':
-            b = g.randint(1, 5)
-            return ((xfr(a, [(1, -b)]), xfr(g.randint(1, 9), [(1, b)])),
-                    (xfr(HOLE_NUMERATOR, [(1, -b), (1, b)], factored=False),))
-        raise ValueError(form)
-    return make
+@by_form
+def r52(g, form):
+    a, b = g.randint(1, 12), nz(g, -6, 6)
+    c = nz(g, -6, 6)
+    if form == 'a/(x+b)=c':
+        return (xfr(a, [(1, b)]),), (HOLE,)
+    if form == 'a/(x+b)=c/d':
+        return (xfr(a, [(1, b)]),), (fr(HOLE_NUMERATOR, g.randint(2, 7)),)
+    if form == 'a/(x+b)=c/(x+d)':
+        if b == c:
+            raise Retry()
+        return (xfr(a, [(1, b)]),), (xfr(g.randint(1, 12), [(1, c)]),)
+    if form == '(x+a)/(x+b)=c':
+        return (xfr(lin(1, nz(g, -9, 9)), [(1, b)]),), (HOLE,)
+    if form == 'a/(x+b)+c=d/(x+b)':
+        return (xfr(a, [(1, b)]), HOLE), (xfr(g.randint(1, 12), [(1, b)]),)
+    if form == 'a/(px+b)=c/(qx+d)':
+        # p and q 2, 4 or 5: the excluded values are decimals
+        p, q = g.sample([2, 4, 5], 2)
+        if not coprime(p, b) or not coprime(q, c):
+            raise Retry()
+        return (xfr(g.randint(1, 9), [(p, b)]),), \
+            (xfr(g.randint(1, 9), [(q, c)]),)
+    if form == 'x/(x+b)-1=a/(x+c)':
+        if b == c:
+            raise Retry()
+        return (xfr((x(),), [(1, b)]), n(-1)), (xfr(a, [(1, c)]),)
+    if form == 'a/(kx+kb)+c/(x+b)=d':
+        k = g.randint(2, 3)
+        return ((xfr(a, [(1, b)], k, factored=False),
+                 xfr(g.randint(1, 9), [(1, b)])), (fr(HOLE_NUMERATOR, g.randint(2, 6)),))
+    if form == 'a/(x-b)+c/(x+b)=d/(x^2-b^2)':
+        b = g.randint(1, 5)
+        return ((xfr(a, [(1, -b)]), xfr(g.randint(1, 9), [(1, b)])),
+                (xfr(HOLE_NUMERATOR, [(1, -b), (1, b)], factored=False),))
 
 
 def numerator_hole(make):
@@ -862,13 +859,13 @@ def numerator_hole(make):
 
 
 R52 = [
-    t('a/(x+b)=c', 'PNP', r52('a/(x+b)=c')),
+    t('a/(x+b)=c', 'PNP', r52),
     t('a/(x+b)=c/d', 'NPF', fraction_hole(r52('a/(x+b)=c/d'))),
-    t('(x+a)/(x+b)=c', 'NPF', r52('(x+a)/(x+b)=c')),
-    t('a/(x+b)=c/(x+d)', 'PNF', r52('a/(x+b)=c/(x+d)')),
-    t('a/(px+b)=c/(qx+d)', 'FPN', r52('a/(px+b)=c/(qx+d)')),
-    t('a/(x+b)+c=d/(x+b)', 'PFN', r52('a/(x+b)+c=d/(x+b)')),
-    t('x/(x+b)-1=a/(x+c)', 'NPF', r52('x/(x+b)-1=a/(x+c)')),
+    t('(x+a)/(x+b)=c', 'NPF', r52),
+    t('a/(x+b)=c/(x+d)', 'PNF', r52),
+    t('a/(px+b)=c/(qx+d)', 'FPN', r52),
+    t('a/(x+b)+c=d/(x+b)', 'PFN', r52),
+    t('x/(x+b)-1=a/(x+c)', 'NPF', r52),
     t('a/(kx+kb)+c/(x+b)=d', 'PNF',
       fraction_hole(r52('a/(kx+kb)+c/(x+b)=d'))),
     t('a/(x-b)+c/(x+b)=d/(x^2-b^2)', 'PFN',
