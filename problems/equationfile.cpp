@@ -1,10 +1,7 @@
 #include "problems/equationfile.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-
-#include <unistd.h>
 
 #include "engine/cp1250.h"
 #include "engine/engine.h"
@@ -33,13 +30,6 @@ struct File {
     explicit File(const std::string& diskName) : f(regularfile::fopenRegular(diskName, "rb")) {}
     ~File() {
         if (f) std::fclose(f);
-    }
-    // Returns false when the buffered data could not be written out.
-    bool close() {
-        if (!f) return true;
-        const int r = std::fclose(f);
-        f = nullptr;
-        return r == 0;
     }
     File(const File&) = delete;
     File& operator=(const File&) = delete;
@@ -165,33 +155,4 @@ FileResult readExerciseEquation(int32_t number, const ListedFile& exercise, Equa
     if (number > n - 1)
         return failure(cp1250::w1250("Všechny příklady ze cvičení již jsou spočítány."), ALL_SOLVED);
     return readRecord(file.f, fileName, number, target);
-}
-
-FileResult appendExerciseEquation(const std::string& exerciseName, const EquationRecord& record) {
-    const std::string name = exerciseName + ".cvc";
-    // Create only a file that does not exist yet: an existing file that cannot
-    // be opened for update must not be truncated by the fallback.
-    File file(name, "r+b");
-    if (!file.f && errno == ENOENT) file.f = std::fopen(cp1250::toUtf8(name).c_str(), "wbx");
-    if (!file.f) return failure(cannotOpen(name), EXERCISE_WRITE_FAILED);
-    const long n = wholeRecords(file.f);
-    unsigned char buf[EquationRecord::RECORD_SIZE];
-    record.toBytes(buf);
-    bool written = n >= 0 && std::fseek(file.f, n * EquationRecord::RECORD_SIZE, SEEK_SET) == 0 &&
-                   std::fwrite(buf, 1, sizeof buf, file.f) == sizeof buf &&
-                   std::fflush(file.f) == 0;
-    if (!written && n >= 0) {
-        // A full disk may have taken part of the record; cut it off so that
-        // what stays is the file as it was.
-        std::clearerr(file.f);
-        if (ftruncate(fileno(file.f), static_cast<off_t>(n) * EquationRecord::RECORD_SIZE) != 0) {
-            // Nothing more can be done; the short tail is ignored by readers.
-        }
-    }
-    if (!file.close()) written = false;
-    if (!written) {
-        return failure(cp1250::w1250("Do souboru ") + name + cp1250::w1250(" se nepodařilo zapsat."),
-                       EXERCISE_WRITE_FAILED);
-    }
-    return FileResult();
 }

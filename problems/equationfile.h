@@ -35,8 +35,8 @@ EquationRecord initialEquation();
 
 // What a file operation did; `message` is the Windows-1250 text for the
 // warning dialog when there is one to show.  `status` names the failures the
-// callers act on: ALL_SOLVED (the exercise has no more equations) and
-// EXERCISE_WRITE_FAILED; it is STATUS_OK for every other result.  `damaged`:
+// callers act on: ALL_SOLVED (the exercise has no more equations); it is
+// STATUS_OK for every other result.  `damaged`:
 // the record was read but is damaged (isDamagedEquation), so it was not
 // taken; the caller decides what to say.
 struct FileResult {
@@ -71,4 +71,3 @@ FileResult readExerciseEquation(int32_t number, const std::string& fileName, Equ
 // The same for a file opened by its name on the disk (the UTF-8 form of
 // `name` when diskName is empty).
 FileResult readExerciseEquation(int32_t number, const ListedFile& file, EquationRecord& target);
-FileResult appendExerciseEquation(const std::string& exerciseName, const EquationRecord& record);
