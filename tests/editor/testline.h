@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/layout.h"
+#include "tests/support/testpage.h"
 
 inline std::string wl(std::string pattern) {
     static const std::string standIns = "[{}<>]^`";
@@ -25,14 +26,3 @@ struct FakeMetrics : TextMetrics {
     int width(unsigned char c, int size, bool) override { return c == '1' ? size / 3 : size / 2; }
     int height(unsigned char, int size, bool) override { return size + 6; }
 };
-
-// A writing page: area from x 10, 600 wide, first band at y 100.
-inline PageLayout testPage() {
-    PageLayout p;
-    p.fontSize = {0, 24, 14, 14, 8, 8, 16};
-    p.areaLeft = 10;
-    p.areaTop = 100;
-    p.areaWidth = 600;
-    p.pageLines = 9;
-    return p;
-}

@@ -16,6 +16,7 @@
 #include "engine/cp1250.h"
 #include "feedback/animation.h"
 #include "session/stepflow.h"
+#include "tests/support/testpage.h"
 
 namespace {
 
@@ -30,18 +31,6 @@ struct FakeMetrics : TextMetrics {
     int width(unsigned char, int size, bool) override { return size / 2; }
     int height(unsigned char, int size, bool) override { return size + 6; }
 };
-
-// A writing page from x 10, 600 wide, its first band at y 100 (as the
-// editor's tests use; the layer rule keeps test folders from sharing it).
-PageLayout testPage() {
-    PageLayout p;
-    p.fontSize = {0, 24, 14, 14, 8, 8, 16};
-    p.areaLeft = 10;
-    p.areaTop = 100;
-    p.areaWidth = 600;
-    p.pageLines = 9;
-    return p;
-}
 
 EquationRecord record(const std::string& equation, double root, const std::vector<std::string>& solution = {}) {
     EquationRecord r;
