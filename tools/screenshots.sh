@@ -124,7 +124,7 @@ visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 # this screen: for what the program does not scale, as the exercise chooser.
 pixel() {
     local x=$1 y=$2 lw=$((width / factor)) lh=$((height / factor)) top
-    if ((lw == 800)); then top=$(((lh - 600) / 2)); else top=$(((lh - 768) / 2)); fi
+    if ((lw == 800 || lw < 1024 || lh < 768)); then top=$(((lh - 600) / 2)); else top=$(((lh - 768) / 2)); fi
     echo "$((x * factor)) $(((top + y) * factor))"
 }
 # A click into a dialog, at its own coordinates (dialogs are not scaled
