@@ -337,6 +337,15 @@ TEST_F(RuntimeFolder, StartScreenHoldsOnePictureAndComesBackExactly) {
     }
 }
 
+// A screen too low for the large picture gets the small one, whole and
+// centred, so the menu and "Konec" are on the screen.
+TEST_F(RuntimeFolder, AScreenTooSmallForTheLargePictureShowsTheSmallOneWhole) {
+    auto form = startedWindow(QSize(1024, 600));
+    EXPECT_EQ(form->size(), QSize(1024, 600));
+    EXPECT_EQ(form->pictureView->geometry(), QRect(112, 0, 800, 600));
+    EXPECT_EQ(differingPixels(startPictureFile(800), form->picture(), form->feedback()->mascot().rect()), 0);
+}
+
 // (A key does the same: the solving tests.)
 TEST_F(RuntimeFolder, AfterASampleSolutionAClickPresentsTheEquationAgain) {
     auto form = areaWindow(QSize(800, 600));
