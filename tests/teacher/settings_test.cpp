@@ -44,6 +44,12 @@ protected:
         EXPECT_EQ(loadSettings(loaded, file()), "");
         return loaded;
     }
+    // The original file again, or none; no warnings yet.
+    void restart(bool removeFile) {
+        SetUp();
+        warnings.clear();
+        if (removeFile) std::filesystem::remove(file());
+    }
     // The file differs from the original at most in records [first, first + count).
     void expectOnlyChanged(int first, int count) {
         const std::string now = readBytes(file()), before = originalBytes();
@@ -98,19 +104,20 @@ TEST(Password, ComparisonIgnoresTheCaseOfPlainLettersOnly) {
         {std::string("??"), "??", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(passwordMatches(c.typed, c.stored), c.matches) << (c.typed ? *c.typed : "(nelze)") << " / " << c.stored;
         ScriptedDialog confirmed({{true, c.typed}}), cancelled({{false, c.typed}});
-        EXPECT_EQ(askPassword(confirmed, c.stored), c.matches);
-        EXPECT_FALSE(askPassword(cancelled, c.stored));
+        EXPECT_EQ(std::make_tuple(passwordMatches(c.typed, c.stored), askPassword(confirmed, c.stored),
+                                  askPassword(cancelled, c.stored)),
+                  std::make_tuple(c.matches, c.matches, false))
+            << (c.typed ? *c.typed : "(nelze)") << " / " << c.stored;
     }
 }
 
 TEST(Password, NewPasswordsAreStoredInUpperCaseAndMustSurviveTheFile) {
-    EXPECT_EQ(passwordFromEntry(w("nové heslo")), w("NOVé HESLO"));
-    EXPECT_EQ(passwordFromEntry(std::string(20, 'a')), std::string(20, 'A'));
-    EXPECT_EQ(passwordFromEntry(std::string(21, 'a')), std::nullopt);
-    EXPECT_EQ(passwordFromEntry(std::string("AB\x0C" "CD")), std::nullopt);  // the end mark would cut it short
-    EXPECT_EQ(passwordFromEntry(std::nullopt), std::nullopt);
+    // The end mark (0x0C) would cut a password short.
+    EXPECT_EQ(std::make_tuple(passwordFromEntry(w("nové heslo")), passwordFromEntry(std::string(20, 'a')),
+                              passwordFromEntry(std::string(21, 'a')), passwordFromEntry(std::string("AB\x0C" "CD")),
+                              passwordFromEntry(std::nullopt)),
+              std::make_tuple(w("NOVé HESLO"), std::string(20, 'A'), std::nullopt, std::nullopt, std::nullopt));
 }
 
 TEST_F(TeacherSettings, ChangePasswordOutcomes) {
@@ -151,20 +158,16 @@ TEST_F(TeacherSettings, ChangePasswordOutcomes) {
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        warnings.clear();
-        if (c.removeFile) std::filesystem::remove(file());
+        restart(c.removeFile);
         ScriptedDialog dialog(c.answers);
-        EXPECT_EQ(changePassword(dialog, settings, warn, file(), c.out), c.result);
-        EXPECT_EQ(warnings, c.messages);
-        EXPECT_EQ(settings.password, c.password);
-        EXPECT_EQ(dialog.prompt(), "Zadejte heslo");
-        EXPECT_EQ(dialog.asked.front(), w("Zadejte staré heslo"));
-        EXPECT_EQ(errorCode, 0);
+        const PasswordChange result = changePassword(dialog, settings, warn, file(), c.out);
+        EXPECT_EQ(std::make_tuple(result, warnings, settings.password,
+                                  dialog.prompt(), dialog.asked.front(), errorCode),
+                  std::make_tuple(c.result, c.messages, c.password, "Zadejte heslo", w("Zadejte staré heslo"), 0));
         if (c.removeFile) continue;
-        EXPECT_EQ(reload().password, c.password);
+        EXPECT_EQ(std::make_tuple(reload().password, namesIn(path(""))),
+                  std::make_tuple(c.password, std::vector<std::string>{"POM.CFG"}));
         expectOnlyChanged(SETTINGS_PASSWORD_RECORD, SETTINGS_PASSWORD_LENGTH);
-        EXPECT_EQ(namesIn(path("")), std::vector<std::string>{"POM.CFG"});
     }
 }
 
@@ -180,11 +183,10 @@ TEST(GradeBoundaries, NumberSyntax) {
     };
     for (const auto& [text, expected] : cases) {
         int32_t value = 12345;
-        const bool parsed = parseBoundaryNumber(text, value);
-        EXPECT_EQ(parsed, expected.has_value()) << '"' << text << '"';
-        if (parsed && expected) {
-            EXPECT_EQ(value, *expected) << '"' << text;
-        }
+        // Parsed or not, and the value where it was.
+        const std::optional<int32_t> parsed =
+            parseBoundaryNumber(text, value) ? std::optional<int32_t>(value) : std::nullopt;
+        EXPECT_EQ(parsed, expected) << '"' << text << '"';
     }
 }
 
@@ -200,8 +202,8 @@ TEST(GradeBoundaries, CheckCodesAndMessages) {
         EXPECT_EQ(checkBoundaries(fields, values), code) << fields[0] << " " << fields[1] << " " << fields[2] << " "
                                                          << fields[3];
     }
-    EXPECT_EQ(boundaryMessage(4), w("Chybný zápis čísla u čtyřky!"));
-    EXPECT_EQ(boundaryMessage(5), w("Hranice musí být seřazeny sestupně!"));
+    EXPECT_EQ(std::make_tuple(boundaryMessage(4), boundaryMessage(5)),
+              std::make_tuple(w("Chybný zápis čísla u čtyřky!"), w("Hranice musí být seřazeny sestupně!")));
 }
 
 TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
@@ -227,12 +229,10 @@ TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        warnings.clear();
-        if (c.removeFile) std::filesystem::remove(file());
-        EXPECT_EQ(applyGradeBoundaries(c.fields, settings, warn, file(), c.out), c.result);
-        EXPECT_EQ(warnings, c.messages);
-        EXPECT_EQ(settings.gradeBoundaries, c.inMemory);
+        restart(c.removeFile);
+        const BoundaryStore result = applyGradeBoundaries(c.fields, settings, warn, file(), c.out);
+        EXPECT_EQ(std::make_tuple(result, warnings, settings.gradeBoundaries),
+                  std::make_tuple(c.result, c.messages, c.inMemory));
         if (c.removeFile) continue;
         EXPECT_EQ(reload().gradeBoundaries, c.inFile);
         expectOnlyChanged(SETTINGS_BOUNDARY_RECORD, 4);
@@ -242,26 +242,28 @@ TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
 TEST_F(TeacherSettings, SwitchesToggleStoreAndKeepTheirCaptionInMemory) {
     EXPECT_EQ(switchCaption(TeacherSwitch::Checks, settings), w("Provádět zkoušky - ANO"));
     EXPECT_TRUE(toggleSwitch(TeacherSwitch::Checks, settings, warn, file()));
-    EXPECT_EQ(switchCaption(TeacherSwitch::Checks, settings), w("Provádět zkoušky - NE"));
-    EXPECT_FALSE(reload().checksEnabled);
+    EXPECT_EQ(std::make_tuple(switchCaption(TeacherSwitch::Checks, settings), reload().checksEnabled),
+              std::make_tuple(w("Provádět zkoušky - NE"), false));
     expectOnlyChanged(SETTINGS_CHECKS_RECORD, 1);
     EXPECT_TRUE(toggleSwitch(TeacherSwitch::Checks, settings, warn, file()));
-    EXPECT_EQ(readBytes(file()), originalBytes());  // 1.0 again, byte for byte
-    EXPECT_TRUE(warnings.empty());
+    // 1.0 again, byte for byte.
+    EXPECT_EQ(std::make_tuple(readBytes(file()), warnings.empty()), std::make_tuple(originalBytes(), true));
 
     // A failed write: the new value holds in memory, the file keeps the old one.
     FailingOutput broken(0, ALWAYS);
     EXPECT_FALSE(toggleSwitch(TeacherSwitch::ShowSolution, settings, warn, file(), broken));
-    EXPECT_EQ(switchCaption(TeacherSwitch::ShowSolution, settings), w("Ukazovat řešení - NE"));
-    EXPECT_TRUE(reload().showSolutionEnabled);
-    EXPECT_EQ(warnings, (std::vector<std::string>{w(" Nelze zapsat do souboru POM.CFG!"),
-                                                  w("Nepodařilo se zapsat do souboru POM.CFG!")}));
-    EXPECT_EQ(readBytes(file()), originalBytes());
+    EXPECT_EQ(std::make_tuple(switchCaption(TeacherSwitch::ShowSolution, settings), reload().showSolutionEnabled,
+                              warnings, readBytes(file())),
+              std::make_tuple(w("Ukazovat řešení - NE"), true,
+                              std::vector<std::string>{w(" Nelze zapsat do souboru POM.CFG!"),
+                                                       w("Nepodařilo se zapsat do souboru POM.CFG!")},
+                              originalBytes()));
 }
 
 TEST_F(TeacherSettings, RecordsBeyondTheEndAreNeverWritten) {
-    EXPECT_EQ(replaceSettingsRecords(66, {1.0, 2.0}, warn, file()), SettingsWrite::WriteFailed);
-    EXPECT_EQ(replaceSettingsRecords(-1, {1.0}, warn, file()), SettingsWrite::WriteFailed);
+    EXPECT_EQ(std::make_tuple(replaceSettingsRecords(66, {1.0, 2.0}, warn, file()),
+                              replaceSettingsRecords(-1, {1.0}, warn, file())),
+              std::make_tuple(SettingsWrite::WriteFailed, SettingsWrite::WriteFailed));
     EXPECT_EQ(readBytes(file()), originalBytes());
     std::filesystem::create_directory(path("folder.cfg"));
     EXPECT_EQ(replaceSettingsRecords(0, {1.0}, warn, path("folder.cfg")), SettingsWrite::OpenFailed);
