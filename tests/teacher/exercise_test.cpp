@@ -20,23 +20,6 @@ EquationRecord equation(const std::string& text, double root) {
     return r;
 }
 
-std::string bytesOf(const std::vector<EquationRecord>& records) {
-    std::string bytes;
-    for (const EquationRecord& r : records) {
-        unsigned char buf[EquationRecord::RECORD_SIZE];
-        r.toBytes(buf);
-        bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
-    }
-    return bytes;
-}
-
-// "x=<area><record>" with the root <area><record>, so every equation of the
-// test bank tells where it came from.
-EquationRecord bankEquation(int code, int record) {
-    const int n = code * 10 + record;
-    return equation("x=" + std::to_string(n), n);
-}
-
 class Exercises : public ScratchFolder {
 protected:
     std::vector<std::string> warnings;
@@ -45,14 +28,9 @@ protected:
 
     void SetUp() override {
         ScratchFolder::SetUp();
-        writeArea(11, 3);
-        writeArea(12, 2);
+        writeArea(path(""), 11, 3);
+        writeArea(path(""), 12, 2);
         errorCode = 0;
-    }
-    void writeArea(int code, int count) {
-        std::vector<EquationRecord> records;
-        for (int k = 0; k < count; ++k) records.push_back(bankEquation(code, k));
-        writeBytes(path("r" + std::to_string(code) + ".dat"), bytesOf(records));
     }
     ExerciseSave save(const std::optional<std::string>& name, const std::vector<int32_t>& positions,
                       savefile::Output& out = savefile::diskOutput()) {
@@ -124,7 +102,7 @@ TEST_F(Exercises, BankListKeepsOneLinePerEquationEvenWhenAFileIsMissing) {
                               true));
 
     std::filesystem::remove(path("r11.dat"));
-    writeArea(12, 1);
+    writeArea(path(""), 12, 1);
     const std::string unreadable = unreadableEquationLine();
     const Lines lines = bankListLines(path(""), areas, warn);
     EXPECT_EQ(std::make_tuple(lines, warnings),

@@ -54,15 +54,6 @@ QStringList rows(const QListWidget* list) {
     return texts;
 }
 
-EquationRecord bankEquation(int code, int record) {
-    const int n = code * 10 + record;
-    EquationRecord r;
-    r.setSlot(0, "x=" + std::to_string(n));
-    r.setSlot(1, "x=" + std::to_string(n));
-    r.root = n;
-    return r;
-}
-
 class TeacherWindows : public ScratchFolder {
 protected:
     ProgramSettings settings;
@@ -78,22 +69,13 @@ protected:
         settings.checksEnabled = true;
         settings.showSolutionEnabled = false;
         writeBytes(path("POM.CFG"), encodeSettingsFile(settingsRecords(settings)));
-        writeArea(11, 3);
-        writeArea(12, 2);
+        writeArea(path(""), 11, 3);
+        writeArea(path(""), 12, 2);
         data.settings = &settings;
         data.folder = path("");
         data.bankAreas = [] { return std::vector<BankArea>{{11, 3}, {12, 2}}; };
         data.statistics = [this](int row) { return statistics.at(row); };
         data.showWarning = [this](const std::string& text) { warnings.push_back(text); };
-    }
-    void writeArea(int code, int count) {
-        std::string bytes;
-        for (int k = 0; k < count; ++k) {
-            unsigned char buf[EquationRecord::RECORD_SIZE];
-            bankEquation(code, k).toBytes(buf);
-            bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
-        }
-        writeBytes(path("r" + std::to_string(code) + ".dat"), bytes);
     }
     ProgramSettings stored() {
         ProgramSettings s;
