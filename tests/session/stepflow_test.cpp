@@ -60,14 +60,14 @@ public:
         for (const DrawOp& op : ops)
             if (op.kind == DrawOp::FILL) clearedBands.push_back(op);
     }
-    void clearWritingArea() override { log.push_back("clear"), page.clear(); }
+    void clearWritingArea() override { log.push_back("clear"); page.clear(); }
     void drawRuledLines() override { log.push_back("ruled"); }
     void scrollPage(const PictureBox& source, int32_t targetTop) override {
         scrolls.push_back({source, targetTop});
         for (int k = 1; k < LAST_WRITING_LINE; ++k) page[k] = page[k + 1];
         page.erase(LAST_WRITING_LINE);
     }
-    void hideCaret() override { log.push_back("hide caret"), ::hideCaret(state_->editor.caret); }
+    void hideCaret() override { log.push_back("hide caret"); ::hideCaret(state_->editor.caret); }
     void hideKeypad() override { keypadShown = false; }
     void setShowSolutionEnabled(bool enabled) override { showSolutionEnabled = enabled; }
     void setToolbar(ToolbarState state) override { toolbar = state; }
@@ -75,7 +75,7 @@ public:
         bubbles.push_back({a, b, c});
         shown = true;
     }
-    void eraseBubble() override { log.push_back("erase bubble"), shown = false; }
+    void eraseBubble() override { log.push_back("erase bubble"); shown = false; }
     bool bubbleShown() const override { return shown; }
     void waitForBubble() override {
         log.push_back("wait");
@@ -168,6 +168,12 @@ protected:
         std::vector<EquationRecord> records{record("2x+5=4x+11", -3, {"2x-4x=11-5", "-2x=6", "x=-3"})};
         for (int k = 1; k < 6; ++k) records.push_back(record(std::to_string(k + 1) + "x=" + std::to_string(2 * k + 2), 2));
         enterWith(records);
+    }
+
+    // The equation of area 11 solved with checks on: the check phase begins.
+    void enterCheckPhase() {
+        enterArea11(true);
+        enterLine("x=-3");
     }
 
     // Keys as the window hands them on: characters pressed, then released
@@ -270,7 +276,10 @@ TEST_F(StepFlowTest, TwoWrongStepsGiveTheSameTypeAgainAndNoneOrOneAHarderOne) {
         SCOPED_TRACE(c.wrongLines);
         SetUp();
         enterArea11();
-        for (int i = 0; i < c.wrongLines; ++i) enterLine("x=3"), clearLine();
+        for (int i = 0; i < c.wrongLines; ++i) {
+            enterLine("x=3");
+            clearLine();
+        }
         enterLine("x=-3");
         EXPECT_EQ(std::make_tuple(screen.atWait.newTripletNeeded, reads.back()),
                   std::make_tuple(c.newTriplet, std::make_pair(11, c.nextRecord)));
@@ -359,8 +368,7 @@ TEST_F(StepFlowTest, TheTenthLineScrollsThePageUpByOneLine) {
 // --- The check by substitution --------------------------------------------
 
 TEST_F(StepFlowTest, CheckPhaseOf2xPlus5WithAnIntermediateLineAndTheRightSideFilledIn) {
-    enterArea11(true);
-    enterLine("x=-3");
+    enterCheckPhase();
     const EditorState& ed = state.editor;
     EXPECT_EQ(std::make_tuple(screen.bubbles.back(), counts(), ed.checkPhase, screen.showSolutionEnabled,
                               ed.fixedPrefix, screen.page[1], screen.page[2], displayLine(), ed.caretPos,
@@ -402,8 +410,7 @@ TEST_F(StepFlowTest, CheckLinesPassFailAndFinishAsTheirValueSays) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
         SetUp();
-        enterArea11(true);
-        enterLine("x=-3");
+        enterCheckPhase();
         type(c.keys);
         errorCode = EXERCISE_WRITE_FAILED;  // a stale code must not fail the line
         flow.stepEntered();
@@ -419,8 +426,7 @@ TEST_F(StepFlowTest, CheckLinesPassFailAndFinishAsTheirValueSays) {
 }
 
 TEST_F(StepFlowTest, TheEqualsKeyChecksInTheCheckPhaseAndIsNeverWritten) {
-    enterArea11(true);
-    enterLine("x=-3");
+    enterCheckPhase();
     type("-2=");
     EXPECT_EQ(std::make_tuple(row().wrongSteps, line(), screen.shown), std::make_tuple(1, "L=-2", true))
         << "the key's own release leaves the bubble";
@@ -470,8 +476,7 @@ TEST_F(StepFlowTest, ACheckLineIsCheckedWholeAndNeverDrawnPastTheLinesBytes) {
 }
 
 TEST_F(StepFlowTest, AValueTooWideForLEqualsPBesideItGetsItsOwnLine) {
-    enterArea11(true);
-    enterLine("x=-3");
+    enterCheckPhase();
     // -1 written with many leading zeros: "P=", the value, the blanks and
     // "L=P" are wider than the page.
     type("-" + std::string(42, '0') + "1");
