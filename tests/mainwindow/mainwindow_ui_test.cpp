@@ -272,7 +272,6 @@ TEST_F(RuntimeFolder, StartScreenClicksLeadWhereTheirItemsSay) {
     };
     for (const auto& c : clicks) {
         SCOPED_TRACE(testing::Message() << c.at.x() << ", " << c.at.y());
-        initSessionState(program_.state);
         auto form = startedWindow(QSize(800, 600));
         Animation& animation = form->feedback()->animation();
         ASSERT_EQ(animation.lastAnimation().number, 0);  // the greeting
@@ -298,7 +297,6 @@ TEST_F(RuntimeFolder, StartScreenClicksLeadWhereTheirItemsSay) {
 TEST_F(RuntimeFolder, StartScreenHoldsOnePictureAndComesBackExactly) {
     for (const QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
         SCOPED_TRACE(screen.width());
-        initSessionState(program_.state);
         auto form = startedWindow(screen);
         Feedback& feedback = *form->feedback();
         const QImage file = startPictureFile(screen.width());

@@ -54,7 +54,6 @@ const std::string EXPECTED_2X = "2x+" + writtenFraction("3", "4") + "=x" + power
 TEST_F(Writing, KeysAndKeypadWriteTheSameBytesAndRepaintOnlyTheLinesBand) {
     for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
         SCOPED_TRACE(screen.width());
-        initSessionState(program_.state);
         auto form = areaWindow(screen);
         // Keys on the first line, the keypad on the ninth (the last at 800 x 600).
         for (int n : {1, 9}) {
@@ -114,7 +113,6 @@ TEST_F(Writing, AFractionFromTheButtonOrTheKeypadTakesItsNumeratorAtOnce) {
     enum Road { Button, PadKey, SlashKey };
     for (Road road : {Button, PadKey, SlashKey}) {
         SCOPED_TRACE(road);
-        initSessionState(program_.state);
         cinks_ = 0;
         auto form = areaWindow();
         auto enabled = [&] { return std::make_tuple(form->fractionButton->isEnabled(), form->power2Button->isEnabled()); };
