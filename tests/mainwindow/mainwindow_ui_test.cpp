@@ -50,10 +50,7 @@ public:
     enum Kind { Missing, WrongSize, Truncated, Pipe, Folder, Zeros };
     DamagedFile(const char* name, Kind kind, QSize size) : name_(QString::fromLatin1(name ? name : "")) {
         if (name_.isEmpty()) return;
-        QFile file(name_);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        file.close();
+        const std::string bytes = readBytes(name);
         EXPECT_TRUE(QFile::rename(name_, away()));
         switch (kind) {
         case Missing: break;
@@ -63,8 +60,8 @@ public:
             EXPECT_TRUE(other.save(name_, "BMP"));
             break;
         }
-        case Truncated: write(bytes.left(bytes.size() / 2)); break;
-        case Zeros: write(QByteArray(bytes.size(), '\0')); break;
+        case Truncated: writeBytes(name, bytes.substr(0, bytes.size() / 2)); break;
+        case Zeros: writeBytes(name, std::string(bytes.size(), '\0')); break;
         case Pipe: EXPECT_EQ(::mkfifo(QFile::encodeName(name_).constData(), 0600), 0); break;
         case Folder: EXPECT_TRUE(QDir().mkdir(name_)); break;
         }
@@ -78,11 +75,6 @@ public:
 
 private:
     QString away() const { return name_ + QStringLiteral(".away"); }
-    void write(const QByteArray& bytes) {
-        QFile out(name_);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-    }
     QString name_;
 };
 
@@ -456,8 +448,8 @@ TEST_F(RuntimeFolder, ChooserShowsEveryNameItCanAndOpensTheFileOfThatName) {
     EXPECT_FALSE(form->exerciseChooser->isVisibleTo(form.get()));
     // A file that vanished meanwhile is reported, not started.
     form->chooseExercise("zmizele.cvc");
-    EXPECT_EQ(state().session.currentArea, 0);
-    EXPECT_EQ(warnings_, std::vector<std::string>{w1250("Nepodařilo se otevřít soubor zmizele.cvc")});
+    EXPECT_EQ(std::make_tuple(state().session.currentArea, warnings_),
+              std::make_tuple(0, std::vector<std::string>{w1250("Nepodařilo se otevřít soubor zmizele.cvc")}));
 
     // Each file holds "x=<root>", so the equation presented tells which file
     // was opened.
