@@ -50,7 +50,8 @@ TEST(Editing, AnExponentWithTheUnknownInItStaysAnExponent) {
     ScriptedEditor e("x");
     e.run("^2Lx");
     const auto& cells = e.ed.lineCells;
-    EXPECT_EQ(std::vector<int>({cells[2].isMarker && cells[5].isMarker, cells[3].level, cells[4].level, cells[3].fontSize}),
+    EXPECT_EQ(std::vector<int>({cells[2].isMarker && cells[5].isMarker, cells[3].level, cells[4].level,
+                                cells[3].fontSize}),
               std::vector<int>({true, MAIN_EXPONENT, MAIN_EXPONENT, 16}));
     // and goes whole once its last byte is deleted
     e.run("XB");

@@ -50,7 +50,8 @@ TEST(Keypad, KeysWhereThePictureDrawsThemAndSpacesBetween) {
         }
     }
     // Past the picture's right edge, where a wider picture could be clicked.
-    EXPECT_EQ(std::make_tuple(keypadKeyAt(442, 50), keypadKeyAt(443, 50)), std::make_tuple(key(KeypadKey::Backspace), ch(' ')));
+    EXPECT_EQ(std::make_tuple(keypadKeyAt(442, 50), keypadKeyAt(443, 50)),
+              std::make_tuple(key(KeypadKey::Backspace), ch(' ')));
 }
 
 TEST(Keypad, WritesWhatTheKeysWrite) {

@@ -84,8 +84,8 @@ TEST(LinePainter, PaintsFractionPowerAndTextOnAWhiteBand) {
     // The band is white away from the text, and nothing outside it changed.
     const QRgb white = qRgb(255, 255, 255);
     EXPECT_EQ((std::vector<QRgb>{img.pixel(band.left() + 1, band.top() + 1), img.pixel(band.right() - 1, band.bottom()),
-                                 img.pixel(band.left() + 1, band.bottom() + 1), img.pixel(band.left() - 1, band.top() + 5),
-                                 img.pixel(5, 5)}),
+                                 img.pixel(band.left() + 1, band.bottom() + 1),
+                                 img.pixel(band.left() - 1, band.top() + 5), img.pixel(5, 5)}),
               (std::vector<QRgb>{white, white, GREY, GREY, GREY}));
     EXPECT_EQ(std::make_tuple(touched.contains(band), ed.lineFull), std::make_tuple(true, false));
 }
@@ -98,7 +98,8 @@ TEST(LinePainter, OverlongLineStaysInsideItsBand) {
     LinePainter painter(img);
     const QRect touched = painter.layoutAndDraw(ed);
     const int bandRight = ed.pageLayout.areaLeft + ed.pageLayout.areaWidth - 2;
-    EXPECT_EQ(std::make_tuple(ed.lineFull, touched.right() <= bandRight, darkIn(img, QRect(bandRight - 40, 101, 40, 49)) > 3),
+    EXPECT_EQ(std::make_tuple(ed.lineFull, touched.right() <= bandRight,
+                              darkIn(img, QRect(bandRight - 40, 101, 40, 49)) > 3),
               std::make_tuple(true, true, true));
     for (int y = 101; y <= 150; ++y)
         for (int x = bandRight + 1; x < 800; ++x) ASSERT_EQ(img.pixel(x, y), GREY) << x << "," << y;
@@ -122,7 +123,8 @@ TEST(LinePainter, EquationBandAndRuledPage) {
     painter.drawRuledLines(page);
     EXPECT_EQ((std::vector<QRgb>{img.pixel(400, 150), img.pixel(400, 550), img.pixel(400, 149),
                                  img.pixel(page.areaLeft + 3, 150), img.pixel(400, 99)}),
-              (std::vector<QRgb>{qRgb(0, 255, 255), qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255), GREY}));
+              (std::vector<QRgb>{qRgb(0, 255, 255), qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255),
+                                 GREY}));
 }
 
 TEST(LinePainter, CaretInvertsAndDrawingTwiceRestores) {
@@ -145,7 +147,8 @@ TEST(LinePainter, CaretInvertsAndDrawingTwiceRestores) {
     QImage inverted = before;
     inverted.invertPixels();
     EXPECT_EQ(std::make_tuple(img.copy(20, 10, 1, 31) == inverted.copy(20, 10, 1, 31),
-                              img.copy(21, 0, 79, 100) == before.copy(21, 0, 79, 100), img.pixel(20, 9), img.pixel(20, 41)),
+                              img.copy(21, 0, 79, 100) == before.copy(21, 0, 79, 100), img.pixel(20, 9),
+                              img.pixel(20, 41)),
               std::make_tuple(true, true, before.pixel(20, 9), before.pixel(20, 41)));
     paint();
     EXPECT_EQ(img, before);

@@ -216,7 +216,8 @@ TEST(DiskNames, ShownInWindows1250AndOnlyWhenTheyCanBe) {
     for (const auto& c : cases) {
         std::string shown;
         const bool ok = cp1250::fromDiskName(c.disk, shown);
-        EXPECT_EQ(std::make_tuple(ok, ok ? cp1250::toUtf8(shown) : ""), std::make_tuple(c.shown, c.asShownUtf8)) << c.disk;
+        EXPECT_EQ(std::make_tuple(ok, ok ? cp1250::toUtf8(shown) : ""),
+                  std::make_tuple(c.shown, c.asShownUtf8)) << c.disk;
     }
 }
 

@@ -161,7 +161,8 @@ TEST_F(Fixture, ADamagedRecordWarnsOnceAndTheMascotStaysStill) {
         mascot.startAnimation(3);
         mascot.startAnimation(1);
         const std::vector<std::string> warned{cp1250::w1250("Chybně zapsaná animace.")};
-        EXPECT_EQ(std::make_tuple(fresh.warnings, mascot.animationsEnabled(), mascot.timerRunning(), fresh.sounds.empty()),
+        EXPECT_EQ(std::make_tuple(fresh.warnings, mascot.animationsEnabled(), mascot.timerRunning(),
+                                  fresh.sounds.empty()),
                   std::make_tuple(warned, false, false, true));
         // Every later animation is silent and still, and says nothing more.
         for (int n : {3, 1, 0, 7}) mascot.startAnimation(n);

@@ -41,7 +41,8 @@ TEST(AnimationRecordLayout, RoundTripsAndKeepsLongTextsInsideTheirFields) {
     unsigned char bytes[ANIMATION_RECORD_SIZE];
     encodeAnimationRecord(record, bytes);
     AnimationRecord back = decodeAnimationRecord(bytes);
-    EXPECT_EQ(std::make_tuple(back.phase[0], back.phase[1], back.soundName, back.playOnce, back.intervalMs, back.duration),
+    EXPECT_EQ(std::make_tuple(back.phase[0], back.phase[1], back.soundName, back.playOnce, back.intervalMs,
+                              back.duration),
               std::make_tuple("123456789012", "7", "abcdefghijklmnopqrs", record.playOnce, -10, 25));
     // Damaged length bytes too stay within their fields.
     bytes[61] = 200;

@@ -128,6 +128,7 @@ TEST(DeliveredSettings, LoadsAsTheDeliveredSettings) {
     const std::string bytes = readBytes(DELIVERED_SETTINGS);
     ASSERT_EQ(bytes.size(), 536u);
     auto record = [&](size_t k) { return littleendian::getDouble(reinterpret_cast<const unsigned char*>(&bytes[8 * k])); };
-    EXPECT_EQ(std::make_tuple(record(settings.password.size()), record(65), record(66)), std::make_tuple(12.0, 1.0, 1.0));
+    EXPECT_EQ(std::make_tuple(record(settings.password.size()), record(65), record(66)),
+              std::make_tuple(12.0, 1.0, 1.0));
     for (size_t k = 20; k < 60; ++k) EXPECT_EQ(record(k), 12.0) << k;
 }

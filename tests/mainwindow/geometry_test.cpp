@@ -19,7 +19,8 @@ TEST(Geometry, PictureChoiceScreenChecksAndRounding) {
     EXPECT_EQ((std::vector<bool>{screenTooSmallAtCreation(798), screenTooSmallAtCreation(799),
                                  screenTooSmallAtStart(800, 560), screenTooSmallAtStart(790, 590)}),
               (std::vector<bool>{true, false, true, false}));
-    EXPECT_EQ((std::vector<int>{roundHalfEven(2.5), roundHalfEven(3.5), roundHalfEven(-2.5)}), (std::vector<int>{2, 4, -2}));
+    EXPECT_EQ((std::vector<int>{roundHalfEven(2.5), roundHalfEven(3.5), roundHalfEven(-2.5)}),
+              (std::vector<int>{2, 4, -2}));
 }
 
 struct Expected {
@@ -136,7 +137,8 @@ TEST(Geometry, FixedSizesAndFonts) {
     const MainWindowGeometry g = computeGeometry(1920, 1080, 1024, 768);
     using Sizes = std::array<int32_t, 7>;
     EXPECT_EQ(std::make_tuple(g.writingLayout.fontSize, g.equationLayout.fontSize, g.equationLayout.pageLines),
-              std::make_tuple(Sizes{0, 24, 14, 14, 8, 8, 16}, Sizes{0, 28, 14, 14, 8, 8, 16}, g.writingLayout.pageLines));
+              std::make_tuple(Sizes{0, 24, 14, 14, 8, 8, 16}, Sizes{0, 28, 14, 14, 8, 8, 16},
+                              g.writingLayout.pageLines));
     const MainWindowGeometry small = computeGeometry(800, 600, 800, 600);
     const PictureBox& band = small.equationBand;
     EXPECT_EQ((std::vector<int>{g.exerciseChooser.left, g.exerciseChooser.top, small.exerciseChooser.left,

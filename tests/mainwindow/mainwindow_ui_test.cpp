@@ -147,7 +147,8 @@ TEST_F(RuntimeFolder, EveryMissingOrDamagedFileGivesItsMessageOnce) {
         {
             MainWindow form(program_, c.screen);
             const bool created = c.stage != AtCreation;
-            EXPECT_EQ(std::make_tuple(form.created(), form.startupTimer.isActive(), !created && form.caretTimer.isActive()),
+            EXPECT_EQ(std::make_tuple(form.created(), form.startupTimer.isActive(),
+                                      !created && form.caretTimer.isActive()),
                       std::make_tuple(created, created, false));
             if (created) form.finishStartUp();
             EXPECT_EQ(form.ended(), c.stage != GoesOn);
@@ -320,7 +321,8 @@ TEST_F(RuntimeFolder, StartScreenHoldsOnePictureAndComesBackExactly) {
 TEST_F(RuntimeFolder, AScreenTooSmallForTheLargePictureShowsTheSmallOneWhole) {
     auto form = startedWindow(QSize(1024, 600));
     EXPECT_EQ(std::make_tuple(form->size(), form->pictureView->geometry(),
-                              differingPixels(startPictureFile(800), form->picture(), form->feedback()->mascot().rect())),
+                              differingPixels(startPictureFile(800), form->picture(),
+                                              form->feedback()->mascot().rect())),
               std::make_tuple(QSize(1024, 600), QRect(112, 0, 800, 600), 0));
 }
 

@@ -207,7 +207,8 @@ TEST_F(Solving, ASampleSolutionLeavesNoBubbleBehindAndTheEquationComesBackWhole)
         // Any key brings the equation back as it was presented: the band,
         // the page, no bubble; a later bubble erases to that page too.
         QTest::keyClick(form.get(), Qt::Key_5);
-        EXPECT_EQ(std::make_tuple(state().session.solutionShown, line(), differingOnThePage(*form, presented, form->picture())),
+        EXPECT_EQ(std::make_tuple(state().session.solutionShown, line(),
+                                  differingOnThePage(*form, presented, form->picture())),
                   std::make_tuple(false, "", 0));
         feedback.showBubble(w1250("Ahoj"), "", "");
         feedback.eraseBubble();

@@ -115,7 +115,8 @@ TEST_F(Writing, AFractionFromTheButtonOrTheKeypadTakesItsNumeratorAtOnce) {
         SCOPED_TRACE(road);
         cinks_ = 0;
         auto form = areaWindow();
-        auto enabled = [&] { return std::make_tuple(form->fractionButton->isEnabled(), form->power2Button->isEnabled()); };
+        auto enabled = [&] { return std::make_tuple(form->fractionButton->isEnabled(),
+                                                    form->power2Button->isEnabled()); };
         EXPECT_EQ(enabled(), std::make_tuple(true, false));
         QTest::keyClicks(form.get(), "2x");
         EXPECT_TRUE(form->power3Button->isEnabled());

@@ -373,7 +373,8 @@ TEST_F(Selection, DamagedExerciseAndEntranceRecordsAreSkippedInOrder) {
     startArea(scope(), 71, hooks);
     finish(0);
     EXPECT_EQ(std::make_tuple(exerciseReads, current.root, warnings),
-              std::make_tuple(std::vector<int32_t>{0, 1, 2, 3}, 71003, std::vector<std::string>{damagedIn("test.cvc")}));
+              std::make_tuple(std::vector<int32_t>{0, 1, 2, 3}, 71003,
+                              std::vector<std::string>{damagedIn("test.cvc")}));
     finish(0);  // the end of the exercise, reached without passing over anything
     EXPECT_EQ(warnings.back(), EXERCISE_DONE);
 

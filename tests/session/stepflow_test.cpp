@@ -166,7 +166,8 @@ protected:
     void enterArea11(bool checks = false) {
         state.settings.checksEnabled = checks;
         std::vector<EquationRecord> records{record("2x+5=4x+11", -3, {"2x-4x=11-5", "-2x=6", "x=-3"})};
-        for (int k = 1; k < 6; ++k) records.push_back(record(std::to_string(k + 1) + "x=" + std::to_string(2 * k + 2), 2));
+        for (int k = 1; k < 6; ++k)
+            records.push_back(record(std::to_string(k + 1) + "x=" + std::to_string(2 * k + 2), 2));
         enterWith(records);
     }
 
@@ -611,7 +612,8 @@ TEST_F(StepFlowTest, EveryNewEquationAndLineStartsFromTheLineStartGuard) {
     // next line starts afresh.
     enterLine("2x+5=/4x+11D1R");
     ASSERT_EQ(row().goodSteps, 1);
-    EXPECT_EQ(std::make_tuple(state.editor.allowedNext, screen.toolbar), std::make_tuple(startSet, ToolbarState{true, false}));
+    EXPECT_EQ(std::make_tuple(state.editor.allowedNext, screen.toolbar),
+              std::make_tuple(startSet, ToolbarState{true, false}));
 
     enterLine("x=-3");
     enterLine("-1");

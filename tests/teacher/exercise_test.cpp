@@ -44,7 +44,8 @@ TEST(ExerciseSelectionTest, AddRemoveAndTheLimitOfThirty) {
     using A = SelectionAdd;
     ExerciseSelection selection;
     // Braced lists run in order: each add or remove sees the ones before it.
-    EXPECT_EQ((std::vector<A>{selection.add(4), selection.add(0), selection.add(4), selection.add(2), selection.add(-1)}),
+    EXPECT_EQ((std::vector<A>{selection.add(4), selection.add(0), selection.add(4), selection.add(2),
+                              selection.add(-1)}),
               (std::vector<A>{A::Added, A::Added, A::AlreadyChosen, A::Added, A::NoEquation}));
     EXPECT_TRUE(selection.remove(0));
     EXPECT_EQ(selection.positions(), (std::vector<int32_t>{0, 2}));
@@ -107,7 +108,8 @@ TEST_F(Exercises, BankListKeepsOneLinePerEquationEvenWhenAFileIsMissing) {
     const Lines lines = bankListLines(path(""), areas, warn);
     EXPECT_EQ(std::make_tuple(lines, warnings),
               std::make_tuple(Lines{unreadable, unreadable, unreadable, "x=120        ( 120 )", unreadable},
-                              Lines{w("Nepodařilo se otevřít soubor r11.dat"), w("Chyba při čtení ze souboru r12.dat")}));
+                              Lines{w("Nepodařilo se otevřít soubor r11.dat"),
+                                    w("Chyba při čtení ze souboru r12.dat")}));
     int32_t code = 0;
     int record = 0;
     EXPECT_TRUE(locateBankEquation(4, areas, code, record));
@@ -120,7 +122,8 @@ TEST_F(Exercises, SavedInTheOrderOfChoosingAndNamedWithoutBlanks) {
     for (int32_t p : {4, 0, 2}) selection.add(p);
     selection.remove(0);
     const ExerciseSave result = save(std::string("t e s t"), selection.positions());
-    EXPECT_EQ(std::make_tuple(result.saved, result.name, warnings.empty(), readBytes(path("test.cvc")), namesIn(path(""))),
+    EXPECT_EQ(std::make_tuple(result.saved, result.name, warnings.empty(), readBytes(path("test.cvc")),
+                              namesIn(path(""))),
               std::make_tuple(true, "test", true, bytesOf({bankEquation(11, 0), bankEquation(11, 2)}),
                               std::vector<std::string>{"r11.dat", "r12.dat", "test.cvc"}));
     // Pupils on other accounts read it like any new file, not just its maker.
@@ -132,7 +135,8 @@ TEST_F(Exercises, SavedInTheOrderOfChoosingAndNamedWithoutBlanks) {
     EXPECT_EQ(readBytes(path("test.cvc")), "");
     // The name is Windows-1250 inside the program and UTF-8 on the disk.
     EXPECT_TRUE(save(w("Úloha"), {3}).saved);
-    EXPECT_EQ(std::make_tuple(readBytes(path("Úloha.cvc")), errorCode), std::make_tuple(bytesOf({bankEquation(12, 0)}), 0));
+    EXPECT_EQ(std::make_tuple(readBytes(path("Úloha.cvc")), errorCode),
+              std::make_tuple(bytesOf({bankEquation(12, 0)}), 0));
 }
 
 TEST_F(Exercises, RefusedNamesWriteNothing) {
@@ -221,5 +225,6 @@ TEST_F(Exercises, FileListShowsEquationFilesByTheirRealNames) {
     std::filesystem::remove(path("a.cvc"));
     const bool read = fileListLines(path(""), files[1], lines, warn);
     EXPECT_EQ(std::make_tuple(read, lines, warnings),
-              std::make_tuple(false, std::vector<std::string>{}, std::vector<std::string>{w("Nepodařilo se otevřít soubor a.cvc")}));
+              std::make_tuple(false, std::vector<std::string>{},
+                              std::vector<std::string>{w("Nepodařilo se otevřít soubor a.cvc")}));
 }

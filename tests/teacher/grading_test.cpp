@@ -127,7 +127,8 @@ TEST(Printout, LongListsGoOnOverFurtherPages) {
 TEST(Printout, TheFontLoopIsBounded) {
     StuckMeasure stuck;
     const PrintLayout layout = layoutPrintout("a.cvc", numberedLines(3), 5000, 400000, stuck);
-    EXPECT_EQ(std::make_tuple(layout.step, layout.fontHeight, stuck.calls <= 10000), std::make_tuple(10000, 10000, true));
+    EXPECT_EQ(std::make_tuple(layout.step, layout.fontHeight, stuck.calls <= 10000),
+              std::make_tuple(10000, 10000, true));
     // A page too small for a step of a whole unit still gives a layout.
     ScaledMeasure measure;
     const PrintLayout tiny = layoutPrintout("a.cvc", numberedLines(2), 10, 10, measure);

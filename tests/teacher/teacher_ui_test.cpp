@@ -368,7 +368,8 @@ TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
     EXPECT_EQ(texts(1), (QStringList{"Typ: 3x+12=7x+4", q("Dobře/chyb    1/6"), "Rovnic   1", "5"}));
     EXPECT_EQ(texts(3), (QStringList{"", "", "", ""}));
     auto bar = [&](int k) { return dialog.bars[k]->isHidden() ? QRect() : dialog.bars[k]->geometry(); };
-    EXPECT_EQ(std::make_tuple(bar(0), bar(3)), std::make_tuple(QRect(56, 121 - 2 - 48, 33, 48), QRect(80, 121 - 2 - 51, 33, 51)));
+    EXPECT_EQ(std::make_tuple(bar(0), bar(3)),
+              std::make_tuple(QRect(56, 121 - 2 - 48, 33, 48), QRect(80, 121 - 2 - 51, 33, 51)));
     for (int k = 4; k < 8; ++k) EXPECT_TRUE(dialog.bars[k]->isHidden()) << k;
 
     // A click on another group refills at once; the start screen selects none.
@@ -385,7 +386,8 @@ TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
     });
     dialog.showEvaluation(0);
     script.then([&] {
-        EXPECT_EQ(std::make_tuple(dialog.selectedItem(), dialog.lines[0]->text()), std::make_tuple(1, q("Typ: 2x+5=7")));
+        EXPECT_EQ(std::make_tuple(dialog.selectedItem(), dialog.lines[0]->text()),
+                  std::make_tuple(1, q("Typ: 2x+5=7")));
         QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     });
     dialog.showEvaluation(22);
