@@ -121,40 +121,36 @@ TEST(Password, NewPasswordsAreStoredInUpperCaseAndMustSurviveTheFile) {
 }
 
 TEST_F(TeacherSettings, ChangePasswordOutcomes) {
+    using P = PasswordChange;
     struct Case {
         const char* name;
         std::deque<PasswordEntry> answers;
-        FailingOutput out;
-        bool removeFile;
-        PasswordChange result;
+        P result;
         std::vector<std::string> messages;
         std::string password;  // in memory and, unless the file was removed, in the file
+        FailingOutput out{0, 0};
+        bool removeFile = false;
     };
     const std::string mismatch = w("Heslo bylo zadáno chybně, platí původní");
+    const std::vector<std::string> notWritten = {w(" Nelze zapsat do souboru POM.CFG!"),
+                                                 w(" Heslo se nepodařilo zapsat, platí původní!")};
+    const std::deque<PasswordEntry> nove = {ok("stare"), ok("nove"), ok("nove")};
     std::vector<Case> cases = {
-        {"old wrong", {ok("jine")}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
-        {"old cancelled", {cancel()}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
-        {"new cancelled", {ok("stare"), cancel()}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
-        {"confirmation differs", {ok("stare"), ok("nove"), ok("novy")}, {0, 0}, false, PasswordChange::Mismatch,
-         {mismatch}, "STARE"},
-        {"confirmation cancelled", {ok("stare"), ok("nove"), cancel()}, {0, 0}, false, PasswordChange::Mismatch,
-         {mismatch}, "STARE"},
-        {"new not in Windows-1250", {ok("stare"), okUnrepresentable(), okUnrepresentable()}, {0, 0}, false,
-         PasswordChange::Mismatch, {mismatch}, "STARE"},
-        {"changed, confirmation in another case", {ok("stare"), ok(w("nové")), ok(w("NOVé"))}, {0, 0}, false,
-         PasswordChange::Changed, {}, w("NOVé")},
-        {"empty", {ok("stare"), ok(""), ok("")}, {0, 0}, false, PasswordChange::Changed, {}, ""},
+        {"old wrong", {ok("jine")}, P::Unchanged, {}, "STARE"},
+        {"old cancelled", {cancel()}, P::Unchanged, {}, "STARE"},
+        {"new cancelled", {ok("stare"), cancel()}, P::Unchanged, {}, "STARE"},
+        {"confirmation differs", {ok("stare"), ok("nove"), ok("novy")}, P::Mismatch, {mismatch}, "STARE"},
+        {"confirmation cancelled", {ok("stare"), ok("nove"), cancel()}, P::Mismatch, {mismatch}, "STARE"},
+        {"new not in Windows-1250", {ok("stare"), okUnrepresentable(), okUnrepresentable()}, P::Mismatch, {mismatch},
+         "STARE"},
+        {"changed, confirmation in another case", {ok("stare"), ok(w("nové")), ok(w("NOVé"))}, P::Changed, {},
+         w("NOVé")},
+        {"empty", {ok("stare"), ok(""), ok("")}, P::Changed, {}, ""},
         // A full disk: no room for a second copy, so the records go in place.
-        {"second copy fails", {ok("stare"), ok("nove"), ok("nove")}, {7, 1}, false, PasswordChange::Changed, {},
-         "NOVE"},
-        {"every write fails after 7 records", {ok("stare"), ok("nove"), ok("nove")}, {7, ALWAYS}, false,
-         PasswordChange::WriteFailed,
-         {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
-        {"in-place write fails after 19 records", {ok("stare"), ok("nove"), ok("nove")}, {19, 2}, false,
-         PasswordChange::WriteFailed,
-         {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
-        {"file missing", {ok("stare"), ok("nove"), ok("nove")}, {0, 0}, true, PasswordChange::OpenFailed,
-         {w("Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
+        {"second copy fails", nove, P::Changed, {}, "NOVE", {7, 1}},
+        {"every write fails after 7 records", nove, P::WriteFailed, notWritten, "STARE", {7, ALWAYS}},
+        {"in-place write fails after 19 records", nove, P::WriteFailed, notWritten, "STARE", {19, 2}},
+        {"file missing", nove, P::OpenFailed, {w("Heslo se nepodařilo zapsat, platí původní!")}, "STARE", {0, 0}, true},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -208,24 +204,24 @@ TEST(GradeBoundaries, CheckCodesAndMessages) {
 
 TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
     const std::array<std::string, 4> fresh = {"80", " 60", "$2D", "30"};
+    using B = BoundaryStore;
     struct Case {
         const char* name;
         std::array<std::string, 4> fields;
-        FailingOutput out;
-        bool removeFile;
-        BoundaryStore result;
+        B result;
         std::vector<std::string> messages;
         GradeBoundaries inMemory, inFile;
+        FailingOutput out{0, 0};
+        bool removeFile = false;
     };
     const GradeBoundaries before{85, 70, 50, 30}, after{80, 60, 45, 30};
     std::vector<Case> cases = {
-        {"stored", fresh, {0, 0}, false, BoundaryStore::Stored, {}, after, after},
-        {"refused", {"60", "80", "45", "30"}, {0, 0}, false, BoundaryStore::Refused,
-         {w("Hranice musí být seřazeny sestupně!")}, before, before},
-        {"file missing", fresh, {0, 0}, true, BoundaryStore::OpenFailed,
-         {w("Chyba při zápisu na disk,platí původní hodnoty!")}, before, before},
-        {"every write fails after 2 records", fresh, {2, ALWAYS}, false, BoundaryStore::WriteFailed,
-         {w(" Nelze zapsat do souboru POM.CFG!")}, after, before},
+        {"stored", fresh, B::Stored, {}, after, after},
+        {"refused", {"60", "80", "45", "30"}, B::Refused, {w("Hranice musí být seřazeny sestupně!")}, before, before},
+        {"file missing", fresh, B::OpenFailed, {w("Chyba při zápisu na disk,platí původní hodnoty!")}, before, before,
+         {0, 0}, true},
+        {"every write fails after 2 records", fresh, B::WriteFailed, {w(" Nelze zapsat do souboru POM.CFG!")}, after,
+         before, {2, ALWAYS}},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
