@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <climits>
 #include <cstdlib>
-#include <functional>
 #include <vector>
 
 #include "engine/cp1250.h"

@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <sstream>
 
 #include "engine/engine.h"
 #include "engine/ui/qtext.h"
