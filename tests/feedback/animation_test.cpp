@@ -103,10 +103,11 @@ TEST_F(Fixture, PicturesFollowThePhasesTheIntervalAndTheDuration) {
         std::copy_if(c.shown.begin(), c.shown.end(), std::back_inserter(drawn), [](int k) { return k >= 0; });
         EXPECT_EQ(sink.frames, drawn);
         // Ended: the resting mascot follows.
-        if (c.shown.back() == -2)
+        if (c.shown.back() == -2) {
             EXPECT_EQ(std::make_tuple(reads.back(), animation.timerRunning(), animation.timerInterval(),
                                       animation.frameCounter()),
                       std::make_tuple(ANIMATION_RESTING, true, 250, 0));
+        }
     }
 }
 

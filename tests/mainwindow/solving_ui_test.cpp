@@ -172,8 +172,10 @@ TEST_F(Solving, AWholeSolutionByKeysOrKeypadWithTheCheckSwitchedOnAndOff) {
             EXPECT_EQ(std::make_tuple(wait.bubbleShown, row().goodSteps, row().solvedEquations),
                       std::make_tuple(true, lines + (checks ? 2 : 0), 1));
             // The right side filled in on the fourth line: "P=21       L=P".
-            if (checks) EXPECT_EQ(std::make_tuple(darkPixels(wait.page, bandOf(4)) > 100, wait.keypadShown),
-                                  std::make_tuple(true, false));
+            if (checks) {
+                EXPECT_EQ(std::make_tuple(darkPixels(wait.page, bandOf(4)) > 100, wait.keypadShown),
+                          std::make_tuple(true, false));
+            }
             // The next equation, on a fresh page.
             EXPECT_EQ(std::make_tuple(state().currentEquation.slot(0) != equation.slot(0), state().editor.checkPhase,
                                       displayLine(), line(), form->showSolutionButton->isEnabled(),

@@ -329,7 +329,7 @@ TEST_F(StepFlowTest, ShortLinesAndLinesWithoutEqualsSign) {
         flow.stepEntered();
         EXPECT_EQ(std::make_tuple(line(), screen.bubbles.size(), counts(), errorCode),
                   std::make_tuple(before, c.checked ? 1u : 0u, Counts{0, c.checked, 0}, 0));
-        if (!c.bubble[0].empty()) EXPECT_EQ(screen.bubbles, std::vector<Bubble>{c.bubble});
+        if (!c.bubble[0].empty()) { EXPECT_EQ(screen.bubbles, std::vector<Bubble>{c.bubble}); }
     }
 }
 
@@ -417,12 +417,13 @@ TEST_F(StepFlowTest, CheckLinesPassFailAndFinishAsTheirValueSays) {
         flow.stepEntered();
         EXPECT_EQ(std::make_tuple(counts(), pickErrors(), errorCode),
                   std::make_tuple(Counts{1 + c.good, c.wrong, c.solved}, c.wrong, 0));
-        if (c.wrong)
+        if (c.wrong) {
             EXPECT_EQ(std::make_tuple(screen.bubbles.back(), isErrorAnimation(screen.animations.back()), displayLine()),
                       std::make_tuple(CHECK_WRONG, true, 2));
-        else if (!c.solved)
+        } else if (!c.solved) {
             EXPECT_EQ(screen.page[3], " =");
-        if (c.rightSideLine) EXPECT_EQ(screen.atWait.page[3], c.rightSideLine);
+        }
+        if (c.rightSideLine) { EXPECT_EQ(screen.atWait.page[3], c.rightSideLine); }
     }
 }
 
