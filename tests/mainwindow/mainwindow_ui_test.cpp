@@ -272,8 +272,8 @@ TEST_F(RuntimeFolder, StartScreenClicksLeadWhereTheirItemsSay) {
         click(*form, c.at);
         EXPECT_EQ(std::make_tuple(state().session.currentArea, form->ended(), animation.lastAnimation().number),
                   std::make_tuple(c.area, c.ends, 0));
-        if (c.area) EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Lehké 1"));
-        if (!c.area) EXPECT_EQ(animation.timerRunning(), c.replays);
+        if (c.area) { EXPECT_EQ(fromQt(form->areaLabel->text()), w1250("Lehké 1")); }
+        if (!c.area) { EXPECT_EQ(animation.timerRunning(), c.replays); }
         if (!c.ends) continue;
         EXPECT_EQ(form->exitCode(), 0);
         // Ended with no loop running: a loop started later (a dialog's) still

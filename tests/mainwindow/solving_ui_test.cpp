@@ -281,8 +281,9 @@ TEST_F(Solving, WhileTheLastBubbleWaitsThePageStaysAndOnlyClosingEndsTheFlow) {
         });
         QTest::keyClick(form.get(), Qt::Key_Return);
         ASSERT_TRUE(wait.fired);
-        if (act == Typing)
+        if (act == Typing) {
             EXPECT_EQ(differingOnThePage(*form, wait.page, during, form->feedback()->bubble().rect()), 0);
+        }
         // The area stays open; the next equation came, unless the program is closing.
         EXPECT_EQ(std::make_tuple(state().session.waitingForNextEquation, form->ended(), state().session.currentArea,
                                   state().currentEquation.slot(0) == equation.slot(0)),
