@@ -1,8 +1,6 @@
 // The bank as the program draws it at 800 x 600: every equation fits the
 // equation band and every solution line the writing width, measured with the
 // program's own layout and fonts.
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,16 +10,14 @@
 
 #include "tools/bankview/bankview.h"
 #include "tools/rovnice/notation.h"
+#include "tests/support/testfiles.h"
 
 namespace {
 
 const int CODES[] = {11, 12, 13, 14, 21, 22, 23, 31, 32, 33, 41, 42, 43, 51, 52, 61};
 
 std::vector<EquationRecord> recordsOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    const std::string bytes = buf.str();
+    const std::string bytes = readBytes(path);
     std::vector<EquationRecord> out;
     for (size_t at = 0; at + EquationRecord::RECORD_SIZE <= bytes.size(); at += EquationRecord::RECORD_SIZE)
         out.push_back(EquationRecord::fromBytes(reinterpret_cast<const unsigned char*>(bytes.data() + at)));

@@ -50,8 +50,8 @@ TEST(Keypad, KeysWhereThePictureDrawsThemAndSpacesBetween) {
         }
     }
     // Past the picture's right edge, where a wider picture could be clicked.
-    EXPECT_EQ(keypadKeyAt(442, 50), key(KeypadKey::Backspace));
-    EXPECT_EQ(keypadKeyAt(443, 50), ch(' '));
+    EXPECT_EQ(std::make_tuple(keypadKeyAt(442, 50), keypadKeyAt(443, 50)),
+              std::make_tuple(key(KeypadKey::Backspace), ch(' ')));
 }
 
 TEST(Keypad, WritesWhatTheKeysWrite) {
@@ -67,16 +67,13 @@ TEST(Keypad, WritesWhatTheKeysWrite) {
     pad.apply(placeCaretByMouse(pad.ed, pad.ctx, end.x + end.width, 130));
     for (KeypadKey k : {ch('='), ch('x')}) pad.apply(keypadPressed(pad.ed, pad.ctx, k));
     pad.run("^2");
-    EXPECT_EQ(pad.refusals, 0);
-    EXPECT_EQ(keys.refusals, 0);
-    EXPECT_EQ(pad.shown(), "2x+[{4}<3>]=x^2`|");
-    EXPECT_EQ(pad.ed.writtenLine, keys.ed.writtenLine);
+    EXPECT_EQ(std::make_tuple(pad.refusals, keys.refusals, pad.shown(), pad.ed.writtenLine),
+              std::make_tuple(0, 0, "2x+[{4}<3>]=x^2`|", keys.ed.writtenLine));
 
     // Refused keys change nothing; a gap types a space only where one may go.
     ScriptedEditor e("2x");
     for (KeypadKey k : {ch('('), ch(' '), key(KeypadKey::Up)}) e.apply(keypadPressed(e.ed, e.ctx, k));
-    EXPECT_EQ(e.refusals, 1);
-    EXPECT_EQ(e.shown(), "2x(|");
+    EXPECT_EQ(std::make_tuple(e.refusals, e.shown()), std::make_tuple(1, "2x(|"));
     e.set("x");
     e.run("^2");
     e.apply(keypadPressed(e.ed, e.ctx, ch(' ')));
@@ -107,9 +104,10 @@ TEST(Keypad, StaysWholeInTheWindowAndOffTheLineBeingWritten) {
                 editorsteps::place(e.ed, e.ctx, placed);
                 const int top = placed.keypadTop;
                 const int bandTop = s.areaTop + (line - 1) * 50;
-                EXPECT_GE(top, 0);
-                EXPECT_LE(top + KeypadPicture::height, s.windowHeight) << line << text;
-                EXPECT_TRUE(top + KeypadPicture::height <= bandTop || top >= bandTop + 50) << line << text;
+                EXPECT_EQ(std::make_tuple(top >= 0, top + KeypadPicture::height <= s.windowHeight,
+                                          top + KeypadPicture::height <= bandTop || top >= bandTop + 50),
+                          std::make_tuple(true, true, true))
+                    << line << text << " at " << top;
             }
         }
     }

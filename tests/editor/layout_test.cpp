@@ -6,6 +6,8 @@
 
 namespace {
 
+using Ints = std::vector<int>;
+
 struct Laid {
     LineCells cells{};
     PageLayout page = testPage();
@@ -13,12 +15,19 @@ struct Laid {
     int count = 0;
     bool lineFull = false;
 
-    explicit Laid(const std::string& text, int caretPos = 1, int line = 1) {
+    explicit Laid(const std::string& text, int caretPos = 1, int line = 1, uint8_t editLevel = MAIN_LEVEL) {
         page.currentLine = static_cast<uint8_t>(line);
+        page.editLevel = editLevel;
         count = layoutLine(text, cells, page, caretPos, m);
     }
     const LayoutCell& operator[](int i) const { return cells[static_cast<size_t>(i)]; }
     DrawOps draw(bool checkPhase = false) { return drawLine(cells, page, checkPhase, lineFull); }
+    // "M" for each cell laid out as a marker, "." for a character.
+    std::string markers() const {
+        std::string s;
+        for (int i = 1; i <= count; ++i) s += (*this)[i].isMarker ? 'M' : '.';
+        return s;
+    }
 };
 
 std::vector<DrawOp> ofKind(const DrawOps& ops, DrawOp::Kind kind) {
@@ -43,29 +52,17 @@ TEST(Layout, FractionPartsStartFromOneLeftEdgeDenominatorStoredFirst) {
     // (x+1)/2
     Laid l(wl("[{2}<x+1>]"), 9);
     ASSERT_EQ(l.count, 10);
-    const int base = 100;
-    const int fracLeft = l[1].x;
-    EXPECT_EQ(fracLeft, 12);
-    EXPECT_EQ(l[1].y, base + 26);
+    const int base = 100, fracLeft = l[1].x, numRight = l[8].x + l[8].width;
     // Each start marker sits one width left of where its part begins.
-    EXPECT_EQ(l[2].x + l[2].width, l[3].x);
-    EXPECT_EQ(l[3].x, fracLeft + 3);
-    EXPECT_EQ(l[5].x + l[5].width, fracLeft);
-    EXPECT_EQ(l[6].x, fracLeft);
+    EXPECT_EQ((Ints{fracLeft, l[1].y, l[2].x + l[2].width, l[3].x, l[5].x + l[5].width, l[6].x}),
+              (Ints{12, base + 26, l[3].x, fracLeft + 3, fracLeft, fracLeft}));
     // Denominator hangs from base+28, numerator stands on base+27.
-    EXPECT_EQ(l[3].y, base + 28);
-    EXPECT_EQ(l[3].level, DENOMINATOR_LEVEL);
-    EXPECT_EQ(l[3].fontSize, 14);
-    EXPECT_EQ(l[6].y + l[6].height, base + 27);
-    EXPECT_EQ(l[6].level, NUMERATOR_LEVEL);
-    EXPECT_EQ(l[5].y + l[5].height, base + 23);
+    EXPECT_EQ((Ints{l[3].y, l[3].level, l[3].fontSize, l[6].y + l[6].height, l[6].level, l[5].y + l[5].height}),
+              (Ints{base + 28, DENOMINATOR_LEVEL, 14, base + 27, NUMERATOR_LEVEL, base + 23}));
     // The wider part (the numerator) decides where the fraction ends.
-    const int numRight = l[8].x + l[8].width;
-    EXPECT_EQ(l[9].x, numRight + 3);
-    EXPECT_EQ(l[10].x, numRight + 3);
-    EXPECT_EQ(l[10].level, MAIN_LEVEL);
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(l[i].isMarker, i <= 2 || i == 4 || i == 5 || i >= 9) << i;
-    EXPECT_EQ(l.page.editLevel, NUMERATOR_LEVEL);
+    EXPECT_EQ((Ints{l[9].x, l[10].x, l[10].level, l.page.editLevel}),
+              (Ints{numRight + 3, numRight + 3, MAIN_LEVEL, NUMERATOR_LEVEL}));
+    EXPECT_EQ(l.markers(), "MM.MM...MM");
 }
 
 TEST(Layout, EditLevelFollowsTheByteBeforeTheCaret) {
@@ -76,14 +73,8 @@ TEST(Layout, EditLevelFollowsTheByteBeforeTheCaret) {
         {15, MAIN_EXPONENT},     {16, MAIN_EXPONENT},       {17, MAIN_LEVEL},
     };
     for (const auto& c : cases) EXPECT_EQ(Laid(t, c.caret).page.editLevel, c.level) << c.caret;
-
     // At the start of the line the level is left as it was.
-    LineCells cells{};
-    PageLayout page = testPage();
-    page.editLevel = NUMERATOR_EXPONENT;
-    FakeMetrics m;
-    layoutLine(t, cells, page, 1, m);
-    EXPECT_EQ(page.editLevel, NUMERATOR_EXPONENT);
+    EXPECT_EQ(Laid(t, 1, 1, NUMERATOR_EXPONENT).page.editLevel, NUMERATOR_EXPONENT);
 }
 
 TEST(Layout, PowersHangFromTheTopOrBelowTheBar) {
@@ -97,57 +88,43 @@ TEST(Layout, PowersHangFromTheTopOrBelowTheBar) {
         {17, NUMERATOR_LEVEL, 1, 14},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(std::vector<int>({l[r.i].level, l[r.i].y, l[r.i].fontSize}),
-                  std::vector<int>({r.level, 100 + r.top, r.size})) << r.i;
+        EXPECT_EQ((Ints{l[r.i].level, l[r.i].y, l[r.i].fontSize}), (Ints{r.level, 100 + r.top, r.size})) << r.i;
     // Power markers take no room; the base line goes on below the exponent.
-    EXPECT_EQ(l[2].width, 0);
-    EXPECT_EQ(l[3].x, l[1].x + l[1].width);
-    EXPECT_EQ(l[5].y + l[5].height, 100 + 44);
+    EXPECT_EQ((Ints{l[2].width, l[3].x, l[5].y + l[5].height}), (Ints{0, l[1].x + l[1].width, 100 + 44}));
 }
 
 TEST(Draw, TheWhiteBandOfTheCurrentLineComesFirst) {
     Laid l("2x", 1, 4);
-    EXPECT_EQ(l[1].y + l[1].height, 100 + 3 * 50 + 44);
     const DrawOp band = l.draw().front();
-    EXPECT_EQ(std::vector<int>({band.kind, band.x, band.y, band.x2, band.y2}),
-              std::vector<int>({DrawOp::FILL, 11, 251, 609, 300}));
-    EXPECT_EQ(band.colour, WHITE);
+    EXPECT_EQ(std::make_tuple(l[1].y + l[1].height, band.kind, band.x, band.y, band.x2, band.y2, band.colour),
+              std::make_tuple(100 + 3 * 50 + 44, DrawOp::FILL, 11, 251, 609, 300, WHITE));
 
     // An empty line paints only its band and is never full.
     Laid empty("");
     empty.lineFull = true;
-    EXPECT_EQ(empty.draw().size(), 1u);
-    EXPECT_FALSE(empty.lineFull);
+    const size_t ops = empty.draw().size();
+    EXPECT_EQ(std::make_tuple(ops, empty.lineFull), std::make_tuple(1u, false));
 }
 
 TEST(Layout, MarkerCodesTypedInANoteAreCharacters) {
     // "Š" is byte 138, the code of the power's end; "„" is 132.  In a note they
-    // are letters, while a fraction around the note stays a fraction.
+    // are letters (the note keeping its distance), while a fraction around
+    // the note stays a fraction.
     std::string t = "2x=6/" + std::string{static_cast<char>(138), static_cast<char>(132)} + "a";
     Laid l(t);
-    EXPECT_EQ(l[5].x, l[4].x + l[4].width + 30);  // the note keeps its distance
-    EXPECT_EQ(l[6].x, l[5].x + l[5].width);
-    EXPECT_FALSE(l[5].isMarker);
-    EXPECT_FALSE(l[6].isMarker);
-    EXPECT_FALSE(l[7].isMarker);
-    EXPECT_EQ(l[6].level, MAIN_LEVEL);
-    EXPECT_GT(l[7].x, l[6].x);
-    EXPECT_GT(l[8].x, l[7].x);
+    EXPECT_EQ((Ints{l[5].x, l[6].x, l[6].level, l[7].x > l[6].x, l[8].x > l[7].x}),
+              (Ints{l[4].x + l[4].width + 30, l[5].x + l[5].width, MAIN_LEVEL, true, true}));
+    EXPECT_EQ(l.markers(), "........");
 
     Laid f(wl("[{2}<3/") + std::string{static_cast<char>(138)} + wl(">]"));
-    for (int i : {1, 2, 4, 5, 9, 10}) EXPECT_TRUE(f[i].isMarker) << i;
-    EXPECT_FALSE(f[8].isMarker);
-    EXPECT_EQ(f[8].level, NUMERATOR_LEVEL);
+    EXPECT_EQ(std::make_tuple(f.markers(), f[8].level), std::make_tuple("MM.MM...MM", NUMERATOR_LEVEL));
 }
 
 TEST(Layout, TrailingSpacesAndTheHundredCellLimit) {
-    EXPECT_EQ(Laid("2x   ").count, 2);
-    EXPECT_EQ(Laid(wl("x^2` =1")).count, 7);  // an inner space is kept
-
-    const std::string longer = "1=" + std::string(150, 'x');
-    Laid cut(longer, 140);
-    EXPECT_EQ(cut.count, 100);
-    EXPECT_EQ(usedCells(cut.cells), 100);
+    // An inner space is kept.
+    Laid cut("1=" + std::string(150, 'x'), 140);
+    EXPECT_EQ((Ints{Laid("2x   ").count, Laid(wl("x^2` =1")).count, cut.count, usedCells(cut.cells)}),
+              (Ints{2, 7, 100, 100}));
     cut.draw();  // must not read past the cells
 }
 
@@ -157,9 +134,8 @@ TEST(Draw, AlignsOnTheEqualsSignOrTheLastCharacterNearTheMiddle) {
     for (const auto& [text, k] : {std::pair<std::string, int>{"2x+3=7", 5}, {"2x+3", 4}}) {
         Laid l(text);
         l.draw();
-        EXPECT_EQ(l[k].x, 10 + 300 - 2 * l[k].width + 4) << text;
-        EXPECT_EQ(l[2].x - l[1].x, 12) << text;
-        EXPECT_FALSE(l.lineFull);
+        EXPECT_EQ((Ints{l[k].x, l[2].x - l[1].x, l.lineFull}), (Ints{10 + 300 - 2 * l[k].width + 4, 12, false}))
+            << text;
     }
 }
 
@@ -169,61 +145,44 @@ TEST(Draw, LongLinesShiftLeftButNeverPastTheStartAndFillTheLine) {
     // stays 4 pixels right of the area's edge.  A line is full once it ends
     // within 20 pixels of the area's end (590): 48 x end at 586, 49 at 598;
     // at the margin itself, 45 x and 5 ones end at 590, 48 x and an
-    // exponent 1 (5 wide) at 591.
-    const struct { std::string text; int firstX; bool full; } cases[] = {
+    // exponent 1 (5 wide) at 591.  The check phase starts at 14 pixels from
+    // the area's edge.
+    const struct { std::string text; int firstX; bool full; bool check = false; } cases[] = {
         {"1=" + std::string(30, 'x'), 224, false},  {"1=" + std::string(60, 'x'), 14, true},
         {std::string(48, 'x'), 14, false},          {std::string(49, 'x'), 14, true},
-        {std::string(45, 'x') + "11111", 14, false}, {std::string(47, 'x') + wl("x^1`"), 14, true}};
+        {std::string(45, 'x') + "11111", 14, false}, {std::string(47, 'x') + wl("x^1`"), 14, true},
+        {"L=2*3", 10 + 14, false, true}};
     for (const auto& c : cases) {
         Laid l(c.text);
-        l.draw();
-        EXPECT_EQ(l[1].x, c.firstX) << c.text.size();
-        EXPECT_EQ(l.lineFull, c.full) << c.text.size();
+        l.draw(c.check);
+        EXPECT_EQ(std::make_tuple(l[1].x, l.lineFull), std::make_tuple(c.firstX, c.full)) << c.text.size();
     }
-
-    // The check phase starts at 14 pixels from the area's edge.
-    Laid check("L=2*3");
-    check.draw(true);
-    EXPECT_EQ(check[1].x, 10 + 14);
-    EXPECT_FALSE(check.lineFull);
 }
 
 TEST(Draw, EmptyFractionIsSixMarkersAndAFifteenPixelBar) {
     Laid l(wl("[{}<>]"));
-    EXPECT_EQ(l.count, 6);
-    for (int i = 1; i <= 6; ++i) EXPECT_TRUE(l[i].isMarker);
     const DrawOps ops = l.draw();
-    EXPECT_TRUE(ofKind(ops, DrawOp::TEXT).empty());
     const DrawOp bar = finalBar(ops);
-    EXPECT_EQ(bar.x, l[1].x);
-    EXPECT_EQ(bar.x2 - bar.x, 15);
-    EXPECT_EQ(bar.y, 100 + 26);
+    EXPECT_EQ(std::make_tuple(l.markers(), ofKind(ops, DrawOp::TEXT).size(), bar.x, bar.x2 - bar.x, bar.y),
+              std::make_tuple("MMMMMM", 0u, l[1].x, 15, 100 + 26));
 }
 
 TEST(Draw, BarReachesThreePixelsPastTheWiderPart) {
     // Numerator wider than the denominator.
     Laid a(wl("[{2}<x+x+x>]=1"));
-    DrawOps ops = a.draw();
-    DrawOp bar = finalBar(ops);
-    EXPECT_EQ(bar.x, a[1].x);
-    EXPECT_EQ(bar.x2, a[10].x + a[10].width + 3);
-    EXPECT_EQ(bar.y, 126);
+    DrawOp bar = finalBar(a.draw());
+    EXPECT_EQ((Ints{bar.x, bar.x2, bar.y}), (Ints{a[1].x, a[10].x + a[10].width + 3, 126}));
 
     // Denominator wider: the fraction ends with it, and the "=" after it
     // stands clear of the denominator instead of over it.
     Laid b(wl("[{x+x+x}<2>]=1"));
-    ops = b.draw();
-    bar = finalBar(ops);
-    EXPECT_EQ(bar.x2, b[7].x + b[7].width + 3);
-    EXPECT_EQ(b[12].x, bar.x2);
-    EXPECT_EQ(b[13].x, bar.x2 + 2);
+    bar = finalBar(b.draw());
+    EXPECT_EQ((Ints{bar.x2, b[12].x, b[13].x}), (Ints{b[7].x + b[7].width + 3, bar.x2, bar.x2 + 2}));
 
     // Two fractions get two bars of their own.
     Laid c(wl("[{2}<x>]+[{3}<x+x+x>]"));
-    ops = c.draw();
-    auto bars = ofKind(ops, DrawOp::HLINE);
     int firstRight = 0;
-    for (const auto& b2 : bars)
+    for (const auto& b2 : ofKind(c.draw(), DrawOp::HLINE))
         if (b2.x == c[1].x) firstRight = std::max(firstRight, b2.x2);
     EXPECT_EQ(firstRight, c[1].x + 15);
     EXPECT_LT(firstRight, c[10].x);
@@ -239,10 +198,9 @@ TEST(Draw, CharactersAsOnPaper) {
         shown += static_cast<char>(t.ch);
         bold += t.bold ? 'B' : '.';
     }
-    EXPECT_EQ(shown, "2.3,5-x=+1");
-    EXPECT_EQ(bold, ".......BB.");
-    EXPECT_EQ(text[1].y, l[2].y - 24 / 3 + 4);
-    EXPECT_EQ(text[5].fontSize, 20);  // the main-line minus is smaller
+    // The main-line minus is smaller.
+    EXPECT_EQ(std::make_tuple(shown, bold, text[1].y, text[5].fontSize),
+              std::make_tuple("2.3,5-x=+1", ".......BB.", l[2].y - 24 / 3 + 4, 20));
 
     // In a numerator the dot rises less and a minus keeps its size; in an
     // exponent a "*" is not drawn.
@@ -250,9 +208,7 @@ TEST(Draw, CharactersAsOnPaper) {
     const DrawOps ft = ofKind(f.draw(), DrawOp::TEXT);
     shown.clear();
     for (const auto& t : ft) shown += static_cast<char>(t.ch);
-    EXPECT_EQ(shown, "23.-1+x");
-    EXPECT_EQ(ft[2].y, f[7].y - 14 / 3);
-    EXPECT_EQ(ft[3].fontSize, 14);
+    EXPECT_EQ(std::make_tuple(shown, ft[2].y, ft[3].fontSize), std::make_tuple("23.-1+x", f[7].y - 14 / 3, 14));
 }
 
 TEST(Layout, StructuralMarkersOfBrokenLines) {
@@ -260,7 +216,7 @@ TEST(Layout, StructuralMarkersOfBrokenLines) {
     const auto s = structuralMarkers(wl("[2+^x]"));
     for (int i = 1; i <= 6; ++i) EXPECT_FALSE(s[static_cast<size_t>(i)]) << i;
     Laid l(wl("<2>]"));
-    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(l[i].isMarker);
+    EXPECT_EQ(l.markers(), "....");
     l.draw();
 }
 
@@ -270,7 +226,7 @@ TEST(Page, ClearingTheWritingArea) {
     // area itself starts further right, so no shifted text survives.
     for (int areaLeft : {5, 20}) {
         const DrawOp area = clearWritingArea({areaLeft, 100, 620, 581}, page);
-        EXPECT_EQ(std::vector<int>({area.kind, area.x, area.y, area.x2, area.y2}),
-                  std::vector<int>({DrawOp::FILL, std::min(areaLeft, 11), 100, 620, 581}));
+        EXPECT_EQ((Ints{area.kind, area.x, area.y, area.x2, area.y2}),
+                  (Ints{DrawOp::FILL, std::min(areaLeft, 11), 100, 620, 581}));
     }
 }

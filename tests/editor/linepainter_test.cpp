@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "editor/ui/linepainter.h"
 #include "tests/editor/testline.h"
 
@@ -61,8 +64,8 @@ TEST(LinePainter, PaintsFractionPowerAndTextOnAWhiteBand) {
     // The bar: one black row from the fraction's start to its end.
     const int barY = base + 26;
     for (int x = cell(1).x; x < cell(10).x; ++x) EXPECT_TRUE(dark(img, x, barY)) << x;
-    EXPECT_FALSE(dark(img, cell(1).x, barY - 1));
-    EXPECT_FALSE(dark(img, cell(1).x, barY + 1));
+    EXPECT_EQ(std::make_tuple(dark(img, cell(1).x, barY - 1), dark(img, cell(1).x, barY + 1)),
+              std::make_tuple(false, false));
 
     // Numerator, denominator, exponent and the right side are painted, each
     // inside the box its measurement gave.
@@ -79,13 +82,12 @@ TEST(LinePainter, PaintsFractionPowerAndTextOnAWhiteBand) {
     }
 
     // The band is white away from the text, and nothing outside it changed.
-    EXPECT_EQ(img.pixel(band.left() + 1, band.top() + 1), qRgb(255, 255, 255));
-    EXPECT_EQ(img.pixel(band.right() - 1, band.bottom()), qRgb(255, 255, 255));
-    EXPECT_EQ(img.pixel(band.left() + 1, band.bottom() + 1), GREY);
-    EXPECT_EQ(img.pixel(band.left() - 1, band.top() + 5), GREY);
-    EXPECT_EQ(img.pixel(5, 5), GREY);
-    EXPECT_TRUE(touched.contains(band));
-    EXPECT_FALSE(ed.lineFull);
+    const QRgb white = qRgb(255, 255, 255);
+    EXPECT_EQ((std::vector<QRgb>{img.pixel(band.left() + 1, band.top() + 1), img.pixel(band.right() - 1, band.bottom()),
+                                 img.pixel(band.left() + 1, band.bottom() + 1),
+                                 img.pixel(band.left() - 1, band.top() + 5), img.pixel(5, 5)}),
+              (std::vector<QRgb>{white, white, GREY, GREY, GREY}));
+    EXPECT_EQ(std::make_tuple(touched.contains(band), ed.lineFull), std::make_tuple(true, false));
 }
 
 TEST(LinePainter, OverlongLineStaysInsideItsBand) {
@@ -95,10 +97,10 @@ TEST(LinePainter, OverlongLineStaysInsideItsBand) {
     ed.writtenLine = "1=" + std::string(90, 'x');
     LinePainter painter(img);
     const QRect touched = painter.layoutAndDraw(ed);
-    EXPECT_TRUE(ed.lineFull);
     const int bandRight = ed.pageLayout.areaLeft + ed.pageLayout.areaWidth - 2;
-    EXPECT_LE(touched.right(), bandRight);
-    EXPECT_GT(darkIn(img, QRect(bandRight - 40, 101, 40, 49)), 3);
+    EXPECT_EQ(std::make_tuple(ed.lineFull, touched.right() <= bandRight,
+                              darkIn(img, QRect(bandRight - 40, 101, 40, 49)) > 3),
+              std::make_tuple(true, true, true));
     for (int y = 101; y <= 150; ++y)
         for (int x = bandRight + 1; x < 800; ++x) ASSERT_EQ(img.pixel(x, y), GREY) << x << "," << y;
 }
@@ -113,18 +115,16 @@ TEST(LinePainter, EquationBandAndRuledPage) {
     painter.layoutAndDraw(ed, "2*3.5=x");
     // The equation sits in the white band at the top, its "=" near the middle.
     const LayoutCell& eq = ed.lineCells[6];
-    EXPECT_EQ(eq.x, 105 + 588 / 2 - 2 * eq.width + 4);
-    EXPECT_GT(darkIn(img, QRect(eq.x, eq.y, eq.width, eq.height)), 3);
-    EXPECT_EQ(img.pixel(106, 8), qRgb(255, 255, 255));
+    EXPECT_EQ(std::make_tuple(eq.x, darkIn(img, QRect(eq.x, eq.y, eq.width, eq.height)) > 3, img.pixel(106, 8)),
+              std::make_tuple(105 + 588 / 2 - 2 * eq.width + 4, true, qRgb(255, 255, 255)));
 
     const PageLayout& page = pg.writingLayout;
     painter.clearWritingArea(pg.writingArea, page);
     painter.drawRuledLines(page);
-    EXPECT_EQ(img.pixel(400, 150), qRgb(0, 255, 255));
-    EXPECT_EQ(img.pixel(400, 550), qRgb(0, 255, 255));
-    EXPECT_EQ(img.pixel(400, 149), qRgb(255, 255, 255));
-    EXPECT_EQ(img.pixel(page.areaLeft + 3, 150), qRgb(255, 255, 255));
-    EXPECT_EQ(img.pixel(400, 99), GREY);
+    EXPECT_EQ((std::vector<QRgb>{img.pixel(400, 150), img.pixel(400, 550), img.pixel(400, 149),
+                                 img.pixel(page.areaLeft + 3, 150), img.pixel(400, 99)}),
+              (std::vector<QRgb>{qRgb(0, 255, 255), qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255),
+                                 GREY}));
 }
 
 TEST(LinePainter, CaretInvertsAndDrawingTwiceRestores) {
@@ -146,10 +146,10 @@ TEST(LinePainter, CaretInvertsAndDrawingTwiceRestores) {
     paint();
     QImage inverted = before;
     inverted.invertPixels();
-    EXPECT_EQ(img.copy(20, 10, 1, 31), inverted.copy(20, 10, 1, 31));
-    EXPECT_EQ(img.copy(21, 0, 79, 100), before.copy(21, 0, 79, 100));
-    EXPECT_EQ(img.pixel(20, 9), before.pixel(20, 9));
-    EXPECT_EQ(img.pixel(20, 41), before.pixel(20, 41));
+    EXPECT_EQ(std::make_tuple(img.copy(20, 10, 1, 31) == inverted.copy(20, 10, 1, 31),
+                              img.copy(21, 0, 79, 100) == before.copy(21, 0, 79, 100), img.pixel(20, 9),
+                              img.pixel(20, 41)),
+              std::make_tuple(true, true, before.pixel(20, 9), before.pixel(20, 41)));
     paint();
     EXPECT_EQ(img, before);
 
@@ -160,6 +160,6 @@ TEST(LinePainter, CaretInvertsAndDrawingTwiceRestores) {
     ed.caret.shown = false;
     EXPECT_EQ(caretTick(ed.caret), caretRect(ed.caret));
     EXPECT_TRUE(ed.caret.shown);
-    EXPECT_EQ(removeCaret(ed.caret), caretRect(ed.caret));
-    EXPECT_TRUE(caretTick(ed.caret).isNull());
+    const QRect removed = removeCaret(ed.caret);
+    EXPECT_EQ(std::make_tuple(removed, caretTick(ed.caret).isNull()), std::make_tuple(caretRect(ed.caret), true));
 }

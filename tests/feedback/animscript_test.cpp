@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "feedback/animscript.h"
@@ -40,18 +41,14 @@ TEST(AnimationRecordLayout, RoundTripsAndKeepsLongTextsInsideTheirFields) {
     unsigned char bytes[ANIMATION_RECORD_SIZE];
     encodeAnimationRecord(record, bytes);
     AnimationRecord back = decodeAnimationRecord(bytes);
-    EXPECT_EQ(back.phase[0], "123456789012");
-    EXPECT_EQ(back.phase[1], "7");
-    EXPECT_EQ(back.soundName, "abcdefghijklmnopqrs");
-    EXPECT_EQ(back.playOnce, record.playOnce);
-    EXPECT_EQ(back.intervalMs, -10);
-    EXPECT_EQ(back.duration, 25);
+    EXPECT_EQ(std::make_tuple(back.phase[0], back.phase[1], back.soundName, back.playOnce, back.intervalMs,
+                              back.duration),
+              std::make_tuple("123456789012", "7", "abcdefghijklmnopqrs", record.playOnce, -10, 25));
     // Damaged length bytes too stay within their fields.
     bytes[61] = 200;
     bytes[136] = 255;
     back = decodeAnimationRecord(bytes);
-    EXPECT_EQ(back.phase[0].size(), 12u);
-    EXPECT_EQ(back.soundName.size(), 19u);
+    EXPECT_EQ(std::make_tuple(back.phase[0].size(), back.soundName.size()), std::make_tuple(12u, 19u));
 }
 
 using AnimationFile = ScratchFolder;
@@ -64,19 +61,18 @@ TEST_F(AnimationFile, RecordsAreFoundAtMultiplesOf156) {
     EXPECT_EQ(readBytes(path("AN.DAX")).size(), 3u * 156u);
     AnimationRecord read;
     ASSERT_TRUE(readAnimationFileRecord(path("AN.DAX"), 2, read));
-    EXPECT_EQ(read.soundName, "hura");
-    EXPECT_EQ(read.phase[2], "6");
+    EXPECT_EQ(std::make_tuple(read.soundName, read.phase[2]), std::make_tuple("hura", "6"));
 }
 
 TEST_F(AnimationFile, MissingFileAndRecordsBeyondTheEndAreRefused) {
     AnimationRecord read = sample();
     EXPECT_FALSE(readAnimationFileRecord(path("none.dax"), 0, read));
     ASSERT_TRUE(writeAnimationFile(path("AN.DAX"), {sample(), sample()}));
-    EXPECT_FALSE(readAnimationFileRecord(path("AN.DAX"), 2, read));
-    EXPECT_FALSE(readAnimationFileRecord(path("AN.DAX"), -1, read));
+    EXPECT_FALSE(readAnimationFileRecord(path("AN.DAX"), 2, read) || readAnimationFileRecord(path("AN.DAX"), -1, read));
     // An incomplete last record does not count.
     writeBytes(path("AN.DAX"), readBytes(path("AN.DAX")).substr(0, 2 * 156 - 1));
-    EXPECT_TRUE(readAnimationFileRecord(path("AN.DAX"), 0, read));
-    EXPECT_FALSE(readAnimationFileRecord(path("AN.DAX"), 1, read));
-    EXPECT_FALSE(writeAnimationFile(path("no/such/folder/AN.DAX"), {sample()}));
+    EXPECT_EQ((std::vector<bool>{readAnimationFileRecord(path("AN.DAX"), 0, read),
+                                 readAnimationFileRecord(path("AN.DAX"), 1, read),
+                                 writeAnimationFile(path("no/such/folder/AN.DAX"), {sample()})}),
+              (std::vector<bool>{true, false, false}));
 }

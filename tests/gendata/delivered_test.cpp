@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 #include "engine/littleendian.h"
 #include "feedback/animscript.h"
@@ -80,14 +81,15 @@ TEST(DeliveredAnimations, NineRecordsWithUsablePhases) {
         }
         if (record.intervalMs != -1) {
             // Timed reactions end within a few seconds and never hold up the pupil.
-            EXPECT_TRUE(record.intervalMs == -10 || record.intervalMs >= 100) << "record " << n;
-            EXPECT_GE(record.duration, 5) << "record " << n;
-            EXPECT_LE(record.duration, 30) << "record " << n;
+            EXPECT_EQ(std::make_tuple(record.intervalMs == -10 || record.intervalMs >= 100, record.duration >= 5,
+                                      record.duration <= 30),
+                      std::make_tuple(true, true, true))
+                << "record " << n << " every " << record.intervalMs << " for " << record.duration;
         }
     }
-    EXPECT_EQ(records[2].intervalMs, -1);  // resting runs until something else starts
-    EXPECT_EQ(records[2].soundName, "");
-    EXPECT_EQ(records[7].soundName, "maleok");
+    // Resting runs until something else starts.
+    EXPECT_EQ(std::make_tuple(records[2].intervalMs, records[2].soundName, records[7].soundName),
+              std::make_tuple(-1, "", "maleok"));
     for (int n : {0, 1, 3, 4, 6, 8}) EXPECT_FALSE(records[n].soundName.empty()) << "record " << n;
 }
 
@@ -98,12 +100,13 @@ TEST(DeliveredSounds, EverySoundTheProgramPlaysIsAShortCleanQuietWave) {
         ASSERT_TRUE(std::filesystem::exists(file));
         const Wave wave = readWave(file);
         ASSERT_EQ(wave.problem, "");
-        EXPECT_TRUE(wave.rate == 22050 || wave.rate == 44100);
-        EXPECT_LT(wave.samples.size(), static_cast<size_t>(2 * wave.rate));
         int peak = 0;
         for (int16_t s : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-        EXPECT_LT(peak, 32768 / 4);   // below -12 dBFS
-        EXPECT_GT(peak, 32768 / 100);  // but audible
+        // Shorter than two seconds, below -12 dBFS but audible.
+        EXPECT_EQ(std::make_tuple(wave.rate == 22050 || wave.rate == 44100, wave.samples.size() < size_t(2 * wave.rate),
+                                  peak < 32768 / 4, peak > 32768 / 100),
+                  std::make_tuple(true, true, true, true))
+            << wave.rate << " Hz, " << wave.samples.size() << " samples, peak " << peak;
         // No click: the sound rises from silence and has died away at the end.
         for (size_t i = 0; i < static_cast<size_t>(wave.rate / 4000); ++i)
             EXPECT_LT(std::abs(wave.samples[i]), 200) << "sample " << i;
@@ -115,21 +118,17 @@ TEST(DeliveredSounds, EverySoundTheProgramPlaysIsAShortCleanQuietWave) {
 TEST(DeliveredSettings, LoadsAsTheDeliveredSettings) {
     ProgramSettings settings;
     ASSERT_EQ(loadSettings(settings, DELIVERED_SETTINGS), "");
-    EXPECT_FALSE(settings.password.empty());
-    // Falling from grade 1 to grade 4, all within 1..99 %.
+    // Boundaries falling from grade 1 to grade 4, all within 1..99 %.
     const auto& b = settings.gradeBoundaries;
-    EXPECT_TRUE(std::is_sorted(b.rbegin(), b.rend()));
-    EXPECT_GE(b.back(), 1);
-    EXPECT_LE(b.front(), 99);
-    EXPECT_TRUE(settings.checksEnabled);
-    EXPECT_TRUE(settings.showSolutionEnabled);
+    EXPECT_EQ(std::make_tuple(settings.password.empty(), std::is_sorted(b.rbegin(), b.rend()), b.back() >= 1,
+                              b.front() <= 99, settings.checksEnabled, settings.showSolutionEnabled),
+              std::make_tuple(false, true, true, true, true, true));
 
     // The password's end mark and the filled unread fields, record by record.
     const std::string bytes = readBytes(DELIVERED_SETTINGS);
     ASSERT_EQ(bytes.size(), 536u);
     auto record = [&](size_t k) { return littleendian::getDouble(reinterpret_cast<const unsigned char*>(&bytes[8 * k])); };
-    EXPECT_EQ(record(settings.password.size()), 12.0);
+    EXPECT_EQ(std::make_tuple(record(settings.password.size()), record(65), record(66)),
+              std::make_tuple(12.0, 1.0, 1.0));
     for (size_t k = 20; k < 60; ++k) EXPECT_EQ(record(k), 12.0) << k;
-    EXPECT_EQ(record(65), 1.0);
-    EXPECT_EQ(record(66), 1.0);
 }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "mainwindow/geometry.h"
@@ -15,13 +16,11 @@ TEST(Geometry, PictureChoiceScreenChecksAndRounding) {
         EXPECT_EQ(startPicturePath(w, h), "system/podklad800.bmp") << w << "x" << h;
     for (auto [w, h] : {std::pair{1024, 768}, {1366, 768}, {1920, 1080}})
         EXPECT_EQ(startPicturePath(w, h), "system/podklad.bmp") << w << "x" << h;
-    EXPECT_TRUE(screenTooSmallAtCreation(798));
-    EXPECT_FALSE(screenTooSmallAtCreation(799));
-    EXPECT_TRUE(screenTooSmallAtStart(800, 560));
-    EXPECT_FALSE(screenTooSmallAtStart(790, 590));
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(3.5), 4);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ((std::vector<bool>{screenTooSmallAtCreation(798), screenTooSmallAtCreation(799),
+                                 screenTooSmallAtStart(800, 560), screenTooSmallAtStart(790, 590)}),
+              (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ((std::vector<int>{roundHalfEven(2.5), roundHalfEven(3.5), roundHalfEven(-2.5)}),
+              (std::vector<int>{2, 4, -2}));
 }
 
 struct Expected {
@@ -72,14 +71,13 @@ TEST_P(GeometryFor, PlacesEverything) {
     // The bubble never covers the mascot.
     EXPECT_GE(g.bubble.left, g.mascot.x + MASCOT_WIDTH);
     // The feedback draws the mascot and the bubble where the window keeps
-    // their places free.
+    // their places free; the white band the equation is written into starts
+    // where its page does.
     const PixelPoint m = mascotPosition(s.scaleX, s.scaleY);
     const PixelPoint b = bubblePosition(s.scaleX, s.scaleY);
-    EXPECT_EQ(std::vector<int>({m.x, m.y, b.x, b.y}),
-              std::vector<int>({g.mascot.x, g.mascot.y, g.bubble.left, g.bubble.top}));
-    // The white band the equation is written into starts where its page does;
-    // the writing area is the page in picture coordinates.
-    EXPECT_EQ(g.equationBand.left, g.equationLayout.areaLeft);
+    EXPECT_EQ(std::vector<int>({m.x, m.y, b.x, b.y, g.equationBand.left}),
+              std::vector<int>({g.mascot.x, g.mascot.y, g.bubble.left, g.bubble.top, g.equationLayout.areaLeft}));
+    // The writing area is the page in picture coordinates.
     EXPECT_EQ(std::vector<int>({g.writingArea.left, g.writingArea.top, g.writingArea.right, g.writingArea.bottom}),
               std::vector<int>({e.writingLeft - e.pictureLeft, e.writingTop - e.pictureTop,
                                 e.writingRight - e.pictureLeft, e.writingBottom - e.pictureTop}));
@@ -137,16 +135,15 @@ TEST(Geometry, EveryToolbarButtonInItsPlace) {
 
 TEST(Geometry, FixedSizesAndFonts) {
     const MainWindowGeometry g = computeGeometry(1920, 1080, 1024, 768);
-    EXPECT_EQ(g.writingLayout.fontSize, (std::array<int32_t, 7>{0, 24, 14, 14, 8, 8, 16}));
-    EXPECT_EQ(g.equationLayout.fontSize, (std::array<int32_t, 7>{0, 28, 14, 14, 8, 8, 16}));
-    EXPECT_EQ(g.equationLayout.pageLines, g.writingLayout.pageLines);
-    EXPECT_EQ(g.exerciseChooser.left, 448 + (1024 - 289) / 2);
-    EXPECT_EQ(g.exerciseChooser.top, 156 + 176);
+    using Sizes = std::array<int32_t, 7>;
+    EXPECT_EQ(std::make_tuple(g.writingLayout.fontSize, g.equationLayout.fontSize, g.equationLayout.pageLines),
+              std::make_tuple(Sizes{0, 24, 14, 14, 8, 8, 16}, Sizes{0, 28, 14, 14, 8, 8, 16},
+                              g.writingLayout.pageLines));
     const MainWindowGeometry small = computeGeometry(800, 600, 800, 600);
-    EXPECT_EQ(small.exerciseChooser.left, 255);
-    EXPECT_EQ(small.exerciseChooser.top, 176);
     const PictureBox& band = small.equationBand;
-    EXPECT_EQ(std::vector<int>({band.left, band.top, band.right, band.bottom}), std::vector<int>({105, 7, 694, 61}));
+    EXPECT_EQ((std::vector<int>{g.exerciseChooser.left, g.exerciseChooser.top, small.exerciseChooser.left,
+                                small.exerciseChooser.top, band.left, band.top, band.right, band.bottom}),
+              (std::vector<int>{448 + (1024 - 289) / 2, 156 + 176, 255, 176, 105, 7, 694, 61}));
 }
 
 }  // namespace

@@ -41,6 +41,9 @@ template <typename K>
 void tap(MainWindow& form, K k) {
     QTest::mouseClick(form.keypad, Qt::LeftButton, Qt::NoModifier, padPoint(k));
 }
+inline void taps(MainWindow& form, const std::string& characters) {
+    for (char c : characters) tap(form, c);
+}
 
 inline void key(MainWindow& form, QEvent::Type type, int qtKey, const QString& text = QString(),
                 Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false) {

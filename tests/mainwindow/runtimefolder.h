@@ -51,8 +51,9 @@ protected:
     }
 
     // A window that has gone through the whole start-up, ready on the start
-    // screen.
+    // screen, with a fresh session (also for each row of a table).
     std::unique_ptr<MainWindow> startedWindow(QSize screen = QSize(1024, 768)) {
+        initSessionState(program_.state);
         auto form = std::make_unique<MainWindow>(program_, screen);
         EXPECT_TRUE(form->created());
         form->finishStartUp();

@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "mainwindow/speedometer.h"
 
@@ -17,9 +19,7 @@ NeedleEnd at(int good, int wrong, const std::array<int32_t, 4>& b = USUAL) {
 }
 
 void expectEnd(const NeedleEnd& e, int band, int x, int y) {
-    EXPECT_EQ(e.band, band);
-    EXPECT_EQ(e.x, x);
-    EXPECT_EQ(e.y, y);
+    EXPECT_EQ((std::vector<int>{e.band, e.x, e.y}), (std::vector<int>{band, x, y}));
 }
 
 // The needle follows the share of good steps.  Within a band the tick is the
@@ -42,8 +42,7 @@ TEST(Speedometer, EachBandTiltsTheNeedleByItsOwnSlope) {
         expectEnd(at(r.good, r.wrong), r.band, r.x, r.y);
     }
     const NeedleEnd half = at(5, 3);  // 62.5 % rounds to 62
-    EXPECT_EQ(half.percent, 62);
-    EXPECT_EQ(half.band, 2);
+    EXPECT_EQ(std::make_pair(half.percent, half.band), std::make_pair(62, 2));
     // 0.85 of a band is 11.9 fourteenths: still tick 11, on the delivered
     // boundaries too (33 % in the fourth band).
     expectEnd(at(1, 2, {85, 70, 50, 30}), 4, 53 + 11, 32 + 2);
@@ -63,10 +62,7 @@ TEST(Speedometer, OddBoundariesNeverLeaveTheDial) {
         for (int good = 0; good <= 12; ++good) {
             for (int wrong = 0; wrong <= 12; ++wrong) {
                 const NeedleEnd e = at(good, wrong, b);
-                EXPECT_GE(e.x, 11);
-                EXPECT_LE(e.x, 67);
-                EXPECT_GE(e.y, 28);
-                EXPECT_LE(e.y, 35);
+                EXPECT_TRUE(e.x >= 11 && e.x <= 67 && e.y >= 28 && e.y <= 35) << e.x << "," << e.y;
             }
         }
     }
@@ -77,8 +73,7 @@ TEST(Speedometer, OddBoundariesNeverLeaveTheDial) {
 // Equal scales are checked with the whole screen geometry.
 TEST(Speedometer, DialSitsInTheMiddleOfItsBoxWhenTheScalesDiffer) {
     const DialGeometry wide = dialGeometry(2.4, 1.8);  // 1920 x 1080 picture
-    EXPECT_EQ(wide.dialLeft, (1699 + 1886 - 78) / 2);
-    EXPECT_EQ(wide.dialTop, (18 + 157 - 77) / 2);
+    EXPECT_EQ(std::make_pair(wide.dialLeft, wide.dialTop), std::make_pair((1699 + 1886 - 78) / 2, (18 + 157 - 77) / 2));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <sys/stat.h>
@@ -49,39 +50,34 @@ protected:
 
 TEST(EquationRecordTest, LayoutIsLittleEndianAndRoundTrips) {
     const EquationRecord initial = initialEquation();
-    EXPECT_EQ(initial.slot(0), "2x-5=-14-2x");
-    EXPECT_EQ(initial.root, -2.25);
-    EXPECT_EQ(initial.solutionLines(), 0);
+    EXPECT_EQ(std::make_tuple(initial.slot(0), initial.root, initial.solutionLines()),
+              std::make_tuple("2x-5=-14-2x", -2.25, 0));
 
     unsigned char bytes[R];
     initial.toBytes(bytes);
-    EXPECT_EQ(bytes[0], 11);
-    EXPECT_EQ(bytes[1], '2');
-    // -2.25 is 0xC002000000000000.
-    EXPECT_EQ(std::vector<int>(bytes + 5376, bytes + 5384), (std::vector<int>{0, 0, 0, 0, 0, 0, 0x02, 0xC0}));
+    // The length byte, the text, and -2.25 as 0xC002000000000000.
+    EXPECT_EQ(std::make_tuple(bytes[0], bytes[1], std::vector<int>(bytes + 5376, bytes + 5384)),
+              std::make_tuple(11, '2', std::vector<int>{0, 0, 0, 0, 0, 0, 0x02, 0xC0}));
 
     const EquationRecord back = EquationRecord::fromBytes(bytes);
-    EXPECT_EQ(back.slot(0), initial.slot(0));
-    EXPECT_EQ(back.root, initial.root);
+    EXPECT_EQ(std::make_tuple(back.slot(0), back.root), std::make_tuple(initial.slot(0), initial.root));
 }
 
 TEST(EquationRecordTest, SlotsAndSolutionLength) {
     EquationRecord r;
     r.setSlot(0, std::string(300, '1'));
-    EXPECT_EQ(r.slot(0).size(), 255u);
-
     for (int k = 1; k <= 20; ++k) r.setSlot(k, "x=1");
-    EXPECT_EQ(r.solutionLines(), 20);
+    EXPECT_EQ(std::make_tuple(r.slot(0).size(), r.solutionLines()), std::make_tuple(255u, 20));
 
     // A line that cannot begin a written line ends the solution before it,
     // as does an empty slot whose stale byte 1 would look like a line.
     r.setSlot(4, "=5");
-    EXPECT_EQ(r.solutionLines(), 3);
+    const int beforeAnEquals = r.solutionLines();
     r.setSlot(4, "");
     r.slots[4][1] = '7';
-    EXPECT_EQ(r.solutionLines(), 3);
+    const int beforeAnEmptySlot = r.solutionLines();
     r.setSlot(2, std::string(1, static_cast<char>(130)) + "x");
-    EXPECT_EQ(r.solutionLines(), 3);
+    EXPECT_EQ((std::vector<int>{beforeAnEquals, beforeAnEmptySlot, r.solutionLines()}), (std::vector<int>{3, 3, 3}));
 }
 
 TEST_F(EquationFiles, CountTakesWholeRecordsKeepsTheLowByteAndOpensOnlyRegularFiles) {
@@ -94,11 +90,11 @@ TEST_F(EquationFiles, CountTakesWholeRecordsKeepsTheLowByteAndOpensOnlyRegularFi
     for (const auto& [code, expected] : cases) {
         uint8_t count = 99;
         const FileResult r = countEquations(code, count);
-        EXPECT_EQ(r.ok, expected >= 0) << code;
-        EXPECT_EQ(count, expected >= 0 ? expected : 99) << code;
-        if (expected < 0) {
-            EXPECT_EQ(r.message, w("Soubor  r") + std::to_string(code) + w(".dat  se nepodařilo otevřít. Program bude ukončen."));
-        }
+        const std::string notOpened =
+            w("Soubor  r") + std::to_string(code) + w(".dat  se nepodařilo otevřít. Program bude ukončen.");
+        EXPECT_EQ(std::make_tuple(r.ok, count, expected < 0 ? r.message : notOpened),
+                  std::make_tuple(expected >= 0, expected >= 0 ? expected : 99, notOpened))
+            << code;
     }
 }
 
@@ -155,14 +151,11 @@ TEST_F(EquationFiles, ReadsTakeWholeUndamagedRecordsAndKeepTheCurrentOneOtherwis
         const FileResult r = c.code == EXERCISE ? readExerciseEquation(c.number, c.exercise, current)
                                                 : readEquation(c.code, c.number, c.exercise, current);
         const std::string message = c.message;
-        EXPECT_EQ(r.ok, message.empty());
-        EXPECT_EQ(r.damaged, message == "!");
-        EXPECT_EQ(r.message, message == "!" ? "" : w(c.message));
-        EXPECT_EQ(r.status, c.status);
-        EXPECT_EQ(current.root, c.rootAfter);
-        EXPECT_EQ(current.slot(0), c.rootAfter == -2.25 ? "2x-5=-14-2x" : "x=" + std::to_string(int(c.rootAfter)));
         // The files report to their caller; errorCode is the step check's.
-        EXPECT_EQ(errorCode, 0);
+        EXPECT_EQ(std::make_tuple(r.ok, r.damaged, r.message, r.status, current.root, current.slot(0), errorCode),
+                  std::make_tuple(message.empty(), message == "!", message == "!" ? "" : w(c.message), c.status,
+                                  c.rootAfter,
+                                  c.rootAfter == -2.25 ? "2x-5=-14-2x" : "x=" + std::to_string(int(c.rootAfter)), 0));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -98,10 +99,26 @@ protected:
     }
 
     int count(const std::string& step) { return static_cast<int>(std::count(steps.begin(), steps.end(), step)); }
+
+    // What the pupil was told, the area open now, how often an equation was
+    // presented and the start screen shown.
+    using Seen = std::tuple<std::vector<std::string>, int32_t, int, int>;
+    Seen seen() { return {warnings, session.currentArea, count("present"), count("start")}; }
+
+    // A fresh session and fresh files, for the next row of a table.
+    void reset() {
+        SetUp();
+        selection = SelectionState{};
+        session = {};
+        reads.clear(); exerciseReads.clear(); warnings.clear(); steps.clear();
+        damagedRecords.clear(); damagedExercise.clear(); randoms.clear();
+    }
 };
 
-std::vector<int> records(const Triplet& t) { return {t[0].record, t[1].record, t[2].record}; }
-std::vector<int> used(const Triplet& t) { return {t[0].used, t[1].used, t[2].used}; }
+// A triplet's record numbers and handed-out marks.
+using Marks = std::tuple<std::vector<int>, std::vector<int>>;
+Marks marks(const Triplet& t) { return {{t[0].record, t[1].record, t[2].record}, {t[0].used, t[1].used, t[2].used}}; }
+std::vector<int> used(const Triplet& t) { return std::get<1>(marks(t)); }
 
 const std::string USED_UP = cp1250::w1250("Zvyšuji obtížnost všechny příklady jsou již spočítány.");
 const std::string ENTRANCE_DONE = cp1250::w1250("Všechny příklady již máš spočítány. Vyber si další činnost.");
@@ -116,18 +133,11 @@ TEST_F(Selection, FirstChoiceOfAnAreaTakesARandomOneOfItsFirstThree) {
 
     EXPECT_EQ(steps, (std::vector<std::string>{"stopSound", "normalCursor", "clearEquationBand",
                                                "clearWritingArea", "present"}));
-    EXPECT_EQ(session.currentArea, 23);
-    EXPECT_FALSE(editor.checkPhase);
-    EXPECT_EQ(editor.fixedPrefix, 0);
-    EXPECT_EQ(reads, (std::vector<Read>{{23, 1}}));
-    EXPECT_EQ(current.root, 23001);
-    EXPECT_EQ(records(selection.currentTriplet), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{0, 1, 0}));
-    EXPECT_FALSE(selection.newTripletNeeded);
-    EXPECT_EQ(records(row(23)), records(selection.currentTriplet));
-    EXPECT_EQ(used(row(23)), used(selection.currentTriplet));
-    EXPECT_TRUE(warnings.empty());
-    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(std::make_tuple(session.currentArea, editor.checkPhase, editor.fixedPrefix, reads, current.root,
+                              selection.newTripletNeeded, warnings.empty(), errorCode),
+              std::make_tuple(23, false, 0, std::vector<Read>{{23, 1}}, 23001, false, true, 0));
+    EXPECT_EQ(std::make_tuple(marks(selection.currentTriplet), marks(row(23))),
+              std::make_tuple(Marks{{0, 1, 2}, {0, 1, 0}}, Marks{{0, 1, 2}, {0, 1, 0}}));
 }
 
 // Records in file order from `first`, every `step`-th, `n` of them.
@@ -188,22 +198,13 @@ TEST_F(Selection, WhichRecordsComeAndWhereThePlayEnds) {
     };
     for (const auto& s : scenarios) {
         SCOPED_TRACE(s.name);
-        SetUp();
-        selection = SelectionState{};
-        session = {};
-        reads.clear();
-        steps.clear();
-        warnings.clear();
+        reset();
         for (const auto& [code, n] : s.counts) setCount(code, n);
         randoms = s.draws;
         startArea(scope(), s.start, hooks);
         for (int errors : s.errors) finish(errors);
-        EXPECT_EQ(reads, s.reads);
-        EXPECT_EQ(warnings, s.warnings);
-        EXPECT_EQ(session.currentArea, s.areaAtEnd);
-        EXPECT_EQ(errorCode, 0);
-        EXPECT_EQ(count("present"), static_cast<int>(s.reads.size()));
-        EXPECT_EQ(count("start"), s.areaAtEnd == 0 ? 1 : 0);
+        EXPECT_EQ(std::make_tuple(reads, seen(), errorCode),
+                  std::make_tuple(s.reads, Seen{s.warnings, s.areaAtEnd, int(s.reads.size()), s.areaAtEnd == 0}, 0));
         for (int heading : {10, 20, 30, 40, 50}) EXPECT_TRUE(isEmptyTriplet(row(heading))) << heading;
         if (s.areaAtEnd == 0 && !s.reads.empty()) {
             // Coming back starts again at the beginning: the handed-out marks were cleared.
@@ -212,8 +213,7 @@ TEST_F(Selection, WhichRecordsComeAndWhereThePlayEnds) {
         }
     }
     // Without chance a new triplet starts at its first entry.
-    SetUp();
-    reads.clear();
+    reset();
     hooks.randomPick = nullptr;
     setCount(11, 50);
     startArea(scope(), 11, hooks);
@@ -222,9 +222,9 @@ TEST_F(Selection, WhichRecordsComeAndWhereThePlayEnds) {
 
 TEST_F(Selection, ErrorsBeyond255StayManyRatherThanWrappingToNone) {
     for (int i = 0; i < 300; ++i) countPickError(selection);
-    EXPECT_EQ(selection.currentPick.errors, 255);
+    const int errors = selection.currentPick.errors;
     finishEquation(selection);
-    EXPECT_FALSE(selection.newTripletNeeded);
+    EXPECT_EQ(std::make_tuple(errors, selection.newTripletNeeded), std::make_tuple(255, false));
 }
 
 TEST_F(Selection, SevenRecordsEndWithAShortTripletThenTheNextArea) {
@@ -234,19 +234,13 @@ TEST_F(Selection, SevenRecordsEndWithAShortTripletThenTheNextArea) {
     startArea(scope(), 22, hooks);
     finish(0);
     finish(0);  // triplet {6, past, past}; the draw of 2 falls back to record 6
-    EXPECT_EQ(reads, (std::vector<Read>{{22, 0}, {22, 3}, {22, 6}}));
-    EXPECT_EQ(records(selection.currentTriplet), (std::vector<int>{6, 255, 255}));
-    EXPECT_EQ(used(selection.currentTriplet), (std::vector<int>{1, 1, 1}));
-    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(std::make_tuple(reads, marks(selection.currentTriplet), warnings.empty()),
+              std::make_tuple(std::vector<Read>{{22, 0}, {22, 3}, {22, 6}}, Marks{{6, 255, 255}, {1, 1, 1}}, true));
 
     finish(0);
-    EXPECT_EQ(warnings, std::vector<std::string>{USED_UP});
-    EXPECT_EQ(session.currentArea, 23);
-    EXPECT_EQ(reads.back(), Read(23, 2));
     // The used-up area starts from its beginning the next time.
-    EXPECT_EQ(records(row(22)), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(used(row(22)), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(count("present"), 4);
+    EXPECT_EQ(std::make_tuple(seen(), reads.back(), marks(row(22))),
+              std::make_tuple(Seen{{USED_UP}, 23, 4, 0}, Read(23, 2), Marks{{0, 1, 2}, {0, 0, 0}}));
 }
 
 TEST_F(Selection, ReturningToAnAreaGivesTheLastUnusedEntryOfItsTriplet) {
@@ -266,24 +260,18 @@ TEST_F(Selection, ExerciseIsHandedOutInFileOrderUntilItEnds) {
     startArea(scope(), 71, hooks);
     finish(4);  // errors never repeat an exercise equation
     finish(0);
-    EXPECT_EQ(exerciseReads, (std::vector<int32_t>{0, 1, 2}));
-    EXPECT_EQ(current.root, 71002);
-    EXPECT_TRUE(reads.empty());
+    EXPECT_EQ(std::make_tuple(exerciseReads, current.root, reads.empty()),
+              std::make_tuple(std::vector<int32_t>{0, 1, 2}, 71002, true));
 
     finish(0);
-    EXPECT_EQ(warnings, std::vector<std::string>{EXERCISE_DONE});
-    EXPECT_EQ(errorCode, 0);
-    EXPECT_EQ(session.currentArea, 0);
-    EXPECT_EQ(count("start"), 1);
-    EXPECT_EQ(count("present"), 3);
+    EXPECT_EQ(std::make_tuple(seen(), errorCode), std::make_tuple(Seen{{EXERCISE_DONE}, 0, 3, 1}, 0));
 
     // An exercise with no record ends at once.
     warnings.clear();
     exerciseRecords = 0;
     session.exerciseIndex = -1;
     startArea(scope(), 71, hooks);
-    EXPECT_EQ(warnings, std::vector<std::string>{EXERCISE_DONE});
-    EXPECT_EQ(count("start"), 2);
+    EXPECT_EQ(seen(), (Seen{{EXERCISE_DONE}, 0, 3, 2}));
 }
 
 TEST_F(Selection, ExerciseThatCannotBeReadGoesBackToTheStartScreen) {
@@ -293,12 +281,8 @@ TEST_F(Selection, ExerciseThatCannotBeReadGoesBackToTheStartScreen) {
         return FileResult{false, cp1250::w1250("Nepodařilo se otevřít soubor ") + file.name};
     };
     startArea(scope(), 71, hooks);
-    EXPECT_EQ(warnings, std::vector<std::string>{cp1250::w1250("Nepodařilo se otevřít soubor zmizele.cvc")});
-    EXPECT_EQ(errorCode, 0);
-    EXPECT_EQ(session.currentArea, 0);
-    EXPECT_EQ(count("present"), 0);
-    EXPECT_EQ(count("start"), 1);
-    EXPECT_EQ(current.root, -2.25);
+    EXPECT_EQ(std::make_tuple(seen(), errorCode, current.root),
+              std::make_tuple(Seen{{cp1250::w1250("Nepodařilo se otevřít soubor zmizele.cvc")}, 0, 0, 1}, 0, -2.25));
 }
 
 TEST_F(Selection, FailedReadKeepsTheEquationAndTheSessionGoesOn) {
@@ -306,11 +290,10 @@ TEST_F(Selection, FailedReadKeepsTheEquationAndTheSessionGoesOn) {
     missingFiles.insert(33);
     randoms = {3};
     startArea(scope(), 33, hooks);
-    EXPECT_EQ(warnings, std::vector<std::string>{cp1250::w1250("Nepodařilo se otevřít soubor r33.dat")});
-    EXPECT_EQ(current.root, -2.25);
-    EXPECT_EQ(count("present"), 1);
     // Counted as handed out all the same.
-    EXPECT_EQ(used(row(33)), (std::vector<int>{0, 0, 1}));
+    EXPECT_EQ(std::make_tuple(seen(), current.root, used(row(33))),
+              std::make_tuple(Seen{{cp1250::w1250("Nepodařilo se otevřít soubor r33.dat")}, 33, 1, 0}, -2.25,
+                              std::vector<int>{0, 0, 1}));
 }
 
 std::string damagedIn(const std::string& file) {
@@ -327,16 +310,13 @@ TEST_F(Selection, DamagedRecordsArePassedOverAndReportedOncePerFile) {
     randoms = {2, 1};
     startArea(scope(), 23, hooks);
     // The draw hit a damaged record; the first unused one of the triplet follows.
-    EXPECT_EQ(reads, (std::vector<Read>{{23, 1}, {23, 0}}));
-    EXPECT_EQ(current.root, 23000);
-    EXPECT_EQ(used(row(23)), (std::vector<int>{1, 1, 0}));
+    EXPECT_EQ(std::make_tuple(reads, current.root, used(row(23))),
+              std::make_tuple(std::vector<Read>{{23, 1}, {23, 0}}, 23000, std::vector<int>{1, 1, 0}));
 
     finish(0);  // a harder type: 3 and 4 are damaged, 5 is given
-    EXPECT_EQ(std::vector<Read>(reads.begin() + 2, reads.end()), (std::vector<Read>{{23, 3}, {23, 4}, {23, 5}}));
-    EXPECT_EQ(current.root, 23005);
-    EXPECT_EQ(warnings, std::vector<std::string>{damagedIn("r23.dat")});
-    EXPECT_EQ(count("present"), 2);
-    EXPECT_EQ(count("start"), 0);
+    EXPECT_EQ(std::make_tuple(std::vector<Read>(reads.begin() + 2, reads.end()), current.root, seen()),
+              std::make_tuple(std::vector<Read>{{23, 3}, {23, 4}, {23, 5}}, 23005,
+                              Seen{{damagedIn("r23.dat")}, 23, 2, 0}));
 }
 
 TEST_F(Selection, AFileOfDamagedRecordsEndsInTheStartScreenEveryTime) {
@@ -350,13 +330,7 @@ TEST_F(Selection, AFileOfDamagedRecordsEndsInTheStartScreenEveryTime) {
     for (const Case& c : {Case{11, 9, "r11.dat"}, Case{21, 199, "r21.dat"}, Case{61, 5, "r61.dat"},
                           Case{61, 60, "r61.dat"}, Case{71, 4, "test.cvc"}, Case{71, 100000, "test.cvc"}}) {
         SCOPED_TRACE(c.code);
-        selection = SelectionState{};
-        warnings.clear();
-        steps.clear();
-        reads.clear();
-        exerciseReads.clear();
-        damagedRecords.clear();
-        damagedExercise.clear();
+        reset();
         if (c.code == 71) {
             session.exerciseName = c.file;
             exerciseRecords = c.records;
@@ -368,14 +342,13 @@ TEST_F(Selection, AFileOfDamagedRecordsEndsInTheStartScreenEveryTime) {
         for (int round = 0; round < 2; ++round) {
             session.exerciseIndex = -1;
             startArea(scope(), c.code, hooks);
-            EXPECT_EQ(session.currentArea, 0);
-            EXPECT_EQ(count("start"), round + 1);
-            EXPECT_EQ(count("present"), 0);
+            EXPECT_EQ(std::make_tuple(session.currentArea, count("start"), count("present")),
+                      std::make_tuple(0, round + 1, 0));
         }
-        EXPECT_EQ(current.root, -2.25);
         // Told once that the file is damaged, and each time that nothing is left.
-        EXPECT_EQ(warnings,
-                  (std::vector<std::string>{damagedIn(c.file), nothingLeftIn(c.file), nothingLeftIn(c.file)}));
+        EXPECT_EQ(std::make_tuple(current.root, warnings),
+                  std::make_tuple(-2.25, std::vector<std::string>{damagedIn(c.file), nothingLeftIn(c.file),
+                                                                  nothingLeftIn(c.file)}));
         // Each round looks at a record at most once (the thirty entrance
         // examinations twice, for their wrap) and gives up on a huge exercise.
         const size_t looked = reads.size() + exerciseReads.size();
@@ -383,16 +356,14 @@ TEST_F(Selection, AFileOfDamagedRecordsEndsInTheStartScreenEveryTime) {
     }
 
     // An area reached by using up the one before is passed over the same way.
-    selection = SelectionState{};
-    warnings.clear();
-    damagedRecords.clear();
+    reset();
     setCount(14, 1);
     setCount(21, 6);
     for (int i = 0; i < 6; ++i) damagedRecords.insert({21, i});
     startArea(scope(), 14, hooks);
     finish(0);
-    EXPECT_EQ(warnings, (std::vector<std::string>{USED_UP, damagedIn("r21.dat"), nothingLeftIn("r21.dat")}));
-    EXPECT_EQ(session.currentArea, 0);
+    EXPECT_EQ(std::make_tuple(warnings, session.currentArea),
+              std::make_tuple(std::vector<std::string>{USED_UP, damagedIn("r21.dat"), nothingLeftIn("r21.dat")}, 0));
 }
 
 TEST_F(Selection, DamagedExerciseAndEntranceRecordsAreSkippedInOrder) {
@@ -401,9 +372,9 @@ TEST_F(Selection, DamagedExerciseAndEntranceRecordsAreSkippedInOrder) {
     damagedExercise = {1, 2};
     startArea(scope(), 71, hooks);
     finish(0);
-    EXPECT_EQ(exerciseReads, (std::vector<int32_t>{0, 1, 2, 3}));
-    EXPECT_EQ(current.root, 71003);
-    EXPECT_EQ(warnings, std::vector<std::string>{damagedIn("test.cvc")});
+    EXPECT_EQ(std::make_tuple(exerciseReads, current.root, warnings),
+              std::make_tuple(std::vector<int32_t>{0, 1, 2, 3}, 71003,
+                              std::vector<std::string>{damagedIn("test.cvc")}));
     finish(0);  // the end of the exercise, reached without passing over anything
     EXPECT_EQ(warnings.back(), EXERCISE_DONE);
 
@@ -411,13 +382,13 @@ TEST_F(Selection, DamagedExerciseAndEntranceRecordsAreSkippedInOrder) {
     setCount(61, 5);
     damagedRecords = {{61, 0}, {61, 4}};
     startArea(scope(), 61, hooks);
-    EXPECT_EQ(current.root, 61001);
+    const double first = current.root;
     finish(0);
     finish(0);
-    EXPECT_EQ(current.root, 61003);
+    EXPECT_EQ(std::make_tuple(first, current.root), std::make_tuple(61001, 61003));
     finish(0);  // record 4 is damaged and the file ends there
-    EXPECT_EQ(warnings, (std::vector<std::string>{damagedIn("r61.dat"), nothingLeftIn("r61.dat")}));
-    EXPECT_EQ(session.currentArea, 0);
+    EXPECT_EQ(std::make_tuple(warnings, session.currentArea),
+              std::make_tuple(std::vector<std::string>{damagedIn("r61.dat"), nothingLeftIn("r61.dat")}, 0));
 }
 
 TEST_F(Selection, LeftOverErrorCodeNeitherSpoilsEnteringAnAreaNorIsTouched) {
@@ -425,12 +396,10 @@ TEST_F(Selection, LeftOverErrorCodeNeitherSpoilsEnteringAnAreaNorIsTouched) {
     setCount(61, 5);
     errorCode = SYNTAX_ERROR;  // a wrong line just before the pupil left the area
     startArea(scope(), 41, hooks);
-    EXPECT_EQ(used(row(41)), (std::vector<int>{1, 0, 0}));
     startArea(scope(), 61, hooks);
-    EXPECT_TRUE(selection.entranceSolved[1]);
     // The step check owns errorCode; the selection reports through its result.
-    EXPECT_EQ(errorCode, SYNTAX_ERROR);
-    EXPECT_EQ(count("present"), 2);
+    EXPECT_EQ(std::make_tuple(used(row(41)), selection.entranceSolved[1], errorCode, count("present")),
+              std::make_tuple(std::vector<int>{1, 0, 0}, true, SYNTAX_ERROR, 2));
 }
 
 }  // namespace

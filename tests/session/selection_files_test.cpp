@@ -1,6 +1,8 @@
 // The selection wired to the real equation files and the program's state.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/cp1250.h"
 #include "engine/engine.h"
 #include "session/programstate.h"
@@ -31,16 +33,13 @@ TEST_F(SelectionWithFiles, ReadsTheChosenRecordAndReportsAMissingFile) {
     hooks.showWarning = [&](const std::string& text) { warnings.push_back(text); };
 
     startArea(selectionScope(state), 11, hooks);
-    EXPECT_EQ(state.currentEquation.root, 102);
-    EXPECT_TRUE(warnings.empty());
     // The editor's variables are the ones the selection resets.
-    EXPECT_EQ(state.editor.fixedPrefix, 0);
-    EXPECT_FALSE(state.editor.checkPhase);
-    EXPECT_EQ(state.selection.currentPick.record, 2);
+    EXPECT_EQ(std::make_tuple(state.currentEquation.root, warnings.empty(), state.editor.fixedPrefix,
+                              state.editor.checkPhase, state.selection.currentPick.record),
+              std::make_tuple(102, true, 0, false, 2));
 
     startArea(selectionScope(state), 12, hooks);  // no r12.dat here
-    EXPECT_EQ(warnings, std::vector<std::string>{cp1250::w1250("Nepodařilo se otevřít soubor r12.dat")});
-    EXPECT_EQ(state.currentEquation.root, 102);
-    EXPECT_EQ(state.session.currentArea, 12);
-    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(std::make_tuple(warnings, state.currentEquation.root, state.session.currentArea, errorCode),
+              std::make_tuple(std::vector<std::string>{cp1250::w1250("Nepodařilo se otevřít soubor r12.dat")}, 102,
+                              12, 0));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "engine/engine.h"
@@ -26,11 +27,9 @@ TEST(ProgramStateReset, InitSessionStateRestoresTheDefaults) {
     state.currentEquation.root = 7;
     errorCode = 14;
     initSessionState(state);
-    EXPECT_EQ(errorCode, 0);
-    EXPECT_EQ(state.session.currentArea, 0);
-    EXPECT_EQ(state.session.exerciseIndex, -1);
-    EXPECT_TRUE(state.selection.newTripletNeeded);
-    EXPECT_EQ(state.currentEquation.root, -2.25);
+    EXPECT_EQ(std::make_tuple(errorCode, state.session.currentArea, state.session.exerciseIndex,
+                              state.selection.newTripletNeeded, state.currentEquation.root),
+              std::make_tuple(0, 0, -1, true, -2.25));
 }
 
 TEST(RandomSource, ASeedReplaysTheDrawAndEveryValueComesUp) {

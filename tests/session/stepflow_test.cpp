@@ -8,6 +8,8 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "editor/caret.h"
@@ -21,6 +23,8 @@
 namespace {
 
 using cp1250::w1250;
+using Page = std::map<int, std::string>;
+using Counts = std::tuple<int, int, int>;  // good steps, wrong steps, solved equations
 
 std::string fr(const std::string& numerator, const std::string& denominator) {
     return writtenFraction(numerator, denominator);
@@ -56,20 +60,14 @@ public:
         for (const DrawOp& op : ops)
             if (op.kind == DrawOp::FILL) clearedBands.push_back(op);
     }
-    void clearWritingArea() override {
-        log.push_back("clear");
-        page.clear();
-    }
+    void clearWritingArea() override { log.push_back("clear"); page.clear(); }
     void drawRuledLines() override { log.push_back("ruled"); }
     void scrollPage(const PictureBox& source, int32_t targetTop) override {
         scrolls.push_back({source, targetTop});
         for (int k = 1; k < LAST_WRITING_LINE; ++k) page[k] = page[k + 1];
         page.erase(LAST_WRITING_LINE);
     }
-    void hideCaret() override {
-        log.push_back("hide caret");
-        ::hideCaret(state_->editor.caret);
-    }
+    void hideCaret() override { log.push_back("hide caret"); ::hideCaret(state_->editor.caret); }
     void hideKeypad() override { keypadShown = false; }
     void setShowSolutionEnabled(bool enabled) override { showSolutionEnabled = enabled; }
     void setToolbar(ToolbarState state) override { toolbar = state; }
@@ -77,10 +75,7 @@ public:
         bubbles.push_back({a, b, c});
         shown = true;
     }
-    void eraseBubble() override {
-        log.push_back("erase bubble");
-        shown = false;
-    }
+    void eraseBubble() override { log.push_back("erase bubble"); shown = false; }
     bool bubbleShown() const override { return shown; }
     void waitForBubble() override {
         log.push_back("wait");
@@ -101,7 +96,7 @@ public:
 
     FakeMetrics metrics;
     SelectionHooks hooks;
-    std::map<int, std::string> page;  // display line -> text drawn there
+    Page page;  // display line -> text drawn there
     std::vector<std::string> log;
     std::vector<Bubble> bubbles;
     std::vector<int> animations;
@@ -112,15 +107,12 @@ public:
     std::function<void()> duringWait;
     // The screen as the pupil sees it while the final bubble waits.
     struct Snapshot {
-        std::map<int, std::string> page;
+        Page page;
         ToolbarState toolbar;
         bool showSolutionEnabled = true, keypadShown = true, newTripletNeeded = false;
     } atWait;
     ToolbarState toolbar{true, true};
-    bool showSolutionEnabled = true;
-    bool keypadShown = true;
-    bool shown = false;
-    bool programClosing = false;
+    bool showSolutionEnabled = true, keypadShown = true, shown = false, programClosing = false;
 
 private:
     ProgramState* state_;
@@ -162,18 +154,27 @@ protected:
         state.settings.showSolutionEnabled = true;
     }
 
+    // Area 11 holds these records (and nothing else) and is entered as `code`.
+    void enterWith(const std::vector<EquationRecord>& records, int32_t code = 11) {
+        for (size_t k = 0; k < records.size(); ++k) bank[{11, static_cast<int>(k)}] = records[k];
+        state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = static_cast<uint16_t>(records.size());
+        startArea(selectionScope(state), code, screen.hooks);
+        screen.log.clear();
+    }
+
     // Area 11 holds six equations; record 0 is 2x+5=4x+11.
     void enterArea11(bool checks = false) {
         state.settings.checksEnabled = checks;
-        bank[{11, 0}] = record("2x+5=4x+11", -3, {"2x-4x=11-5", "-2x=6", "x=-3"});
-        for (int k = 1; k < 6; ++k) bank[{11, k}] = record(std::to_string(k + 1) + "x=" + std::to_string(2 * k + 2), 2);
-        state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 6;
-        enter(11);
+        std::vector<EquationRecord> records{record("2x+5=4x+11", -3, {"2x-4x=11-5", "-2x=6", "x=-3"})};
+        for (int k = 1; k < 6; ++k)
+            records.push_back(record(std::to_string(k + 1) + "x=" + std::to_string(2 * k + 2), 2));
+        enterWith(records);
     }
 
-    void enter(int32_t code) {
-        startArea(selectionScope(state), code, screen.hooks);
-        screen.log.clear();
+    // The equation of area 11 solved with checks on: the check phase begins.
+    void enterCheckPhase() {
+        enterArea11(true);
+        enterLine("x=-3");
     }
 
     // Keys as the window hands them on: characters pressed, then released
@@ -208,7 +209,8 @@ protected:
     void clearLine() { type(std::string(state.editor.writtenLine.size(), 'B')); }
 
     AreaStatistics& row(int32_t code = 11) { return statisticsOf(state.session, code); }
-    uint8_t pickErrors() const { return state.selection.currentPick.errors; }
+    Counts counts() { return {row().goodSteps, row().wrongSteps, row().solvedEquations}; }
+    int pickErrors() const { return state.selection.currentPick.errors; }
     const std::string& line() const { return state.editor.writtenLine; }
     int displayLine() const { return state.editor.pageLayout.currentLine; }
     bool logged(const std::string& entry) const {
@@ -229,6 +231,7 @@ const Bubble CALC_ERROR{w1250("Chyba v počítání."), "", ""};
 const Bubble NEXT_EQUATION{w1250("Pro další příklad"), w1250("klikni nebo ťukni."), ""};
 const Bubble CHECK_NOW{w1250("Rovnice je vyřešená."), w1250("Teď dělej zkoušku."), ""};
 const Bubble CHECK_WRONG{w1250("Ve výpočtu zkoušky"), w1250("je někde chyba."), ""};
+const std::string CHECK_DONE = "P=-1       L=P";
 
 bool isErrorAnimation(int n) { return n == 1 || n == 4 || n == 5 || n == 6; }
 
@@ -239,40 +242,29 @@ TEST_F(StepFlowTest, ASolutionWithOneWrongLineIsCountedAndLeadsToAHarderTriplet)
     ASSERT_EQ(reads.back(), std::make_pair(11, 0));
 
     enterLine("2x-4x=11-5");
-    EXPECT_EQ(row().goodSteps, 1);
-    EXPECT_EQ(displayLine(), 2);
-    EXPECT_EQ(screen.page[1], "2x-4x=11-5");
-    EXPECT_EQ(line(), "");
-    EXPECT_EQ(screen.animations.back(), ANIMATION_GOOD_STEP);
+    EXPECT_EQ(std::make_tuple(counts(), displayLine(), screen.page[1], line(), screen.animations.back()),
+              std::make_tuple(Counts{1, 0, 0}, 2, "2x-4x=11-5", "", ANIMATION_GOOD_STEP));
 
     enterLine("2x=6");
-    EXPECT_EQ(row().wrongSteps, 1);
-    EXPECT_EQ(pickErrors(), 1);
-    EXPECT_EQ(screen.bubbles.back(), CALC_ERROR);
+    EXPECT_EQ(std::make_tuple(counts(), pickErrors(), screen.bubbles.back(), line(), displayLine(), errorCode),
+              std::make_tuple(Counts{1, 1, 0}, 1, CALC_ERROR, "2x=6", 2, 0))
+        << "a wrong line stays for correction";
     EXPECT_TRUE(isErrorAnimation(screen.animations.back()));
-    EXPECT_EQ(line(), "2x=6") << "a wrong line stays for correction";
-    EXPECT_EQ(displayLine(), 2);
-    EXPECT_EQ(errorCode, 0);
 
     clearLine();
     enterLine("-2x=6");
     enterLine("x=-3");
-    const AreaStatistics counts = row();
-    EXPECT_EQ(counts.goodSteps, 3);
-    EXPECT_EQ(counts.wrongSteps, 1);
-    EXPECT_EQ(counts.solvedEquations, 1);
-    EXPECT_EQ(screen.bubbles.back(), NEXT_EQUATION);
-    EXPECT_EQ(screen.animations.back(), ANIMATION_SOLVED);
-    EXPECT_FALSE(screen.atWait.showSolutionEnabled) << "no sample solution of a solved equation";
-    EXPECT_TRUE(logged("wait"));
-    EXPECT_TRUE(logged("present"));
+    EXPECT_EQ(std::make_tuple(counts(), screen.bubbles.back(), screen.animations.back(), logged("wait"),
+                              logged("present"), screen.atWait.showSolutionEnabled),
+              std::make_tuple(Counts{3, 1, 1}, NEXT_EQUATION, ANIMATION_SOLVED, true, true, false))
+        << "no sample solution of a solved equation";
     EXPECT_EQ(reads.back(), std::make_pair(11, 3)) << "one wrong step: the next triplet";
 
     // The needle was redrawn after each of the four counted steps, each time
     // with the counts as they then stood.
     ASSERT_EQ(screen.needleCounts.size(), 4u);
-    EXPECT_EQ(screen.needleCounts[1].wrongSteps, 1);
-    EXPECT_EQ(screen.needleCounts[3].goodSteps, 3);
+    EXPECT_EQ(std::make_tuple(screen.needleCounts[1].wrongSteps, screen.needleCounts[3].goodSteps),
+              std::make_tuple(1, 3));
 }
 
 TEST_F(StepFlowTest, TwoWrongStepsGiveTheSameTypeAgainAndNoneOrOneAHarderOne) {
@@ -284,15 +276,14 @@ TEST_F(StepFlowTest, TwoWrongStepsGiveTheSameTypeAgainAndNoneOrOneAHarderOne) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.wrongLines);
         SetUp();
-        reads.clear();
         enterArea11();
         for (int i = 0; i < c.wrongLines; ++i) {
             enterLine("x=3");
             clearLine();
         }
         enterLine("x=-3");
-        EXPECT_EQ(screen.atWait.newTripletNeeded, c.newTriplet);
-        EXPECT_EQ(reads.back(), std::make_pair(11, c.nextRecord));
+        EXPECT_EQ(std::make_tuple(screen.atWait.newTripletNeeded, reads.back()),
+                  std::make_tuple(c.newTriplet, std::make_pair(11, c.nextRecord)));
     }
 }
 
@@ -303,16 +294,12 @@ TEST_F(StepFlowTest, TheSameWrongLineCheckedThreeTimesCountsThreeTimes) {
         if (screen.shown) screen.eraseBubble();  // Enter closes the bubble first
         flow.stepEntered();
     }
-    EXPECT_EQ(row().wrongSteps, 3);
-    EXPECT_EQ(pickErrors(), 3);
-    EXPECT_EQ(screen.bubbles.size(), 3u);
+    EXPECT_EQ(std::make_tuple(counts(), pickErrors(), screen.bubbles.size(), line()),
+              std::make_tuple(Counts{0, 3, 0}, 3, 3u, "2x=6"));
     for (int n : screen.animations) EXPECT_TRUE(isErrorAnimation(n)) << n;
-    EXPECT_EQ(line(), "2x=6");
-    EXPECT_EQ(row().goodSteps, 0);
     // The animations come from the program's chance: the same seed, the same ones.
-    const std::vector<int> first = screen.animations;
+    const std::vector<int> first = std::exchange(screen.animations, {});
     random.seed(3);
-    screen.animations.clear();
     state.selection.currentPick.errors = 254;
     for (int i = 0; i < 3; ++i) flow.stepEntered();
     EXPECT_EQ(screen.animations, first);
@@ -340,28 +327,16 @@ TEST_F(StepFlowTest, ShortLinesAndLinesWithoutEqualsSign) {
         type(c.keys);
         const std::string before = line();
         flow.stepEntered();
-        EXPECT_EQ(line(), before);
-        if (!c.checked) {
-            EXPECT_TRUE(screen.bubbles.empty());
-            EXPECT_EQ(row().wrongSteps + row().goodSteps, 0);
-            continue;
-        }
-        ASSERT_EQ(screen.bubbles.size(), 1u);
-        if (!c.bubble[0].empty()) {
-            EXPECT_EQ(screen.bubbles[0], c.bubble);
-        }
-        EXPECT_EQ(row().wrongSteps, 1);
-        EXPECT_EQ(errorCode, 0);
+        EXPECT_EQ(std::make_tuple(line(), screen.bubbles.size(), counts(), errorCode),
+                  std::make_tuple(before, c.checked ? 1u : 0u, Counts{0, c.checked, 0}, 0));
+        if (!c.bubble[0].empty()) { EXPECT_EQ(screen.bubbles, std::vector<Bubble>{c.bubble}); }
     }
 }
 
 TEST_F(StepFlowTest, ADivisionLeftStandingIsNotTheFinalForm) {
     enterArea11();
     enterLine("x=6:(-2)");
-    EXPECT_EQ(row().goodSteps, 1);
-    EXPECT_EQ(row().solvedEquations, 0);
-    EXPECT_EQ(displayLine(), 2);
-    EXPECT_FALSE(logged("wait"));
+    EXPECT_EQ(std::make_tuple(counts(), displayLine(), logged("wait")), std::make_tuple(Counts{1, 0, 0}, 2, false));
     enterLine("x=-3");
     EXPECT_EQ(row().solvedEquations, 1);
 }
@@ -374,9 +349,7 @@ TEST_F(StepFlowTest, TheTenthLineScrollsThePageUpByOneLine) {
                std::to_string(11 * i);
     };
     for (int i = 1; i <= 10; ++i) enterLine(times(i));
-    EXPECT_EQ(row().goodSteps, 10);
-    EXPECT_EQ(row().wrongSteps, 0);
-    EXPECT_EQ(displayLine(), LAST_WRITING_LINE);
+    EXPECT_EQ(std::make_tuple(counts(), displayLine()), std::make_tuple(Counts{10, 0, 0}, LAST_WRITING_LINE));
     // Lines 9 and 10 moved the page: each copied the 400 rows below line 1
     // up by 50 and emptied line 9.
     ASSERT_EQ(screen.scrolls.size(), 2u);
@@ -384,60 +357,41 @@ TEST_F(StepFlowTest, TheTenthLineScrollsThePageUpByOneLine) {
     const PictureBox& from = screen.scrolls[0].first;
     // The columns of the lines' bands, as clearLineBand paints them.
     const DrawOp lineBand = clearLineBand(page, 2);
-    EXPECT_EQ(from.left, lineBand.x);
-    EXPECT_EQ(from.right, lineBand.x2);
-    EXPECT_EQ(from.top, page.areaTop + 51);
-    EXPECT_EQ(from.bottom - from.top, 400);
-    EXPECT_EQ(screen.scrolls[0].second, page.areaTop + 1);
+    EXPECT_EQ(std::make_tuple(from.left, from.right, from.top, from.bottom - from.top, screen.scrolls[0].second),
+              std::make_tuple(lineBand.x, lineBand.x2, page.areaTop + 51, 400, page.areaTop + 1));
     ASSERT_FALSE(screen.clearedBands.empty());
     const DrawOp band = screen.clearedBands.back();
-    EXPECT_EQ(band.y, bandTop(page, 9) + 1);
-    EXPECT_EQ(band.y2, bandTop(page, 9) + 50);
-    EXPECT_EQ(screen.page[1], times(3));
-    EXPECT_EQ(screen.page[8], times(10));
-    EXPECT_EQ(screen.page[9], "") << "the pupil writes on line 9";
+    EXPECT_EQ(std::make_tuple(band.y, band.y2), std::make_tuple(bandTop(page, 9) + 1, bandTop(page, 9) + 50));
+    EXPECT_EQ(std::make_tuple(screen.page[1], screen.page[8], screen.page[9]), std::make_tuple(times(3), times(10), ""))
+        << "the pupil writes on line 9";
 }
 
 // --- The check by substitution --------------------------------------------
 
 TEST_F(StepFlowTest, CheckPhaseOf2xPlus5WithAnIntermediateLineAndTheRightSideFilledIn) {
-    enterArea11(true);
-    enterLine("x=-3");
-    EXPECT_EQ(screen.bubbles.back(), CHECK_NOW);
-    EXPECT_EQ(row().solvedEquations, 0) << "solved only after the check";
-    EXPECT_TRUE(state.editor.checkPhase);
-    EXPECT_FALSE(screen.showSolutionEnabled);
-    EXPECT_EQ(state.editor.fixedPrefix, 2);
-    EXPECT_EQ(screen.page[1], "x=-3");
-    EXPECT_EQ(screen.page[2], "L=");
-    EXPECT_EQ(displayLine(), 2);
-    EXPECT_EQ(state.editor.caretPos, 3);
-    EXPECT_TRUE(state.editor.caret.active);
-    EXPECT_FALSE(logged("wait")) << "this bubble does not wait";
+    enterCheckPhase();
+    const EditorState& ed = state.editor;
+    EXPECT_EQ(std::make_tuple(screen.bubbles.back(), counts(), ed.checkPhase, screen.showSolutionEnabled,
+                              ed.fixedPrefix, screen.page[1], screen.page[2], displayLine(), ed.caretPos,
+                              ed.caret.active, logged("wait")),
+              std::make_tuple(CHECK_NOW, Counts{1, 0, 0}, true, false, 2, "x=-3", "L=", 2, 3, true, false))
+        << "solved only after the check; this bubble does not wait";
 
     // An Enter on "L=" alone does nothing (the bubble still shown is closed).
     flow.stepEntered();
     EXPECT_EQ(row().goodSteps + row().wrongSteps, 1);
 
     enterLine("2*(-3)+5");
-    EXPECT_EQ(row().goodSteps, 2);
-    EXPECT_EQ(screen.page[2], "L=2*(-3)+5=");
-    EXPECT_EQ(screen.page[3], " =");
-    EXPECT_EQ(state.editor.caretPos, 3);
-    EXPECT_FALSE(state.editor.allowedNext.test('x')) << "check lines hold numbers only";
-    EXPECT_TRUE(state.editor.allowedNext.test('-'));
+    EXPECT_EQ(std::make_tuple(row().goodSteps, screen.page[2], screen.page[3], ed.caretPos, ed.allowedNext.test('x'),
+                              ed.allowedNext.test('-')),
+              std::make_tuple(2, "L=2*(-3)+5=", " =", 3, false, true))
+        << "check lines hold numbers only";
 
     enterLine("-1");
-    EXPECT_EQ(row().goodSteps, 3);
-    EXPECT_EQ(row().solvedEquations, 1);
-    EXPECT_EQ(screen.atWait.page[4], "P=-1       L=P");
-    EXPECT_EQ(screen.atWait.page[3], " =-1");
-    EXPECT_EQ(screen.bubbles.back(), NEXT_EQUATION);
-    EXPECT_FALSE(screen.atWait.keypadShown);
-    EXPECT_TRUE(logged("hide caret"));
-    EXPECT_TRUE(logged("present"));
-    EXPECT_FALSE(state.editor.checkPhase);
-    EXPECT_EQ(state.editor.fixedPrefix, 0);
+    EXPECT_EQ(std::make_tuple(counts(), screen.atWait.page[4], screen.atWait.page[3], screen.bubbles.back(),
+                              screen.atWait.keypadShown, logged("hide caret"), logged("present"), ed.checkPhase,
+                              ed.fixedPrefix),
+              std::make_tuple(Counts{3, 0, 1}, CHECK_DONE, " =-1", NEXT_EQUATION, false, true, true, false, 0));
 }
 
 TEST_F(StepFlowTest, CheckLinesPassFailAndFinishAsTheirValueSays) {
@@ -446,105 +400,85 @@ TEST_F(StepFlowTest, CheckLinesPassFailAndFinishAsTheirValueSays) {
         int good, wrong, solved;
         const char* rightSideLine;  // nullptr: the check goes on
     } cases[] = {
-        {"-1", 1, 0, 1, "P=-1       L=P"},
+        {"-1", 1, 0, 1, CHECK_DONE.c_str()},
         {"-2", 0, 1, 0, nullptr},
         {"2x+5", 1, 0, 0, nullptr},              // the given left side: right, not final
         {"(-1)", 1, 0, 0, nullptr},
         {"/2D-2R", 1, 0, 0, nullptr},            // 2/(-2): right, not in lowest terms
-        {"-1NJe to", 1, 0, 1, "P=-1       L=P"},  // a note does not hide the value
+        {"-1NJe to", 1, 0, 1, CHECK_DONE.c_str()},  // a note does not hide the value
         {"-2NJe to", 0, 1, 0, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
         SetUp();
-        enterArea11(true);
-        enterLine("x=-3");
+        enterCheckPhase();
         type(c.keys);
         errorCode = EXERCISE_WRITE_FAILED;  // a stale code must not fail the line
         flow.stepEntered();
-        EXPECT_EQ(row().goodSteps, 1 + c.good);
-        EXPECT_EQ(row().wrongSteps, c.wrong);
-        EXPECT_EQ(pickErrors(), c.wrong);
-        EXPECT_EQ(row().solvedEquations, c.solved);
-        EXPECT_EQ(errorCode, 0);
+        EXPECT_EQ(std::make_tuple(counts(), pickErrors(), errorCode),
+                  std::make_tuple(Counts{1 + c.good, c.wrong, c.solved}, c.wrong, 0));
         if (c.wrong) {
-            EXPECT_EQ(screen.bubbles.back(), CHECK_WRONG);
-            EXPECT_TRUE(isErrorAnimation(screen.animations.back()));
-            EXPECT_EQ(displayLine(), 2);
+            EXPECT_EQ(std::make_tuple(screen.bubbles.back(), isErrorAnimation(screen.animations.back()), displayLine()),
+                      std::make_tuple(CHECK_WRONG, true, 2));
         } else if (!c.solved) {
             EXPECT_EQ(screen.page[3], " =");
         }
-        if (c.rightSideLine) {
-            EXPECT_EQ(screen.atWait.page[3], c.rightSideLine);
-        }
+        if (c.rightSideLine) { EXPECT_EQ(screen.atWait.page[3], c.rightSideLine); }
     }
 }
 
 TEST_F(StepFlowTest, TheEqualsKeyChecksInTheCheckPhaseAndIsNeverWritten) {
-    enterArea11(true);
-    enterLine("x=-3");
+    enterCheckPhase();
     type("-2=");
-    EXPECT_EQ(row().wrongSteps, 1);
-    EXPECT_EQ(line(), "L=-2");
-    EXPECT_TRUE(screen.shown) << "the key's own release leaves the bubble";
+    EXPECT_EQ(std::make_tuple(row().wrongSteps, line(), screen.shown), std::make_tuple(1, "L=-2", true))
+        << "the key's own release leaves the bubble";
     // The next "=" closes the bubble only; then the corrected line is checked.
     type("=");
-    EXPECT_FALSE(screen.shown);
-    EXPECT_EQ(row().wrongSteps, 1);
+    EXPECT_EQ(std::make_tuple(screen.shown, row().wrongSteps), std::make_tuple(false, 1));
     type("B1=");
-    EXPECT_EQ(row().solvedEquations, 1);
-    EXPECT_TRUE(logged("present"));
+    EXPECT_EQ(std::make_tuple(row().solvedEquations, logged("present")), std::make_tuple(1, true));
 }
 
 TEST_F(StepFlowTest, CheckPhaseWithFractions) {
     // x/4 = 2/3, root 8/3: the right side at the root is 2/3.
     state.settings.checksEnabled = true;
-    bank[{11, 0}] = record(fr("x", "4") + "=" + fr("2", "3"), 8.0 / 3.0);
-    bank[{11, 1}] = record("x=1", 1);
-    state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 2;
-    enter(11);
+    enterWith({record(fr("x", "4") + "=" + fr("2", "3"), 8.0 / 3.0), record("x=1", 1)});
     enterLine("x=/8D3R");
     ASSERT_TRUE(state.editor.checkPhase);
     EXPECT_EQ(screen.page[1], "x=" + fr("8", "3"));
 
     enterLine("/4D6R");
-    EXPECT_EQ(row().goodSteps, 2);
-    EXPECT_EQ(row().solvedEquations, 0) << "4/6 is right but not in lowest terms";
-    EXPECT_EQ(screen.page[2], "L=" + fr("4", "6") + "=");
-    EXPECT_EQ(screen.page[3], " =");
-    EXPECT_TRUE(state.editor.allowedNext.test(FRACTION_START));
-    EXPECT_TRUE(screen.toolbar.fraction) << "the fraction button follows the new line";
+    EXPECT_EQ(std::make_tuple(counts(), screen.page[2], screen.page[3], state.editor.allowedNext.test(FRACTION_START),
+                              screen.toolbar.fraction),
+              std::make_tuple(Counts{2, 0, 0}, "L=" + fr("4", "6") + "=", " =", true, true))
+        << "4/6 is right but not in lowest terms; the fraction button follows the new line";
 
     enterLine("/2D3R");
-    EXPECT_EQ(row().solvedEquations, 1);
-    EXPECT_EQ(screen.atWait.page[4], "P=" + fr("2", "3") + "       L=P");
+    EXPECT_EQ(std::make_tuple(row().solvedEquations, screen.atWait.page[4]),
+              std::make_tuple(1, "P=" + fr("2", "3") + "       L=P"));
 }
 
 TEST_F(StepFlowTest, ACheckLineIsCheckedWholeAndNeverDrawnPastTheLinesBytes) {
     const std::string equation = "2x+5=4x+11";
     const std::string expression = "2*(-3)+5";
-    EXPECT_EQ(pupilExpression("L=" + expression), expression);
-    EXPECT_EQ(pupilExpression(" =" + expression + " /hotovo"), expression);
-    EXPECT_EQ(pupilExpression("L=/jen poznamka"), "");
-    EXPECT_EQ(pupilExpression(" ="), "");
+    EXPECT_EQ(std::make_tuple(pupilExpression("L=" + expression), pupilExpression(" =" + expression + " /hotovo"),
+                              pupilExpression("L=/jen poznamka"), pupilExpression(" =")),
+              std::make_tuple(expression, expression, "", ""));
     EXPECT_EQ(checkPhaseText(expression, equation, 'x'), expression + "=4x+11+x-x");
     EXPECT_EQ(checkPhaseText(expression, "2x+5", 'x'), expression + "=+x-x") << "no right side";
 
     // A long right side makes the text longer than a written line: nothing is cut.
-    const std::string longRight(200, '1');
-    const std::string text = checkPhaseText(std::string(98, '2'), "x=" + longRight, 'x');
-    EXPECT_EQ(text.size(), 98u + 1 + 200 + 4);
-    EXPECT_EQ(text.substr(text.size() - 4), "+x-x");
+    const std::string text = checkPhaseText(std::string(98, '2'), "x=" + std::string(200, '1'), 'x');
+    EXPECT_EQ(std::make_tuple(text.size(), text.substr(text.size() - 4)), std::make_tuple(98u + 1 + 200 + 4, "+x-x"));
 
-    EXPECT_EQ(rightSideLine("-1"), "P=-1       L=P");
-    EXPECT_EQ(rightSideLine(std::string(90, '1')), "P=" + std::string(90, '1') + "     L=P");
-    EXPECT_EQ(rightSideLine(std::string(94, '1')).size(), 100u);
+    EXPECT_EQ(std::make_tuple(rightSideLine("-1"), rightSideLine(std::string(90, '1')),
+                              rightSideLine(std::string(94, '1')).size()),
+              std::make_tuple(CHECK_DONE, "P=" + std::string(90, '1') + "     L=P", 100u));
     EXPECT_EQ(rightSideLine(std::string(95, '1')), "") << "L=P goes on a line of its own";
 }
 
 TEST_F(StepFlowTest, AValueTooWideForLEqualsPBesideItGetsItsOwnLine) {
-    enterArea11(true);
-    enterLine("x=-3");
+    enterCheckPhase();
     // -1 written with many leading zeros: "P=", the value, the blanks and
     // "L=P" are wider than the page.
     type("-" + std::string(42, '0') + "1");
@@ -552,8 +486,7 @@ TEST_F(StepFlowTest, AValueTooWideForLEqualsPBesideItGetsItsOwnLine) {
     const std::string value = line().substr(2);
     flow.stepEntered();
     ASSERT_EQ(row().solvedEquations, 1);
-    EXPECT_EQ(screen.atWait.page[3], "P=" + value);
-    EXPECT_EQ(screen.atWait.page[4], "L=P");
+    EXPECT_EQ(std::make_tuple(screen.atWait.page[3], screen.atWait.page[4]), std::make_tuple("P=" + value, "L=P"));
 }
 
 // --- The sample solution --------------------------------------------------
@@ -568,22 +501,14 @@ TEST_F(StepFlowTest, TheSampleSolutionShowsItsLinesOnACleanPageAndCountsNothing)
 
     // The bubble went first, so it can never be saved as the page's background.
     ASSERT_GE(screen.log.size(), 3u);
-    EXPECT_EQ(screen.log[0], "erase bubble");
-    EXPECT_TRUE(logged("clear"));
-    EXPECT_TRUE(logged("ruled"));
-    EXPECT_TRUE(logged("hide caret"));
-    EXPECT_TRUE(state.session.solutionShown);
-    EXPECT_FALSE(screen.showSolutionEnabled);
-    EXPECT_FALSE(screen.keypadShown);
-    EXPECT_EQ(screen.toolbar, ToolbarState{}) << "the editing buttons rest";
-    const std::map<int, std::string> expected{{1, "2x-4x=11-5"}, {2, "-2x=6"}, {3, "x=-3"}};
-    EXPECT_EQ(screen.page, expected);
-
-    const AreaStatistics after = row();
-    EXPECT_EQ(after.goodSteps, before.goodSteps);
-    EXPECT_EQ(after.wrongSteps, before.wrongSteps);
-    EXPECT_EQ(after.solvedEquations, 0);
-    EXPECT_EQ(pickErrors(), 1);
+    EXPECT_EQ(std::make_tuple(screen.log[0], logged("clear"), logged("ruled"), logged("hide caret")),
+              std::make_tuple("erase bubble", true, true, true));
+    EXPECT_EQ(std::make_tuple(state.session.solutionShown, screen.showSolutionEnabled, screen.keypadShown,
+                              screen.toolbar, screen.page),
+              std::make_tuple(true, false, false, ToolbarState{}, Page{{1, "2x-4x=11-5"}, {2, "-2x=6"}, {3, "x=-3"}}))
+        << "the editing buttons rest";
+    EXPECT_EQ(std::make_tuple(counts(), pickErrors()),
+              std::make_tuple(Counts{before.goodSteps, before.wrongSteps, 0}, 1));
 
     // While it is shown, Enter checks nothing.
     flow.stepEntered();
@@ -605,12 +530,11 @@ TEST_F(StepFlowTest, TheSampleSolutionEndsAtAnEmptyLineOrOneThatCannotBeginALine
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shown);
         SetUp();
-        bank[{11, 0}] = record("2x+5=4x+11", -3, c.solution);
-        state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 1;
-        enter(11);
+        enterWith({record("2x+5=4x+11", -3, c.solution)});
         flow.showSolution();
-        EXPECT_EQ(screen.page.size(), c.shown);
-        for (size_t i = 1; i <= c.shown; ++i) EXPECT_EQ(screen.page[static_cast<int>(i)], c.solution[i - 1]);
+        Page expected;
+        for (size_t i = 0; i < c.shown; ++i) expected[static_cast<int>(i) + 1] = c.solution[i];
+        EXPECT_EQ(screen.page, expected);
     }
 }
 
@@ -630,20 +554,15 @@ TEST_F(StepFlowTest, ARefusedSampleSolutionLeavesThePageAlone) {
         SetUp();
         state.settings.showSolutionEnabled = c.enabled;
         state.settings.checksEnabled = c.checkPhase;
-        bank[{11, 0}] = record("2x+5=4x+11", -3, {"x=-3"});
         bank[{EXERCISE_AREA, 0}] = record("2x+5=4x+11", -3, {"x=-3"});
-        state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 1;
-        enter(c.area);
+        enterWith({bank[{EXERCISE_AREA, 0}]}, c.area);
         c.checkPhase ? enterLine("x=-3") : type("2x");
         screen.log.clear();
-        const auto page = screen.page;
-        const std::string written = line();
+        const auto before = std::make_tuple(screen.page, line());
         flow.showSolution();
         EXPECT_EQ(screen.warnings, *c.warning ? std::vector<std::string>{w1250(c.warning)} : std::vector<std::string>{});
-        EXPECT_TRUE(screen.log.empty());
-        EXPECT_EQ(screen.page, page);
-        EXPECT_FALSE(state.session.solutionShown);
-        EXPECT_EQ(line(), written);
+        EXPECT_EQ(std::make_tuple(screen.log.empty(), state.session.solutionShown, screen.page, line()),
+                  std::tuple_cat(std::make_tuple(true, false), before));
     }
 }
 
@@ -665,29 +584,25 @@ TEST_F(StepFlowTest, NothingChangesWhileTheFinalBubbleWaitsAndTheFlowGoesOnOnlyI
             enterArea11(checks);
             std::string finished;
             screen.duringWait = [&] {
-                EXPECT_TRUE(state.session.waitingForNextEquation);
-                EXPECT_EQ(screen.toolbar, ToolbarState{}) << "the editing buttons rest";
-                finished = line();
-                const AreaStatistics counts = row();
+                EXPECT_EQ(std::make_tuple(state.session.waitingForNextEquation, screen.toolbar),
+                          std::make_tuple(true, ToolbarState{}))
+                    << "the editing buttons rest";
+                const auto before = std::make_tuple(finished = line(), counts(), false);
                 // An Enter, an "=" and the show-solution button reaching the flow
                 // meanwhile (the animation's timer clears enterBusy) change nothing.
                 flow.stepEntered();
                 flow.checkPhaseStep();
                 flow.showSolution();
-                EXPECT_EQ(line(), finished);
-                EXPECT_EQ(row().goodSteps, counts.goodSteps);
-                EXPECT_EQ(row().wrongSteps, counts.wrongSteps);
-                EXPECT_FALSE(state.session.solutionShown);
+                EXPECT_EQ(std::make_tuple(line(), counts(), state.session.solutionShown), before);
                 if (c.leaves) state.session.currentArea = 0;
                 if (c.closes) screen.programClosing = true;
             };
             enterLine("x=-3");
             if (checks) enterLine("-1");
-            EXPECT_EQ(finished, checks ? "P=-1       L=P" : "x=-3");
-            EXPECT_EQ(row().solvedEquations, 1) << "counted before the area may close";
-            EXPECT_EQ(logged("present"), c.goesOn);
-            EXPECT_FALSE(state.session.waitingForNextEquation);
-            EXPECT_FALSE(state.editor.checkPhase);
+            EXPECT_EQ(std::make_tuple(finished, row().solvedEquations, logged("present"),
+                                      state.session.waitingForNextEquation, state.editor.checkPhase),
+                      std::make_tuple(checks ? CHECK_DONE : "x=-3", 1, c.goesOn, false, false))
+                << "counted before the area may close";
         }
     }
 }
@@ -698,38 +613,31 @@ TEST_F(StepFlowTest, EveryNewEquationAndLineStartsFromTheLineStartGuard) {
     // next line starts afresh.
     enterLine("2x+5=/4x+11D1R");
     ASSERT_EQ(row().goodSteps, 1);
-    EXPECT_EQ(state.editor.allowedNext, startSet);
-    EXPECT_EQ(screen.toolbar, (ToolbarState{true, false}));
+    EXPECT_EQ(std::make_tuple(state.editor.allowedNext, screen.toolbar),
+              std::make_tuple(startSet, ToolbarState{true, false}));
 
     enterLine("x=-3");
     enterLine("-1");
     ASSERT_TRUE(logged("present"));
     // The guard after "P=-1 L=P" is gone: the new equation's first line
     // takes what may begin a line, the fraction button on, the powers off.
-    EXPECT_EQ(state.editor.allowedNext, startSet);
-    EXPECT_EQ(screen.toolbar, (ToolbarState{true, false}));
-    EXPECT_EQ(state.editor.fixedPrefix, 0);
-    EXPECT_FALSE(state.editor.checkPhase);
-    EXPECT_EQ(displayLine(), 1);
-    EXPECT_EQ(line(), "");
-    EXPECT_EQ(state.editor.caretPos, 1);
-    EXPECT_TRUE(state.editor.caret.active);
+    const EditorState& ed = state.editor;
+    EXPECT_EQ(std::make_tuple(ed.allowedNext, screen.toolbar, ed.fixedPrefix, ed.checkPhase, displayLine(), line(),
+                              ed.caretPos, ed.caret.active),
+              std::make_tuple(startSet, ToolbarState{true, false}, 0, false, 1, "", 1, true));
 }
 
 TEST_F(StepFlowTest, AnEquationInAnotherUnknownLetsEveryLineBeginWithThatLetter) {
-    bank[{11, 0}] = record("3n+1=13", 4, {"3n=12", "n=4"});
-    state.session.areaCounts[static_cast<size_t>(areaIndexOf(11))] = 1;
-    enter(11);
+    enterWith({record("3n+1=13", 4, {"3n=12", "n=4"})});
     // The editor types no other letter than x inside a line, so the line's
     // start is where the equation's own unknown gets in, and x does not.
-    EXPECT_TRUE(state.editor.allowedNext.test('n'));
-    EXPECT_FALSE(state.editor.allowedNext.test('x'));
+    EXPECT_EQ(std::make_tuple(state.editor.allowedNext.test('n'), state.editor.allowedNext.test('x')),
+              std::make_tuple(true, false));
     enterLine("n+1=5");
-    EXPECT_EQ(row().goodSteps, 1);
-    EXPECT_TRUE(state.editor.allowedNext.test('n')) << "every new line, not only the first";
+    EXPECT_EQ(std::make_tuple(row().goodSteps, state.editor.allowedNext.test('n')), std::make_tuple(1, true))
+        << "every new line, not only the first";
     enterLine("n=4");
-    EXPECT_EQ(row().goodSteps, 2);
-    EXPECT_EQ(screen.bubbles.back(), NEXT_EQUATION);
+    EXPECT_EQ(std::make_tuple(row().goodSteps, screen.bubbles.back()), std::make_tuple(2, NEXT_EQUATION));
 }
 
 TEST(StepMessage, ACodeWithoutItsOwnRowShowsTheCalculationErrorAlone) {

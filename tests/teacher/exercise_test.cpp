@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "engine/engine.h"
@@ -19,23 +20,6 @@ EquationRecord equation(const std::string& text, double root) {
     return r;
 }
 
-std::string bytesOf(const std::vector<EquationRecord>& records) {
-    std::string bytes;
-    for (const EquationRecord& r : records) {
-        unsigned char buf[EquationRecord::RECORD_SIZE];
-        r.toBytes(buf);
-        bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
-    }
-    return bytes;
-}
-
-// "x=<area><record>" with the root <area><record>, so every equation of the
-// test bank tells where it came from.
-EquationRecord bankEquation(int code, int record) {
-    const int n = code * 10 + record;
-    return equation("x=" + std::to_string(n), n);
-}
-
 class Exercises : public ScratchFolder {
 protected:
     std::vector<std::string> warnings;
@@ -44,14 +28,9 @@ protected:
 
     void SetUp() override {
         ScratchFolder::SetUp();
-        writeArea(11, 3);
-        writeArea(12, 2);
+        writeArea(path(""), 11, 3);
+        writeArea(path(""), 12, 2);
         errorCode = 0;
-    }
-    void writeArea(int code, int count) {
-        std::vector<EquationRecord> records;
-        for (int k = 0; k < count; ++k) records.push_back(bankEquation(code, k));
-        writeBytes(path("r" + std::to_string(code) + ".dat"), bytesOf(records));
     }
     ExerciseSave save(const std::optional<std::string>& name, const std::vector<int32_t>& positions,
                       savefile::Output& out = savefile::diskOutput()) {
@@ -62,26 +41,25 @@ protected:
 }  // namespace
 
 TEST(ExerciseSelectionTest, AddRemoveAndTheLimitOfThirty) {
+    using A = SelectionAdd;
     ExerciseSelection selection;
-    EXPECT_EQ(selection.add(4), SelectionAdd::Added);
-    EXPECT_EQ(selection.add(0), SelectionAdd::Added);
-    EXPECT_EQ(selection.add(4), SelectionAdd::AlreadyChosen);
-    EXPECT_EQ(selection.add(2), SelectionAdd::Added);
-    EXPECT_EQ(selection.add(-1), SelectionAdd::NoEquation);
+    // Braced lists run in order: each add or remove sees the ones before it.
+    EXPECT_EQ((std::vector<A>{selection.add(4), selection.add(0), selection.add(4), selection.add(2),
+                              selection.add(-1)}),
+              (std::vector<A>{A::Added, A::Added, A::AlreadyChosen, A::Added, A::NoEquation}));
     EXPECT_TRUE(selection.remove(0));
     EXPECT_EQ(selection.positions(), (std::vector<int32_t>{0, 2}));
     EXPECT_FALSE(selection.remove(2));
-    EXPECT_EQ(selection.add(4), SelectionAdd::Added);  // removed, so it may come again, now last
+    EXPECT_EQ(selection.add(4), A::Added);  // removed, so it may come again, now last
     EXPECT_EQ(selection.positions(), (std::vector<int32_t>{0, 2, 4}));
 
     selection.clear();
-    for (int32_t p = 0; p < EXERCISE_MAX_EQUATIONS; ++p) ASSERT_EQ(selection.add(100 + p), SelectionAdd::Added);
+    for (int32_t p = 0; p < EXERCISE_MAX_EQUATIONS; ++p) ASSERT_EQ(selection.add(100 + p), A::Added);
     const ExerciseSelection::Slots full = selection.slots();
-    EXPECT_EQ(selection.add(7), SelectionAdd::Full);
+    EXPECT_EQ(selection.add(7), A::Full);
     EXPECT_EQ(selection.slots(), full);
     EXPECT_TRUE(selection.remove(29));
-    EXPECT_EQ(selection.slots().back(), -1);
-    EXPECT_EQ(selection.size(), 29);
+    EXPECT_EQ(std::make_tuple(selection.slots().back(), selection.size()), std::make_tuple(-1, 29));
 }
 
 TEST(ExerciseNameTest, AllowedLettersDigitsAndTheFirstCharacter) {
@@ -110,36 +88,33 @@ TEST(EquationListLine, RootTextAndGaps) {
     EXPECT_EQ(equationListLine(equation("2x-5=-14-2x", -2.25), ListGap::Builder),
               "2*x-5=-14-2*x        ( -2.25 )");
     // The power byte, undefined in Windows-1250, is shown as "^".
-    std::string power = "x";
-    power += static_cast<char>(POWER_START);
-    power += '2';
-    power += static_cast<char>(POWER_END);
+    const std::string power = std::string("x") + static_cast<char>(POWER_START) + '2' + static_cast<char>(POWER_END);
     EXPECT_EQ(equationListLine(equation(power + "=4", 2), ListGap::Browser), "x^(2)=4  ( 2 )");
     EXPECT_EQ(errorCode, EXERCISE_WRITE_FAILED);
     errorCode = 0;
 }
 
 TEST_F(Exercises, BankListKeepsOneLinePerEquationEvenWhenAFileIsMissing) {
-    std::vector<std::string> lines = bankListLines(path(""), areas, warn);
-    EXPECT_EQ(lines, (std::vector<std::string>{"x=110        ( 110 )", "x=111        ( 111 )", "x=112        ( 112 )",
-                                               "x=120        ( 120 )", "x=121        ( 121 )"}));
-    EXPECT_TRUE(warnings.empty());
+    using Lines = std::vector<std::string>;
+    const Lines whole = bankListLines(path(""), areas, warn);
+    EXPECT_EQ(std::make_tuple(whole, warnings.empty()),
+              std::make_tuple(Lines{"x=110        ( 110 )", "x=111        ( 111 )", "x=112        ( 112 )",
+                                    "x=120        ( 120 )", "x=121        ( 121 )"},
+                              true));
 
     std::filesystem::remove(path("r11.dat"));
-    writeArea(12, 1);
-    lines = bankListLines(path(""), areas, warn);
-    EXPECT_EQ(lines, (std::vector<std::string>{unreadableEquationLine(), unreadableEquationLine(),
-                                               unreadableEquationLine(), "x=120        ( 120 )",
-                                               unreadableEquationLine()}));
-    EXPECT_EQ(warnings, (std::vector<std::string>{w("Nepodařilo se otevřít soubor r11.dat"),
-                                                  w("Chyba při čtení ze souboru r12.dat")}));
+    writeArea(path(""), 12, 1);
+    const std::string unreadable = unreadableEquationLine();
+    const Lines lines = bankListLines(path(""), areas, warn);
+    EXPECT_EQ(std::make_tuple(lines, warnings),
+              std::make_tuple(Lines{unreadable, unreadable, unreadable, "x=120        ( 120 )", unreadable},
+                              Lines{w("Nepodařilo se otevřít soubor r11.dat"),
+                                    w("Chyba při čtení ze souboru r12.dat")}));
     int32_t code = 0;
     int record = 0;
     EXPECT_TRUE(locateBankEquation(4, areas, code, record));
-    EXPECT_EQ(code, 12);
-    EXPECT_EQ(record, 1);
-    EXPECT_FALSE(locateBankEquation(5, areas, code, record));
-    EXPECT_FALSE(locateBankEquation(-1, areas, code, record));
+    EXPECT_EQ(std::make_tuple(code, record), std::make_tuple(12, 1));
+    EXPECT_FALSE(locateBankEquation(5, areas, code, record) || locateBankEquation(-1, areas, code, record));
 }
 
 TEST_F(Exercises, SavedInTheOrderOfChoosingAndNamedWithoutBlanks) {
@@ -147,11 +122,10 @@ TEST_F(Exercises, SavedInTheOrderOfChoosingAndNamedWithoutBlanks) {
     for (int32_t p : {4, 0, 2}) selection.add(p);
     selection.remove(0);
     const ExerciseSave result = save(std::string("t e s t"), selection.positions());
-    EXPECT_TRUE(result.saved);
-    EXPECT_EQ(result.name, "test");
-    EXPECT_TRUE(warnings.empty());
-    EXPECT_EQ(readBytes(path("test.cvc")), bytesOf({bankEquation(11, 0), bankEquation(11, 2)}));
-    EXPECT_EQ(namesIn(path("")), (std::vector<std::string>{"r11.dat", "r12.dat", "test.cvc"}));
+    EXPECT_EQ(std::make_tuple(result.saved, result.name, warnings.empty(), readBytes(path("test.cvc")),
+                              namesIn(path(""))),
+              std::make_tuple(true, "test", true, bytesOf({bankEquation(11, 0), bankEquation(11, 2)}),
+                              std::vector<std::string>{"r11.dat", "r12.dat", "test.cvc"}));
     // Pupils on other accounts read it like any new file, not just its maker.
     EXPECT_EQ(std::filesystem::status(path("test.cvc")).permissions(),
               std::filesystem::status(path("r11.dat")).permissions());
@@ -161,8 +135,8 @@ TEST_F(Exercises, SavedInTheOrderOfChoosingAndNamedWithoutBlanks) {
     EXPECT_EQ(readBytes(path("test.cvc")), "");
     // The name is Windows-1250 inside the program and UTF-8 on the disk.
     EXPECT_TRUE(save(w("Úloha"), {3}).saved);
-    EXPECT_EQ(readBytes(path("Úloha.cvc")), bytesOf({bankEquation(12, 0)}));
-    EXPECT_EQ(errorCode, 0);
+    EXPECT_EQ(std::make_tuple(readBytes(path("Úloha.cvc")), errorCode),
+              std::make_tuple(bytesOf({bankEquation(12, 0)}), 0));
 }
 
 TEST_F(Exercises, RefusedNamesWriteNothing) {
@@ -176,8 +150,8 @@ TEST_F(Exercises, RefusedNamesWriteNothing) {
     };
     for (const auto& [name, message] : cases) {
         warnings.clear();
-        EXPECT_FALSE(save(name, {0}).saved);
-        EXPECT_EQ(warnings, std::vector<std::string>{w(message)});
+        const bool saved = save(name, {0}).saved;
+        EXPECT_EQ(std::make_tuple(saved, warnings), std::make_tuple(false, std::vector<std::string>{w(message)}));
     }
     EXPECT_EQ(namesIn(path("")), (std::vector<std::string>{"r11.dat", "r12.dat"}));
 }
@@ -201,16 +175,15 @@ TEST_F(Exercises, AFailedSaveKeepsTheOldFile) {
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
         warnings.clear();
-        EXPECT_FALSE(save(std::string("test"), c.positions, c.out).saved);
-        EXPECT_EQ(warnings, c.messages);
-        EXPECT_EQ(readBytes(path("test.cvc")), old);
-        EXPECT_EQ(namesIn(path("")), (std::vector<std::string>{"r11.dat", "test.cvc"}));
+        const bool saved = save(std::string("test"), c.positions, c.out).saved;
+        EXPECT_EQ(std::make_tuple(saved, warnings, readBytes(path("test.cvc")), namesIn(path(""))),
+                  std::make_tuple(false, c.messages, old, std::vector<std::string>{"r11.dat", "test.cvc"}));
     }
     // A folder where the file should be cannot be replaced.
     std::filesystem::create_directory(path("dir.cvc"));
     warnings.clear();
-    EXPECT_FALSE(save(std::string("dir"), {0}).saved);
-    EXPECT_EQ(warnings, std::vector<std::string>{notCreated});
+    const bool saved = save(std::string("dir"), {0}).saved;
+    EXPECT_EQ(std::make_tuple(saved, warnings), std::make_tuple(false, std::vector<std::string>{notCreated}));
 }
 
 TEST_F(Exercises, FileListShowsEquationFilesByTheirRealNames) {
@@ -245,13 +218,13 @@ TEST_F(Exercises, FileListShowsEquationFilesByTheirRealNames) {
     };
     for (const auto& [row, expected] : contents) {
         ASSERT_LT(row, files.size());
-        EXPECT_TRUE(fileListLines(path(""), files[row], lines, warn)) << row;
-        EXPECT_EQ(lines, expected) << row;
+        const bool read = fileListLines(path(""), files[row], lines, warn);
+        EXPECT_EQ(std::make_tuple(read, lines, warnings.empty()), std::make_tuple(true, expected, true)) << row;
     }
-    EXPECT_TRUE(warnings.empty());
 
     std::filesystem::remove(path("a.cvc"));
-    EXPECT_FALSE(fileListLines(path(""), files[1], lines, warn));
-    EXPECT_TRUE(lines.empty());
-    EXPECT_EQ(warnings, std::vector<std::string>{w("Nepodařilo se otevřít soubor a.cvc")});
+    const bool read = fileListLines(path(""), files[1], lines, warn);
+    EXPECT_EQ(std::make_tuple(read, lines, warnings),
+              std::make_tuple(false, std::vector<std::string>{},
+                              std::vector<std::string>{w("Nepodařilo se otevřít soubor a.cvc")}));
 }

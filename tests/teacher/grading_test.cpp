@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "teacher/evaluation.h"
@@ -27,17 +28,14 @@ TEST(Evaluation, GradeAndBarsFromTheCounts) {
     for (const Case& c : cases) {
         const EvaluationPanel panel = evaluationPanel("Typ: x+5=7", {c.good, c.wrong, 7}, boundaries);
         SCOPED_TRACE(panel.steps);
-        EXPECT_EQ(panel.steps, w("Dobře/chyb    ") + std::to_string(c.good) + "/" + std::to_string(c.wrong));
-        EXPECT_EQ(panel.grade, c.grade);
-        EXPECT_EQ(panel.blueHeight, c.blue);
-        EXPECT_EQ(panel.redHeight, c.red);
-        EXPECT_EQ(panel.equations, "Rovnic   7");
+        EXPECT_EQ(std::make_tuple(panel.steps, panel.grade, panel.blueHeight, panel.redHeight, panel.equations),
+                  std::make_tuple(w("Dobře/chyb    ") + std::to_string(c.good) + "/" + std::to_string(c.wrong), c.grade,
+                                  c.blue, c.red, "Rovnic   7"));
         EXPECT_LE(panel.blueHeight + panel.redHeight, EVALUATION_BAR_MAX);
     }
     // Equal boundaries leave their grades out.
-    EXPECT_EQ(gradeOf(50, {50, 50, 50, 50}), 5);
-    EXPECT_EQ(gradeOf(51, {50, 50, 50, 50}), 1);
-    EXPECT_EQ(barTop(121, 60), 59);
+    EXPECT_EQ(std::make_tuple(gradeOf(50, {50, 50, 50, 50}), gradeOf(51, {50, 50, 50, 50}), barTop(121, 60)),
+              std::make_tuple(5, 1, 59));
 }
 
 TEST(Evaluation, GroupsAndTheRadioItemOfAnArea) {
@@ -51,22 +49,17 @@ TEST(Evaluation, GroupsAndTheRadioItemOfAnArea) {
         return StepCounts{static_cast<uint16_t>(row), 0, 0};
     };
     const auto light = evaluationPanels(1, countsOf, {80, 60, 45, 30});
-    EXPECT_EQ(rowsAsked, (std::vector<int>{7, 8, 9}));
-    EXPECT_EQ(light[0].caption, "Typ: 2x+5=7");
-    EXPECT_EQ(light[2].caption, w("S desetinnými čísly"));
-    EXPECT_EQ(light[2].steps, w("Dobře/chyb    9/0"));
-    EXPECT_FALSE(light[3].shown);
-    EXPECT_EQ(light[3].grade, "");
-    EXPECT_EQ(light[3].blueHeight, 0);
+    EXPECT_EQ(std::make_tuple(rowsAsked, light[0].caption, light[2].caption, light[2].steps, light[3].shown,
+                              light[3].grade, light[3].blueHeight),
+              std::make_tuple(std::vector<int>{7, 8, 9}, "Typ: 2x+5=7", w("S desetinnými čísly"),
+                              w("Dobře/chyb    9/0"), false, "", 0));
 
     rowsAsked.clear();
-    for (int item : {-1, 7}) {
+    for (int item : {-1, 7})
         for (const EvaluationPanel& p : evaluationPanels(item, countsOf, {80, 60, 45, 30})) EXPECT_FALSE(p.shown);
-    }
     EXPECT_TRUE(rowsAsked.empty());
     const auto exercise = evaluationPanels(6, countsOf, {80, 60, 45, 30});
-    EXPECT_EQ(rowsAsked, std::vector<int>{22});
-    EXPECT_EQ(exercise[0].caption, w("Cvičení"));
+    EXPECT_EQ(std::make_tuple(rowsAsked, exercise[0].caption), std::make_tuple(std::vector<int>{22}, w("Cvičení")));
 }
 
 namespace {
@@ -102,19 +95,15 @@ std::vector<std::string> numberedLines(int n) {
 TEST(Printout, TenEquationsOnAPageOf4000Units) {
     ScaledMeasure measure;
     const PrintLayout layout = layoutPrintout("r11.dat", numberedLines(10), 3000, 4000, measure);
-    EXPECT_EQ(layout.step, 100);
-    EXPECT_EQ(layout.fontHeight, 84);  // 84 × 6/5 = 100, the first cell as high as the step
+    // 84 × 6/5 = 100, the first cell as high as the step.
+    EXPECT_EQ(std::make_tuple(layout.step, layout.fontHeight, layout.pages.size()), std::make_tuple(100, 84, 1u));
     ASSERT_EQ(layout.pages.size(), 1u);
     const auto& page = layout.pages[0];
     ASSERT_EQ(page.size(), 11u);
-    EXPECT_EQ(page[0].text, w("   Zadání rovnic s řešením ze souboru: r11.dat"));
-    EXPECT_EQ(page[0].x, 25);
-    EXPECT_EQ(page[0].y, 12);
-    EXPECT_EQ(page[1].text, "1)  x=1  ( 1 )");
-    EXPECT_EQ(page[1].x, 150);
-    EXPECT_EQ(page[1].y, 312);
-    EXPECT_EQ(page[10].text, "10)  x=10  ( 10 )");
-    EXPECT_EQ(page[10].y, 1212);
+    EXPECT_EQ(std::make_tuple(page[0].text, page[0].x, page[0].y, page[1].text, page[1].x, page[1].y, page[10].text,
+                              page[10].y),
+              std::make_tuple(w("   Zadání rovnic s řešením ze souboru: r11.dat"), 25, 12, "1)  x=1  ( 1 )", 150, 312,
+                              "10)  x=10  ( 10 )", 1212));
 }
 
 TEST(Printout, LongListsGoOnOverFurtherPages) {
@@ -125,27 +114,23 @@ TEST(Printout, LongListsGoOnOverFurtherPages) {
         const PrintLayout layout = layoutPrintout("a.cvc", numberedLines(n), 800, 1000, measure);
         std::vector<size_t> got;
         for (const auto& page : layout.pages) got.push_back(page.size());
-        EXPECT_EQ(got, sizes) << n << " lines";
-        EXPECT_EQ(layout.step, 25);
+        EXPECT_EQ(std::make_tuple(got, layout.step), std::make_tuple(sizes, 25)) << n << " lines";
         for (const auto& page : layout.pages)
             for (const PrintText& t : page) EXPECT_LE(t.y, 39 * 25 + 3) << t.text;
     }
     const PrintLayout two = layoutPrintout("a.cvc", numberedLines(38), 800, 1000, measure);
-    EXPECT_EQ(two.pages[0].back().text.substr(0, 5), "37)  ");
-    EXPECT_EQ(two.pages[0].back().y, 39 * 25 + 3);
-    EXPECT_EQ(two.pages[1][0].text.substr(0, 5), "38)  ");
-    EXPECT_EQ(two.pages[1][0].y, 3);
+    EXPECT_EQ(std::make_tuple(two.pages[0].back().text.substr(0, 5), two.pages[0].back().y,
+                              two.pages[1][0].text.substr(0, 5), two.pages[1][0].y),
+              std::make_tuple("37)  ", 39 * 25 + 3, "38)  ", 3));
 }
 
 TEST(Printout, TheFontLoopIsBounded) {
     StuckMeasure stuck;
     const PrintLayout layout = layoutPrintout("a.cvc", numberedLines(3), 5000, 400000, stuck);
-    EXPECT_EQ(layout.step, 10000);
-    EXPECT_EQ(layout.fontHeight, 10000);
-    EXPECT_LE(stuck.calls, 10000);
+    EXPECT_EQ(std::make_tuple(layout.step, layout.fontHeight, stuck.calls <= 10000),
+              std::make_tuple(10000, 10000, true));
     // A page too small for a step of a whole unit still gives a layout.
     ScaledMeasure measure;
     const PrintLayout tiny = layoutPrintout("a.cvc", numberedLines(2), 10, 10, measure);
-    EXPECT_EQ(tiny.step, 1);
-    EXPECT_EQ(tiny.fontHeight, PRINT_FIRST_FONT_HEIGHT);
+    EXPECT_EQ(std::make_tuple(tiny.step, tiny.fontHeight), std::make_tuple(1, PRINT_FIRST_FONT_HEIGHT));
 }

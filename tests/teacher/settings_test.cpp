@@ -44,6 +44,12 @@ protected:
         EXPECT_EQ(loadSettings(loaded, file()), "");
         return loaded;
     }
+    // The original file again, or none; no warnings yet.
+    void restart(bool removeFile) {
+        SetUp();
+        warnings.clear();
+        if (removeFile) std::filesystem::remove(file());
+    }
     // The file differs from the original at most in records [first, first + count).
     void expectOnlyChanged(int first, int count) {
         const std::string now = readBytes(file()), before = originalBytes();
@@ -98,73 +104,66 @@ TEST(Password, ComparisonIgnoresTheCaseOfPlainLettersOnly) {
         {std::string("??"), "??", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(passwordMatches(c.typed, c.stored), c.matches) << (c.typed ? *c.typed : "(nelze)") << " / " << c.stored;
         ScriptedDialog confirmed({{true, c.typed}}), cancelled({{false, c.typed}});
-        EXPECT_EQ(askPassword(confirmed, c.stored), c.matches);
-        EXPECT_FALSE(askPassword(cancelled, c.stored));
+        EXPECT_EQ(std::make_tuple(passwordMatches(c.typed, c.stored), askPassword(confirmed, c.stored),
+                                  askPassword(cancelled, c.stored)),
+                  std::make_tuple(c.matches, c.matches, false))
+            << (c.typed ? *c.typed : "(nelze)") << " / " << c.stored;
     }
 }
 
 TEST(Password, NewPasswordsAreStoredInUpperCaseAndMustSurviveTheFile) {
-    EXPECT_EQ(passwordFromEntry(w("nové heslo")), w("NOVé HESLO"));
-    EXPECT_EQ(passwordFromEntry(std::string(20, 'a')), std::string(20, 'A'));
-    EXPECT_EQ(passwordFromEntry(std::string(21, 'a')), std::nullopt);
-    EXPECT_EQ(passwordFromEntry(std::string("AB\x0C" "CD")), std::nullopt);  // the end mark would cut it short
-    EXPECT_EQ(passwordFromEntry(std::nullopt), std::nullopt);
+    // The end mark (0x0C) would cut a password short.
+    EXPECT_EQ(std::make_tuple(passwordFromEntry(w("nové heslo")), passwordFromEntry(std::string(20, 'a')),
+                              passwordFromEntry(std::string(21, 'a')), passwordFromEntry(std::string("AB\x0C" "CD")),
+                              passwordFromEntry(std::nullopt)),
+              std::make_tuple(w("NOVé HESLO"), std::string(20, 'A'), std::nullopt, std::nullopt, std::nullopt));
 }
 
 TEST_F(TeacherSettings, ChangePasswordOutcomes) {
+    using P = PasswordChange;
     struct Case {
         const char* name;
         std::deque<PasswordEntry> answers;
-        FailingOutput out;
-        bool removeFile;
-        PasswordChange result;
+        P result;
         std::vector<std::string> messages;
         std::string password;  // in memory and, unless the file was removed, in the file
+        FailingOutput out{0, 0};
+        bool removeFile = false;
     };
     const std::string mismatch = w("Heslo bylo zadáno chybně, platí původní");
+    const std::vector<std::string> notWritten = {w(" Nelze zapsat do souboru POM.CFG!"),
+                                                 w(" Heslo se nepodařilo zapsat, platí původní!")};
+    const std::deque<PasswordEntry> nove = {ok("stare"), ok("nove"), ok("nove")};
     std::vector<Case> cases = {
-        {"old wrong", {ok("jine")}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
-        {"old cancelled", {cancel()}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
-        {"new cancelled", {ok("stare"), cancel()}, {0, 0}, false, PasswordChange::Unchanged, {}, "STARE"},
-        {"confirmation differs", {ok("stare"), ok("nove"), ok("novy")}, {0, 0}, false, PasswordChange::Mismatch,
-         {mismatch}, "STARE"},
-        {"confirmation cancelled", {ok("stare"), ok("nove"), cancel()}, {0, 0}, false, PasswordChange::Mismatch,
-         {mismatch}, "STARE"},
-        {"new not in Windows-1250", {ok("stare"), okUnrepresentable(), okUnrepresentable()}, {0, 0}, false,
-         PasswordChange::Mismatch, {mismatch}, "STARE"},
-        {"changed, confirmation in another case", {ok("stare"), ok(w("nové")), ok(w("NOVé"))}, {0, 0}, false,
-         PasswordChange::Changed, {}, w("NOVé")},
-        {"empty", {ok("stare"), ok(""), ok("")}, {0, 0}, false, PasswordChange::Changed, {}, ""},
+        {"old wrong", {ok("jine")}, P::Unchanged, {}, "STARE"},
+        {"old cancelled", {cancel()}, P::Unchanged, {}, "STARE"},
+        {"new cancelled", {ok("stare"), cancel()}, P::Unchanged, {}, "STARE"},
+        {"confirmation differs", {ok("stare"), ok("nove"), ok("novy")}, P::Mismatch, {mismatch}, "STARE"},
+        {"confirmation cancelled", {ok("stare"), ok("nove"), cancel()}, P::Mismatch, {mismatch}, "STARE"},
+        {"new not in Windows-1250", {ok("stare"), okUnrepresentable(), okUnrepresentable()}, P::Mismatch, {mismatch},
+         "STARE"},
+        {"changed, confirmation in another case", {ok("stare"), ok(w("nové")), ok(w("NOVé"))}, P::Changed, {},
+         w("NOVé")},
+        {"empty", {ok("stare"), ok(""), ok("")}, P::Changed, {}, ""},
         // A full disk: no room for a second copy, so the records go in place.
-        {"second copy fails", {ok("stare"), ok("nove"), ok("nove")}, {7, 1}, false, PasswordChange::Changed, {},
-         "NOVE"},
-        {"every write fails after 7 records", {ok("stare"), ok("nove"), ok("nove")}, {7, ALWAYS}, false,
-         PasswordChange::WriteFailed,
-         {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
-        {"in-place write fails after 19 records", {ok("stare"), ok("nove"), ok("nove")}, {19, 2}, false,
-         PasswordChange::WriteFailed,
-         {w(" Nelze zapsat do souboru POM.CFG!"), w(" Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
-        {"file missing", {ok("stare"), ok("nove"), ok("nove")}, {0, 0}, true, PasswordChange::OpenFailed,
-         {w("Heslo se nepodařilo zapsat, platí původní!")}, "STARE"},
+        {"second copy fails", nove, P::Changed, {}, "NOVE", {7, 1}},
+        {"every write fails after 7 records", nove, P::WriteFailed, notWritten, "STARE", {7, ALWAYS}},
+        {"in-place write fails after 19 records", nove, P::WriteFailed, notWritten, "STARE", {19, 2}},
+        {"file missing", nove, P::OpenFailed, {w("Heslo se nepodařilo zapsat, platí původní!")}, "STARE", {0, 0}, true},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        warnings.clear();
-        if (c.removeFile) std::filesystem::remove(file());
+        restart(c.removeFile);
         ScriptedDialog dialog(c.answers);
-        EXPECT_EQ(changePassword(dialog, settings, warn, file(), c.out), c.result);
-        EXPECT_EQ(warnings, c.messages);
-        EXPECT_EQ(settings.password, c.password);
-        EXPECT_EQ(dialog.prompt(), "Zadejte heslo");
-        EXPECT_EQ(dialog.asked.front(), w("Zadejte staré heslo"));
-        EXPECT_EQ(errorCode, 0);
+        const PasswordChange result = changePassword(dialog, settings, warn, file(), c.out);
+        EXPECT_EQ(std::make_tuple(result, warnings, settings.password,
+                                  dialog.prompt(), dialog.asked.front(), errorCode),
+                  std::make_tuple(c.result, c.messages, c.password, "Zadejte heslo", w("Zadejte staré heslo"), 0));
         if (c.removeFile) continue;
-        EXPECT_EQ(reload().password, c.password);
+        EXPECT_EQ(std::make_tuple(reload().password, namesIn(path(""))),
+                  std::make_tuple(c.password, std::vector<std::string>{"POM.CFG"}));
         expectOnlyChanged(SETTINGS_PASSWORD_RECORD, SETTINGS_PASSWORD_LENGTH);
-        EXPECT_EQ(namesIn(path("")), std::vector<std::string>{"POM.CFG"});
     }
 }
 
@@ -180,11 +179,10 @@ TEST(GradeBoundaries, NumberSyntax) {
     };
     for (const auto& [text, expected] : cases) {
         int32_t value = 12345;
-        const bool parsed = parseBoundaryNumber(text, value);
-        EXPECT_EQ(parsed, expected.has_value()) << '"' << text << '"';
-        if (parsed && expected) {
-            EXPECT_EQ(value, *expected) << '"' << text;
-        }
+        // Parsed or not, and the value where it was.
+        const std::optional<int32_t> parsed =
+            parseBoundaryNumber(text, value) ? std::optional<int32_t>(value) : std::nullopt;
+        EXPECT_EQ(parsed, expected) << '"' << text << '"';
     }
 }
 
@@ -200,39 +198,37 @@ TEST(GradeBoundaries, CheckCodesAndMessages) {
         EXPECT_EQ(checkBoundaries(fields, values), code) << fields[0] << " " << fields[1] << " " << fields[2] << " "
                                                          << fields[3];
     }
-    EXPECT_EQ(boundaryMessage(4), w("Chybný zápis čísla u čtyřky!"));
-    EXPECT_EQ(boundaryMessage(5), w("Hranice musí být seřazeny sestupně!"));
+    EXPECT_EQ(std::make_tuple(boundaryMessage(4), boundaryMessage(5)),
+              std::make_tuple(w("Chybný zápis čísla u čtyřky!"), w("Hranice musí být seřazeny sestupně!")));
 }
 
 TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
     const std::array<std::string, 4> fresh = {"80", " 60", "$2D", "30"};
+    using B = BoundaryStore;
     struct Case {
         const char* name;
         std::array<std::string, 4> fields;
-        FailingOutput out;
-        bool removeFile;
-        BoundaryStore result;
+        B result;
         std::vector<std::string> messages;
         GradeBoundaries inMemory, inFile;
+        FailingOutput out{0, 0};
+        bool removeFile = false;
     };
     const GradeBoundaries before{85, 70, 50, 30}, after{80, 60, 45, 30};
     std::vector<Case> cases = {
-        {"stored", fresh, {0, 0}, false, BoundaryStore::Stored, {}, after, after},
-        {"refused", {"60", "80", "45", "30"}, {0, 0}, false, BoundaryStore::Refused,
-         {w("Hranice musí být seřazeny sestupně!")}, before, before},
-        {"file missing", fresh, {0, 0}, true, BoundaryStore::OpenFailed,
-         {w("Chyba při zápisu na disk,platí původní hodnoty!")}, before, before},
-        {"every write fails after 2 records", fresh, {2, ALWAYS}, false, BoundaryStore::WriteFailed,
-         {w(" Nelze zapsat do souboru POM.CFG!")}, after, before},
+        {"stored", fresh, B::Stored, {}, after, after},
+        {"refused", {"60", "80", "45", "30"}, B::Refused, {w("Hranice musí být seřazeny sestupně!")}, before, before},
+        {"file missing", fresh, B::OpenFailed, {w("Chyba při zápisu na disk,platí původní hodnoty!")}, before, before,
+         {0, 0}, true},
+        {"every write fails after 2 records", fresh, B::WriteFailed, {w(" Nelze zapsat do souboru POM.CFG!")}, after,
+         before, {2, ALWAYS}},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
-        warnings.clear();
-        if (c.removeFile) std::filesystem::remove(file());
-        EXPECT_EQ(applyGradeBoundaries(c.fields, settings, warn, file(), c.out), c.result);
-        EXPECT_EQ(warnings, c.messages);
-        EXPECT_EQ(settings.gradeBoundaries, c.inMemory);
+        restart(c.removeFile);
+        const BoundaryStore result = applyGradeBoundaries(c.fields, settings, warn, file(), c.out);
+        EXPECT_EQ(std::make_tuple(result, warnings, settings.gradeBoundaries),
+                  std::make_tuple(c.result, c.messages, c.inMemory));
         if (c.removeFile) continue;
         EXPECT_EQ(reload().gradeBoundaries, c.inFile);
         expectOnlyChanged(SETTINGS_BOUNDARY_RECORD, 4);
@@ -242,26 +238,28 @@ TEST_F(TeacherSettings, BoundariesAreStoredAllOrNothing) {
 TEST_F(TeacherSettings, SwitchesToggleStoreAndKeepTheirCaptionInMemory) {
     EXPECT_EQ(switchCaption(TeacherSwitch::Checks, settings), w("Provádět zkoušky - ANO"));
     EXPECT_TRUE(toggleSwitch(TeacherSwitch::Checks, settings, warn, file()));
-    EXPECT_EQ(switchCaption(TeacherSwitch::Checks, settings), w("Provádět zkoušky - NE"));
-    EXPECT_FALSE(reload().checksEnabled);
+    EXPECT_EQ(std::make_tuple(switchCaption(TeacherSwitch::Checks, settings), reload().checksEnabled),
+              std::make_tuple(w("Provádět zkoušky - NE"), false));
     expectOnlyChanged(SETTINGS_CHECKS_RECORD, 1);
     EXPECT_TRUE(toggleSwitch(TeacherSwitch::Checks, settings, warn, file()));
-    EXPECT_EQ(readBytes(file()), originalBytes());  // 1.0 again, byte for byte
-    EXPECT_TRUE(warnings.empty());
+    // 1.0 again, byte for byte.
+    EXPECT_EQ(std::make_tuple(readBytes(file()), warnings.empty()), std::make_tuple(originalBytes(), true));
 
     // A failed write: the new value holds in memory, the file keeps the old one.
     FailingOutput broken(0, ALWAYS);
     EXPECT_FALSE(toggleSwitch(TeacherSwitch::ShowSolution, settings, warn, file(), broken));
-    EXPECT_EQ(switchCaption(TeacherSwitch::ShowSolution, settings), w("Ukazovat řešení - NE"));
-    EXPECT_TRUE(reload().showSolutionEnabled);
-    EXPECT_EQ(warnings, (std::vector<std::string>{w(" Nelze zapsat do souboru POM.CFG!"),
-                                                  w("Nepodařilo se zapsat do souboru POM.CFG!")}));
-    EXPECT_EQ(readBytes(file()), originalBytes());
+    EXPECT_EQ(std::make_tuple(switchCaption(TeacherSwitch::ShowSolution, settings), reload().showSolutionEnabled,
+                              warnings, readBytes(file())),
+              std::make_tuple(w("Ukazovat řešení - NE"), true,
+                              std::vector<std::string>{w(" Nelze zapsat do souboru POM.CFG!"),
+                                                       w("Nepodařilo se zapsat do souboru POM.CFG!")},
+                              originalBytes()));
 }
 
 TEST_F(TeacherSettings, RecordsBeyondTheEndAreNeverWritten) {
-    EXPECT_EQ(replaceSettingsRecords(66, {1.0, 2.0}, warn, file()), SettingsWrite::WriteFailed);
-    EXPECT_EQ(replaceSettingsRecords(-1, {1.0}, warn, file()), SettingsWrite::WriteFailed);
+    EXPECT_EQ(std::make_tuple(replaceSettingsRecords(66, {1.0, 2.0}, warn, file()),
+                              replaceSettingsRecords(-1, {1.0}, warn, file())),
+              std::make_tuple(SettingsWrite::WriteFailed, SettingsWrite::WriteFailed));
     EXPECT_EQ(readBytes(file()), originalBytes());
     std::filesystem::create_directory(path("folder.cfg"));
     EXPECT_EQ(replaceSettingsRecords(0, {1.0}, warn, path("folder.cfg")), SettingsWrite::OpenFailed);

@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <sstream>
 
 #include "engine/engine.h"
 #include "engine/ui/qtext.h"
@@ -54,15 +52,6 @@ QStringList rows(const QListWidget* list) {
     return texts;
 }
 
-EquationRecord bankEquation(int code, int record) {
-    const int n = code * 10 + record;
-    EquationRecord r;
-    r.setSlot(0, "x=" + std::to_string(n));
-    r.setSlot(1, "x=" + std::to_string(n));
-    r.root = n;
-    return r;
-}
-
 class TeacherWindows : public ScratchFolder {
 protected:
     ProgramSettings settings;
@@ -78,22 +67,13 @@ protected:
         settings.checksEnabled = true;
         settings.showSolutionEnabled = false;
         writeBytes(path("POM.CFG"), encodeSettingsFile(settingsRecords(settings)));
-        writeArea(11, 3);
-        writeArea(12, 2);
+        writeArea(path(""), 11, 3);
+        writeArea(path(""), 12, 2);
         data.settings = &settings;
         data.folder = path("");
         data.bankAreas = [] { return std::vector<BankArea>{{11, 3}, {12, 2}}; };
         data.statistics = [this](int row) { return statistics.at(row); };
         data.showWarning = [this](const std::string& text) { warnings.push_back(text); };
-    }
-    void writeArea(int code, int count) {
-        std::string bytes;
-        for (int k = 0; k < count; ++k) {
-            unsigned char buf[EquationRecord::RECORD_SIZE];
-            bankEquation(code, k).toBytes(buf);
-            bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
-        }
-        writeBytes(path("r" + std::to_string(code) + ".dat"), bytes);
     }
     ProgramSettings stored() {
         ProgramSettings s;
@@ -114,8 +94,8 @@ TEST_F(TeacherWindows, MenuOpensOnlyForTheRightPassword) {
     PasswordWindow password;
     TeacherMenu menu(data);
     menu.setWindows(&password, nullptr, nullptr);
-    EXPECT_EQ(password.passwordEdit->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(password.passwordEdit->maxLength(), 20);
+    EXPECT_EQ(std::make_tuple(password.passwordEdit->echoMode(), password.passwordEdit->maxLength()),
+              std::make_tuple(QLineEdit::Password, 20));
 
     const struct {
         const char* stored;
@@ -132,12 +112,11 @@ TEST_F(TeacherWindows, MenuOpensOnlyForTheRightPassword) {
     for (const auto& a : attempts) {
         settings.password = w(a.stored);
         script.then(type(password, a.typed, a.ok));
-        EXPECT_EQ(openTeacherMenu(password, menu, settings), a.opens) << a.typed;
-        EXPECT_EQ(menu.isVisible(), a.opens) << a.typed;
+        const bool opened = openTeacherMenu(password, menu, settings);
+        EXPECT_EQ(std::make_tuple(opened, menu.isVisible()), std::make_tuple(a.opens, a.opens)) << a.typed;
         menu.close();
     }
-    EXPECT_TRUE(script.done());
-    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(std::make_tuple(script.done(), warnings.empty()), std::make_tuple(true, true));
 }
 
 TEST_F(TeacherWindows, PasswordChangeFromTheMenuReachesTheFile) {
@@ -159,32 +138,29 @@ TEST_F(TeacherWindows, PasswordChangeFromTheMenuReachesTheFile) {
     QTest::mouseClick(menu.passwordButton, Qt::LeftButton);
     EXPECT_EQ(prompts, (QStringList{q("Zadejte staré heslo"), q("Zadejte nové heslo"),
                                     q("Zadejte heslo ještě jednou")}));
-    EXPECT_EQ(settings.password, "TAJNE");
-    EXPECT_EQ(stored().password, "TAJNE");
-    EXPECT_EQ(password.promptLabel->text(), q("Zadejte heslo"));
-    EXPECT_TRUE(warnings.empty());
-    EXPECT_TRUE(script.done());
+    EXPECT_EQ(std::make_tuple(settings.password, stored().password, password.promptLabel->text(), warnings.empty(),
+                              script.done()),
+              std::make_tuple("TAJNE", "TAJNE", q("Zadejte heslo"), true, true));
 }
 
 TEST_F(TeacherWindows, SwitchesToggleTheirCaptionsAndRecords) {
     TeacherMenu menu(data);
     menu.show();
-    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - ANO"));
-    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - NE"));
+    auto captions = [&] { return std::make_tuple(menu.checksButton->text(), menu.solutionButton->text()); };
+    EXPECT_EQ(captions(), std::make_tuple(q("Provádět zkoušky - ANO"), q("Ukazovat řešení - NE")));
 
     QTest::mouseClick(menu.checksButton, Qt::LeftButton);
-    EXPECT_EQ(menu.checksButton->text(), q("Provádět zkoušky - NE"));
-    EXPECT_FALSE(stored().checksEnabled);
+    EXPECT_EQ(std::make_tuple(captions(), stored().checksEnabled),
+              std::make_tuple(std::make_tuple(q("Provádět zkoušky - NE"), q("Ukazovat řešení - NE")), false));
     QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
-    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - ANO"));
-    EXPECT_TRUE(stored().showSolutionEnabled);
+    EXPECT_EQ(std::make_tuple(menu.solutionButton->text(), stored().showSolutionEnabled),
+              std::make_tuple(q("Ukazovat řešení - ANO"), true));
 
     // A file that cannot be changed: the caption still follows memory.
     std::filesystem::remove(path("POM.CFG"));
     QTest::mouseClick(menu.solutionButton, Qt::LeftButton);
-    EXPECT_EQ(menu.solutionButton->text(), q("Ukazovat řešení - NE"));
-    EXPECT_FALSE(settings.showSolutionEnabled);
-    EXPECT_FALSE(warnings.empty());
+    EXPECT_EQ(std::make_tuple(menu.solutionButton->text(), settings.showSolutionEnabled, warnings.empty()),
+              std::make_tuple(q("Ukazovat řešení - NE"), false, false));
 
     QTest::mouseClick(menu.closeButton, Qt::LeftButton);
     EXPECT_FALSE(menu.isVisible());
@@ -205,8 +181,8 @@ TEST_F(TeacherWindows, BoundariesAreCheckedAndStored) {
     };
     std::array<QString, 4> shownAfterRefusal;
     script.then([&] {
-        EXPECT_EQ(boundaries.inForce[0]->text(), QStringLiteral("85"));
-        EXPECT_EQ(boundaries.edits[3]->text(), QStringLiteral("30"));
+        EXPECT_EQ(std::make_tuple(boundaries.inForce[0]->text(), boundaries.edits[3]->text()),
+                  std::make_tuple(QStringLiteral("85"), QStringLiteral("30")));
         enter({"60", "80", "45", "30"});
         // Refused: the dialog stays open and shows the values in force again.
         EXPECT_TRUE(boundaries.isVisible());
@@ -214,11 +190,11 @@ TEST_F(TeacherWindows, BoundariesAreCheckedAndStored) {
         enter({"  80", "$3C", "45", "30"});
     });
     QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
-    EXPECT_FALSE(boundaries.isVisible());
-    EXPECT_EQ(warnings, std::vector<std::string>{w("Hranice musí být seřazeny sestupně!")});
-    EXPECT_EQ(shownAfterRefusal, (std::array<QString, 4>{"85", "70", "50", "30"}));
-    EXPECT_EQ(settings.gradeBoundaries, (GradeBoundaries{80, 60, 45, 30}));
-    EXPECT_EQ(stored().gradeBoundaries, (GradeBoundaries{80, 60, 45, 30}));
+    const GradeBoundaries entered{80, 60, 45, 30};
+    EXPECT_EQ(std::make_tuple(boundaries.isVisible(), warnings, shownAfterRefusal, settings.gradeBoundaries,
+                              stored().gradeBoundaries),
+              std::make_tuple(false, std::vector<std::string>{w("Hranice musí být seřazeny sestupně!")},
+                              std::array<QString, 4>{"85", "70", "50", "30"}, entered, entered));
 
     // The next opening shows the stored values; "Zrušit" changes nothing.
     script.then([&] {
@@ -227,8 +203,7 @@ TEST_F(TeacherWindows, BoundariesAreCheckedAndStored) {
         QTest::mouseClick(boundaries.cancelButton, Qt::LeftButton);
     });
     QTest::mouseClick(menu.boundariesButton, Qt::LeftButton);
-    EXPECT_EQ(stored().gradeBoundaries, (GradeBoundaries{80, 60, 45, 30}));
-    EXPECT_TRUE(script.done());
+    EXPECT_EQ(std::make_tuple(stored().gradeBoundaries, script.done()), std::make_tuple(entered, true));
 }
 
 TEST_F(TeacherWindows, ExerciseIsBuiltSavedAndReadableByThePupil) {
@@ -238,9 +213,8 @@ TEST_F(TeacherWindows, ExerciseIsBuiltSavedAndReadableByThePupil) {
     menu.show();
     QTest::mouseClick(menu.builderButton, Qt::LeftButton);
     ASSERT_TRUE(files.isVisible());
-    EXPECT_TRUE(files.builderMode());
-    EXPECT_TRUE(files.fileList->isHidden());
-    EXPECT_TRUE(files.printButton->isHidden());
+    EXPECT_EQ(std::make_tuple(files.builderMode(), files.fileList->isHidden(), files.printButton->isHidden()),
+              std::make_tuple(true, true, true));
     EXPECT_EQ(rows(files.bankList), (QStringList{"x=110        ( 110 )", "x=111        ( 111 )", "x=112        ( 112 )",
                                                  "x=120        ( 120 )", "x=121        ( 121 )"}));
 
@@ -252,28 +226,24 @@ TEST_F(TeacherWindows, ExerciseIsBuiltSavedAndReadableByThePupil) {
     // A refused name keeps the window open and writes nothing.
     typeText(files.nameEdit, q("1úloha"));
     QTest::mouseClick(files.saveButton, Qt::LeftButton);
-    EXPECT_TRUE(files.isVisible());
-    EXPECT_EQ(warnings.back(), w("Jméno zadejte raději jen pomocí písmen a číslic."));
+    EXPECT_EQ(std::make_tuple(files.isVisible(), warnings.back()),
+              std::make_tuple(true, w("Jméno zadejte raději jen pomocí písmen a číslic.")));
     files.nameEdit->clear();
     typeText(files.nameEdit, q("Ú lo ha"));
     EXPECT_EQ(files.nameEdit->text(), q("Ú lo ha"));
     QTest::mouseClick(files.saveButton, Qt::LeftButton);
-    EXPECT_FALSE(files.isVisible());
-    EXPECT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(std::make_tuple(files.isVisible(), warnings.size()), std::make_tuple(false, 2u));
 
     // The pupil's reader finds the chosen equations in the order of choosing.
     const std::string exercise = path("") + w("Úloha.cvc");
-    EquationRecord record;
-    ASSERT_TRUE(readExerciseEquation(0, exercise, record).ok);
-    EXPECT_EQ(record.root, 121);
-    ASSERT_TRUE(readExerciseEquation(1, exercise, record).ok);
-    EXPECT_EQ(record.root, 112);
+    EquationRecord first, second;
+    ASSERT_TRUE(readExerciseEquation(0, exercise, first).ok && readExerciseEquation(1, exercise, second).ok);
+    EXPECT_EQ(std::make_tuple(first.root, second.root), std::make_tuple(121, 112));
 
     // Opening again starts afresh.
     QTest::mouseClick(menu.builderButton, Qt::LeftButton);
-    EXPECT_EQ(files.chosenList->count(), 0);
-    EXPECT_TRUE(files.nameEdit->text().isEmpty());
-    EXPECT_EQ(files.selection().size(), 0);
+    EXPECT_EQ(std::make_tuple(files.chosenList->count(), files.nameEdit->text(), files.selection().size()),
+              std::make_tuple(0, QString(), 0u));
 }
 
 class Printouts : public TeacherWindows {
@@ -310,8 +280,7 @@ TEST_F(Printouts, PdfHoldsTheTitleAndEveryLineInOrder) {
     for (int k = 3; k <= 45; ++k) lines.push_back("x=" + std::to_string(k) + " ( " + std::to_string(k) + " )");
     auto pages = pdfPages(writePdf(w("cvičení.cvc"), lines));
     ASSERT_EQ(pages.size(), 2u);
-    ASSERT_EQ(pages[0].size(), 38);
-    ASSERT_EQ(pages[1].size(), 8);
+    ASSERT_EQ(std::make_tuple(pages[0].size(), pages[1].size()), std::make_tuple(38, 8));
     EXPECT_EQ(pages[0].mid(0, 3), (QStringList{q("Zadání rovnic s řešením ze souboru: cvičení.cvc"),
                                                q("1) x^(2)-x^(2)+3x=6 ( 2 )"), q("2) 5-x=7 ( -2 )")}));
     for (int k = 3; k <= 45; ++k) {
@@ -320,9 +289,8 @@ TEST_F(Printouts, PdfHoldsTheTitleAndEveryLineInOrder) {
     }
 
     // An empty file prints its title alone.
-    pages = pdfPages(writePdf("prazdny.cvc", {}));
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0], QStringList{q("Zadání rovnic s řešením ze souboru: prazdny.cvc")});
+    EXPECT_EQ(pdfPages(writePdf("prazdny.cvc", {})),
+              std::vector<QStringList>{{q("Zadání rovnic s řešením ze souboru: prazdny.cvc")}});
 }
 
 TEST_F(Printouts, BrowserShowsFilesAndSavesThePdfOnlyWhenAsked) {
@@ -344,14 +312,12 @@ TEST_F(Printouts, BrowserShowsFilesAndSavesThePdfOnlyWhenAsked) {
     menu.show();
     QTest::mouseClick(menu.browserButton, Qt::LeftButton);
     ASSERT_TRUE(files.isVisible());
-    EXPECT_FALSE(files.builderMode());
-    EXPECT_TRUE(files.bankList->isHidden());
-    EXPECT_TRUE(files.saveButton->isHidden());
+    EXPECT_EQ(std::make_tuple(files.builderMode(), files.bankList->isHidden(), files.saveButton->isHidden()),
+              std::make_tuple(false, true, true));
     EXPECT_EQ(rows(files.fileList), (QStringList{"prazdne.cvc", "r11.dat", "r12.dat"}));
 
     QTest::mouseClick(files.printButton, Qt::LeftButton);
-    EXPECT_EQ(warnings, std::vector<std::string>{noFileToPrintMessage()});
-    EXPECT_EQ(printed, 0);
+    EXPECT_EQ(std::make_tuple(warnings, printed), std::make_tuple(std::vector<std::string>{noFileToPrintMessage()}, 0));
 
     clickRow(files.fileList, 2);
     EXPECT_EQ(rows(files.chosenList), (QStringList{"x=120  ( 120 )", "x=121  ( 121 )"}));
@@ -360,18 +326,16 @@ TEST_F(Printouts, BrowserShowsFilesAndSavesThePdfOnlyWhenAsked) {
 
     // Declining the file dialog writes nothing.
     QTest::mouseClick(files.printButton, Qt::LeftButton);
-    EXPECT_EQ(printed, 1);
-    EXPECT_EQ(warnings.back(), noPrinterMessage());
+    EXPECT_EQ(std::make_tuple(printed, warnings.back()), std::make_tuple(1, noPrinterMessage()));
     EXPECT_EQ(namesIn(path("")), (std::vector<std::string>{"POM.CFG", "notes.txt", "prazdne.cvc", "r11.dat",
                                                              "r12.dat"}));
 
     pdfFile = QString::fromStdString(path("seznam.pdf"));
     QTest::mouseClick(files.printButton, Qt::LeftButton);
-    const auto pages = pdfPages(pdfFile);
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0], (QStringList{q("Zadání rovnic s řešením ze souboru: r12.dat"), "1) x=120 ( 120 )",
-                                     "2) x=121 ( 121 )"}));
-    EXPECT_EQ(warnings.size(), 3u);
+    EXPECT_EQ(std::make_tuple(pdfPages(pdfFile), warnings.size()),
+              std::make_tuple(std::vector<QStringList>{{q("Zadání rovnic s řešením ze souboru: r12.dat"),
+                                                        "1) x=120 ( 120 )", "2) x=121 ( 121 )"}},
+                              3u));
 
     // A folder that cannot take the file: a message, and no file.
     pdfFile = QString::fromStdString(path("missing/seznam.pdf"));
@@ -381,8 +345,8 @@ TEST_F(Printouts, BrowserShowsFilesAndSavesThePdfOnlyWhenAsked) {
     // A new exercise shows at the next opening.
     writeBytes(path("nove.cvc"), "");
     QTest::mouseClick(menu.printButton, Qt::LeftButton);
-    EXPECT_TRUE(rows(files.fileList).contains(QStringLiteral("nove.cvc")));
-    EXPECT_EQ(files.chosenList->count(), 0);
+    EXPECT_EQ(std::make_tuple(rows(files.fileList).contains(QStringLiteral("nove.cvc")), files.chosenList->count()),
+              std::make_tuple(true, 0));
 }
 
 TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
@@ -402,15 +366,15 @@ TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
     EXPECT_EQ(texts(1), (QStringList{"Typ: 3x+12=7x+4", q("Dobře/chyb    1/6"), "Rovnic   1", "5"}));
     EXPECT_EQ(texts(3), (QStringList{"", "", "", ""}));
     auto bar = [&](int k) { return dialog.bars[k]->isHidden() ? QRect() : dialog.bars[k]->geometry(); };
-    EXPECT_EQ(bar(0), QRect(56, 121 - 2 - 48, 33, 48));
-    EXPECT_EQ(bar(3), QRect(80, 121 - 2 - 51, 33, 51));
+    EXPECT_EQ(std::make_tuple(bar(0), bar(3)),
+              std::make_tuple(QRect(56, 121 - 2 - 48, 33, 48), QRect(80, 121 - 2 - 51, 33, 51)));
     for (int k = 4; k < 8; ++k) EXPECT_TRUE(dialog.bars[k]->isHidden()) << k;
 
     // A click on another group refills at once; the start screen selects none.
     statistics[22] = {3, 1, 2};
     QTest::mouseClick(dialog.radioItems[6], Qt::LeftButton);
-    EXPECT_EQ(texts(0), (QStringList{q("Cvičení"), q("Dobře/chyb    3/1"), "Rovnic   2", "2"}));
-    EXPECT_TRUE(dialog.bars[2]->isHidden());
+    EXPECT_EQ(std::make_tuple(texts(0), dialog.bars[2]->isHidden()),
+              std::make_tuple(QStringList{q("Cvičení"), q("Dobře/chyb    3/1"), "Rovnic   2", "2"}, true));
 
     WhenShown script(&dialog);
     script.then([&] {
@@ -420,8 +384,8 @@ TEST_F(TeacherWindows, EvaluationFillsThePanelsOfTheChosenGroup) {
     });
     dialog.showEvaluation(0);
     script.then([&] {
-        EXPECT_EQ(dialog.selectedItem(), 1);
-        EXPECT_EQ(dialog.lines[0]->text(), "Typ: 2x+5=7");
+        EXPECT_EQ(std::make_tuple(dialog.selectedItem(), dialog.lines[0]->text()),
+                  std::make_tuple(1, q("Typ: 2x+5=7")));
         QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     });
     dialog.showEvaluation(22);

@@ -1,5 +1,6 @@
 // Helpers shared by the teacher tests: a settings file in a scratch folder,
-// an output that fails part-way like a full disk, and the folder's names.
+// an output that fails part-way like a full disk, the folder's names, and a
+// small bank of area files.
 #pragma once
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 #include "engine/cp1250.h"
 #include "engine/savefile.h"
+#include "problems/equationfile.h"
 #include "tests/support/testfiles.h"
 
 inline std::string w(const char* utf8) { return cp1250::w1250(utf8); }
@@ -37,4 +39,32 @@ inline std::vector<std::string> namesIn(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// "x=<area><record>" with the root <area><record>, so every equation of the
+// test bank tells where it came from.
+inline EquationRecord bankEquation(int code, int record) {
+    const int n = code * 10 + record;
+    EquationRecord r;
+    r.setSlot(0, "x=" + std::to_string(n));
+    r.setSlot(1, "x=" + std::to_string(n));
+    r.root = n;
+    return r;
+}
+
+inline std::string bytesOf(const std::vector<EquationRecord>& records) {
+    std::string bytes;
+    for (const EquationRecord& r : records) {
+        unsigned char buf[EquationRecord::RECORD_SIZE];
+        r.toBytes(buf);
+        bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
+    }
+    return bytes;
+}
+
+// r<code>.dat in `folder` (ending in "/") with the first `count` bank equations of the area.
+inline void writeArea(const std::string& folder, int code, int count) {
+    std::vector<EquationRecord> records;
+    for (int k = 0; k < count; ++k) records.push_back(bankEquation(code, k));
+    writeBytes(folder + "r" + std::to_string(code) + ".dat", bytesOf(records));
 }
