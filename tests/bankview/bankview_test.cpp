@@ -87,7 +87,7 @@ TEST(BankAt800x600, FindsWhatDoesNotFit) {
              Case{ten, "vzorové řešení má 10 řádků, na stránku se jich vejde 9"},
          }) {
         const std::string all = joined(bankview::fitProblems(recordOf(c.lines), s.g, s.metrics));
-        if (*c.problem == 0) EXPECT_EQ(all, "") << c.lines[1];
+        if (*c.problem == 0) { EXPECT_EQ(all, "") << c.lines[1]; }
         else EXPECT_NE(all.find(c.problem), std::string::npos) << c.lines[1] << "\n" << all;
     }
 }
@@ -106,7 +106,7 @@ TEST(BankAt800x600, RendersTheEquationAndItsSolutionOnTheirLines) {
     const PageLayout& page = s.g.writingLayout;
     for (int line = 1; line <= page.pageLines; ++line) {
         const QRect band(page.areaLeft + 2, bandTop(page, line) + 2, page.areaWidth - 4, page.lineHeight - 4);
-        if (line <= 3) EXPECT_GT(inkIn(band), 50) << line;
+        if (line <= 3) { EXPECT_GT(inkIn(band), 50) << line; }
         else EXPECT_EQ(inkIn(band), 0) << line;
     }
     const DrawOp band = clearEquationBand(s.g.equationBand);

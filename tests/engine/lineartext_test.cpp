@@ -82,7 +82,7 @@ TEST(FindUnknown, LettersAndCodes) {
         errorCode = 0;
         const char letter = findUnknown(c.text);
         EXPECT_EQ(errorCode, c.code) << c.text;
-        if (c.code == 0) EXPECT_EQ(letter, c.letter) << c.text;
+        if (c.code == 0) { EXPECT_EQ(letter, c.letter) << c.text; }
     }
     // The first code stays; a later call does nothing.
     errorCode = 9;

@@ -155,17 +155,19 @@ TEST(Keypad, EveryKeyHasAFaceWithinItsAreaAndOffTheRowBoundary) {
             EXPECT_EQ(pad.pixel(x, 38 + row), panel) << "row " << row + 1 << " at " << x;
             for (int y = y0; y <= y1; ++y) face[x] = face[x] || pad.pixel(x, y) != panel;
             // A face never shows in a gap, nor runs over into the next key.
-            if (face[x]) EXPECT_FALSE(keyAt(x) == gap) << "row " << row + 1 << " at " << x;
-            if (face[x] && x > 0 && face[x - 1])
+            if (face[x]) { EXPECT_FALSE(keyAt(x) == gap) << "row " << row + 1 << " at " << x; }
+            if (face[x] && x > 0 && face[x - 1]) {
                 EXPECT_TRUE(keyAt(x) == keyAt(x - 1)) << "row " << row + 1 << " at " << x;
+            }
         }
         // Each key shows a face over more than half its area.
         for (int x = 0; x < pad.width();) {
             const int start = x;
             int faces = 0;
             for (; x < pad.width() && keyAt(x) == keyAt(start); ++x) faces += face[x];
-            if (!(keyAt(start) == gap))
+            if (!(keyAt(start) == gap)) {
                 EXPECT_GT(faces, (x - start) / 2) << "row " << row + 1 << " key at " << start;
+            }
         }
     }
 }

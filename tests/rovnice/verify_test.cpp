@@ -169,7 +169,7 @@ TEST(VerifyTest, LinesTypedFromLeftToRight) {
         std::string bytes, why;
         ASSERT_TRUE(notation::parse(c.line, bytes, why)) << c.line;
         const std::string all = joined(verify::lineProblems(bytes));
-        if (*c.problem == 0) EXPECT_EQ(all, "") << c.line;
+        if (*c.problem == 0) { EXPECT_EQ(all, "") << c.line; }
         else EXPECT_NE(all.find(c.problem), std::string::npos) << c.line << "\n" << all;
     }
 }
