@@ -35,10 +35,7 @@ EvaluationDialog::EvaluationDialog(const TeacherData& data, QWidget* parent) : Q
     setModal(true);
     setFont(teacherFont(12));
 
-    frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Bevel1"));
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(8, 8, 305, 265);
+    frame = sunkenBevel(this, QRect(8, 8, 305, 265));
 
     for (int p = 0; p < EVALUATION_PANELS; ++p) {
         const PanelPlace& place = PANEL_PLACES[p];

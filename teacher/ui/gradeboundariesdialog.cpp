@@ -1,6 +1,5 @@
 #include "teacher/ui/gradeboundariesdialog.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,17 +20,14 @@ QLabel* label(const char* utf8, int left, int top, QWidget* parent) {
 }  // namespace
 
 GradeBoundariesDialog::GradeBoundariesDialog(const TeacherData& data, QWidget* parent)
-    : QDialog(parent), data_(data) {
+    : TeacherDialog(parent), data_(data) {
     setObjectName(QStringLiteral("Tznam"));
     setWindowTitle(QStringLiteral("+"));
     setDialogFrameWithoutCloseBox(this);
     setModal(true);
     setFont(teacherFont(13));
 
-    frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Bevel1"));
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(8, 8, 300, 161);
+    frame = sunkenBevel(this, QRect(8, 8, 300, 161));
 
     // The headings a little smaller, so that each stays above its column
     // within the frame.
@@ -95,15 +91,4 @@ void GradeBoundariesDialog::okPressed() {
     // The message has been closed: the dialog is active again and shows the
     // values in force.
     fillFields();
-}
-
-void GradeBoundariesDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOnScreen(this);
-    fillFields();
-}
-
-void GradeBoundariesDialog::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) fillFields();
 }

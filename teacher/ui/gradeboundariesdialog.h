@@ -12,7 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class GradeBoundariesDialog : public QDialog {
+class GradeBoundariesDialog : public TeacherDialog {
     Q_OBJECT
 public:
     GradeBoundariesDialog(const TeacherData& data, QWidget* parent = nullptr);
@@ -30,8 +30,7 @@ public:
     QPushButton* cancelButton;        // "CancelBtn"
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void refresh() override { fillFields(); }
 
 private:
     const TeacherData& data_;

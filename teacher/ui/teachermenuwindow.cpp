@@ -1,6 +1,5 @@
 #include "teacher/ui/teachermenuwindow.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,7 +10,7 @@
 #include "teacher/ui/gradeboundariesdialog.h"
 #include "teacher/ui/passwordwindow.h"
 
-TeacherMenu::TeacherMenu(const TeacherData& data, QWidget* parent) : QDialog(parent), data_(data) {
+TeacherMenu::TeacherMenu(const TeacherData& data, QWidget* parent) : TeacherDialog(parent), data_(data) {
     setObjectName(QStringLiteral("TFUCIT"));
     setWindowTitle(QString::fromUtf8("Podpůrný program pro TOLMERA"));
     setModal(false);
@@ -78,17 +77,6 @@ void TeacherMenu::toggle(bool checks) {
                  data_.settingsPath());
     // The caption follows memory even when the file could not be changed.
     refreshCaptions();
-}
-
-void TeacherMenu::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOnScreen(this);
-    refreshCaptions();
-}
-
-void TeacherMenu::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) refreshCaptions();
 }
 
 bool openTeacherMenu(PasswordWindow& password, TeacherMenu& menu, const ProgramSettings& settings) {

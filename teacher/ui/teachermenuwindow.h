@@ -12,7 +12,7 @@ class GradeBoundariesDialog;
 class PasswordWindow;
 class QPushButton;
 
-class TeacherMenu : public QDialog {
+class TeacherMenu : public TeacherDialog {
     Q_OBJECT
 public:
     TeacherMenu(const TeacherData& data, QWidget* parent = nullptr);
@@ -35,8 +35,7 @@ public:
     QPushButton* solutionButton;    // "Button8": the sample solution
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void refresh() override { refreshCaptions(); }
 
 private:
     void toggle(bool checks);

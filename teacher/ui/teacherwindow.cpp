@@ -1,5 +1,7 @@
 #include "teacher/ui/teacherwindow.h"
 
+#include <QEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -26,4 +28,23 @@ void centreOnScreen(QWidget* window) {
     const QRect area = screen->geometry();
     const QSize size = window->frameGeometry().size();
     window->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+}
+
+QFrame* sunkenBevel(QWidget* parent, const QRect& place) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("Bevel1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(place);
+    return frame;
+}
+
+void TeacherDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOnScreen(this);
+    refresh();
+}
+
+void TeacherDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh();
 }

@@ -2,6 +2,7 @@
 // change, the counts of the bank, and the look of their dialogs.
 #pragma once
 
+#include <QDialog>
 #include <QFont>
 #include <functional>
 #include <string>
@@ -11,6 +12,8 @@
 #include "teacher/evaluation.h"
 #include "teacher/settingsfile.h"
 
+class QFrame;
+class QRect;
 class QWidget;
 
 // The program's data the teacher's windows read and change; the main window
@@ -46,3 +49,19 @@ void setDialogFrameWithoutCloseBox(QWidget* window, bool stayOnTop = false);
 
 // Centres a window on the screen it is shown on.
 void centreOnScreen(QWidget* window);
+
+// The sunken frame ("Bevel1") round a dialog's fields, at its place.
+QFrame* sunkenBevel(QWidget* parent, const QRect& place);
+
+// A teacher's dialog that shows what is in force whenever it is shown, and
+// again when it is active after a message it raised has been closed; it
+// opens centred on its screen.
+class TeacherDialog : public QDialog {
+public:
+    using QDialog::QDialog;
+
+protected:
+    virtual void refresh() = 0;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+};
